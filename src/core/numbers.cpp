@@ -1,0 +1,84 @@
+#include "core/numbers.h"
+
+#include <charconv>
+#include <cmath>
+
+double NumericValue(const QString& text)
+{
+    // Collect the longest prefix (blanks dropped) that reads as
+    // [sign] digits [. digits], then convert it to the correctly rounded
+    // double, the same value a compiler would give the literal.
+    QByteArray number;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (QChar ch : text) {
+        if (ch == QLatin1Char(' '))
+            continue;
+        const bool isSign = ch == QLatin1Char('+') || ch == QLatin1Char('-');
+        if (isSign && number.isEmpty()) {
+            number.append(char(ch.unicode()));
+        } else if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) {
+            number.append(char(ch.unicode()));
+            seenDigit = true;
+        } else if (ch == QLatin1Char('.') && !seenPoint) {
+            number.append('.');
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit)
+        return 0.0;
+    // from_chars takes no leading '+' and is independent of the C locale.
+    const char* first = number.constData();
+    const char* last = first + number.size();
+    const bool negative = *first == '-';
+    if (*first == '+' || *first == '-')
+        ++first;
+    double value = 0.0;
+    std::from_chars(first, last, value, std::chars_format::fixed);
+    return negative ? -value : value;
+}
+
+double IntFloor(double x)
+{
+    return std::floor(x);
+}
+
+double RoundHalfEven(double x)
+{
+    const double down = std::floor(x);
+    const double diff = x - down;
+    if (diff < 0.5)
+        return down;
+    if (diff > 0.5)
+        return down + 1.0;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+}
+
+QString ShortestText(double x)
+{
+    if (x == 0.0)
+        return QStringLiteral("0");
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString SignedText(double x)
+{
+    if (x < 0.0)
+        return ShortestText(x);
+    return QLatin1Char(' ') + ShortestText(x);
+}
+
+QString TrimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}

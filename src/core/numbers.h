@@ -1,0 +1,28 @@
+#pragma once
+// Number rules shared by every editor and codec. Each rule lives here once.
+
+#include <QString>
+
+// The numeric value of a text: the decimal number at its start. Blanks
+// anywhere are ignored; an optional sign and digits with at most one decimal
+// point are read; reading stops at the first character that cannot continue
+// the number. A text without a number at its start (the empty text included)
+// is 0.
+double NumericValue(const QString& text);
+
+// Int(): the largest whole number not above x.
+double IntFloor(double x);
+
+// Rounds to the nearest whole number, a half going to the even neighbour.
+double RoundHalfEven(double x);
+
+// The shortest decimal form of x with at most 15 significant digits and no
+// blanks: 145.0025 gives "145.0025", 145 gives "145", 0.5 gives "0.5".
+QString ShortestText(double x);
+
+// Str(): ShortestText with a sign position in front, a blank for zero and
+// positive values and "-" for negative ones: 136 gives " 136".
+QString SignedText(double x);
+
+// A text without its leading and trailing blanks (only U+0020 counts).
+QString TrimBlanks(const QString& text);
