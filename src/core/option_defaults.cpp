@@ -1,0 +1,5 @@
+#include "core/option_defaults.h"
+
+void InitOptionOffsets()
+{
+}

@@ -1,0 +1,6 @@
+#include "core/startup_image.h"
+
+void BuildStartupImage()
+{
+    Edata.fill(kErased);
+}
