@@ -1,8 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test, then runs
+# each libFuzzer target for a bounded time in a separate clang build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DRADIO_FUZZ=ON
+corpus="$(mktemp -d)"
+trap 'rm -rf "$corpus"' EXIT
+for source in tests/fuzz/*.cpp; do
+  target="$(basename "$source" .cpp)"
+  cmake --build build-fuzz --target "$target"
+  mkdir -p "$corpus/$target"
+  # New inputs go to the scratch corpus; the fixtures are the seeds.
+  ./build-fuzz/tests/"$target" -max_total_time=15 -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build-fuzz/ \
+    "$corpus/$target" tests/data
+done
