@@ -1,0 +1,77 @@
+#pragma once
+// The widget kit: the controls every editor window is built from, with the
+// event rules the editors rely on (Qt's own defaults differ).
+//
+// Rules shared by every control of the kit:
+// - Handlers are plain function members (onClick, onChange, onKeyPress, ...),
+//   assigned by the window once it has built its controls. An unset handler
+//   does nothing.
+// - A value set by code runs the control's handler at once, inside the
+//   setter, exactly as the user's action would; setting the value a control
+//   already shows runs nothing. Handlers are never silenced: a handler may
+//   change controls itself, and the nested handlers run to their end before
+//   the outer one goes on.
+// - Typed characters reach onKeyPress(key) first, key being the character
+//   code (Backspace 8, Enter 13, Escape 27, printable characters their
+//   code). The handler may replace the key or set it to 0 to drop it. Keys
+//   that are not characters (Delete, arrows, function keys, Ctrl shortcuts)
+//   never reach it. Enter is never handed on to Qt (no default buttons, no
+//   matching of a list's text).
+// - onGotFocus and onLostFocus run only for focus moves inside the
+//   application: not when a message box or a drop-down list opens, not when
+//   another application takes the focus, and not when the focus comes back
+//   to the control that had it (see kit_focus.h).
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+class KitControl {
+public:
+    KitControl(const KitControl&) = delete;
+    KitControl& operator=(const KitControl&) = delete;
+
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+
+protected:
+    // `widget` is the control's own widget (the kit class itself).
+    explicit KitControl(QWidget* widget);
+    ~KitControl();
+
+private:
+    QWidget* widget_;
+};
+
+// Runs a handler through a copy, so that a handler may replace itself.
+inline void RaiseEvent(const std::function<void()>& handler)
+{
+    if (handler) {
+        const auto run = handler;
+        run();
+    }
+}
+
+inline void RaiseKeyEvent(const std::function<void(int&)>& handler, int& key)
+{
+    if (handler) {
+        const auto run = handler;
+        run(key);
+    }
+}
+
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+
+// The character code of a key event, or -1 when the key is no character.
+int KeyCharOf(const QKeyEvent& event);
+
+// Runs the character of a key event through onKeyPress. Returns false when
+// the key is no character: the caller handles it as usual. Otherwise the
+// event is taken: unless the handler dropped the key, and unless it is
+// Enter, `deliver` gets the key (the original event, or one for the
+// replacement character) to hand on to Qt.
+bool FilterCharKey(QKeyEvent* event, const std::function<void(int&)>& onKeyPress,
+                   const std::function<void(QKeyEvent*)>& deliver);

@@ -1,0 +1,97 @@
+#include "platform/kit_focus.h"
+
+#include "platform/kit_control.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+struct Tracker {
+    QHash<QWidget*, KitControl*> controls;  // every live kit control by its widget
+    KitControl* current = nullptr;
+    bool installed = false;
+};
+
+Tracker& TheTracker()
+{
+    static Tracker tracker;
+    return tracker;
+}
+
+// Focus that lands here is no move between the application's controls.
+bool OutsideTheControls(QWidget* now)
+{
+    if (now == nullptr)
+        return true;  // another application, or the focus was cleared
+    QWidget* window = now->window();
+    if (window->windowType() == Qt::Popup)
+        return true;  // a drop-down list or a menu
+    return qobject_cast<QMessageBox*>(window) != nullptr;
+}
+
+void FocusChanged(QWidget* /*old*/, QWidget* now)
+{
+    Tracker& tracker = TheTracker();
+    if (OutsideTheControls(now))
+        return;
+    KitControl* next = KitFocus::ControlOf(now);
+    if (next == tracker.current)
+        return;
+    KitControl* previous = tracker.current;
+    tracker.current = next;
+    if (previous != nullptr)
+        RaiseEvent(previous->onLostFocus);
+    // The lost-focus handler may have moved the focus on; the new control
+    // hears of it only if it still holds the focus.
+    if (next != nullptr && tracker.current == next)
+        RaiseEvent(next->onGotFocus);
+}
+
+}  // namespace
+
+namespace KitFocus {
+
+void Install()
+{
+    Tracker& tracker = TheTracker();
+    if (tracker.installed || qApp == nullptr)
+        return;
+    tracker.installed = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, &FocusChanged);
+}
+
+KitControl* Current()
+{
+    return TheTracker().current;
+}
+
+KitControl* ControlOf(QWidget* widget)
+{
+    const Tracker& tracker = TheTracker();
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (KitControl* control = tracker.controls.value(w, nullptr))
+            return control;
+        if (w->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace KitFocus
+
+KitControl::KitControl(QWidget* widget) : widget_(widget)
+{
+    KitFocus::Install();
+    TheTracker().controls.insert(widget, this);
+}
+
+KitControl::~KitControl()
+{
+    Tracker& tracker = TheTracker();
+    tracker.controls.remove(widget_);
+    if (tracker.current == this)
+        tracker.current = nullptr;
+}

@@ -1,0 +1,320 @@
+#include "platform/kit_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr Qt::Alignment kDefaultAlignment = Qt::AlignLeft;
+
+struct FormatPiece {
+    QString text;
+    Qt::Alignment alignment;
+};
+
+FormatPiece ParsePiece(const QString& piece)
+{
+    if (piece.startsWith(QLatin1Char('^')))
+        return {piece.mid(1), Qt::AlignHCenter};
+    if (piece.startsWith(QLatin1Char('<')))
+        return {piece.mid(1), Qt::AlignLeft};
+    if (piece.startsWith(QLatin1Char('>')))
+        return {piece.mid(1), Qt::AlignRight};
+    return {piece, kDefaultAlignment};
+}
+
+}  // namespace
+
+// The Qt table under the grid. It never moves its current cell on its own:
+// every click and arrow key goes through the grid's move.
+class KitGrid::Table final : public QTableWidget {
+public:
+    explicit Table(KitGrid* owner) : QTableWidget(owner), owner_(owner) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        pressed_ = false;
+        if (event->button() != Qt::LeftButton)
+            return;
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (!index.isValid())
+            return;
+        pressed_ = true;
+        owner_->moveTo(index.row() + 1, index.column());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() != Qt::LeftButton || !pressed_)
+            return;
+        pressed_ = false;
+        RaiseEvent(owner_->onClick);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        pressed_ = false;
+        if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
+            RaiseEvent(owner_->onDblClick);
+    }
+
+    void mouseMoveEvent(QMouseEvent*) override {}
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!IsNavigationKey(event->key())) {
+            event->ignore();
+            return;
+        }
+        event->accept();
+        const QModelIndex target = moveCursor(CursorActionOf(event->key()), event->modifiers());
+        if (!target.isValid())
+            return;
+        owner_->moveTo(target.row() + 1, target.column());
+        if (owner_->row_ >= 1)
+            scrollTo(model()->index(owner_->row_ - 1, owner_->col_));
+    }
+
+    // The move of a navigation key; MoveNext stands for no navigation key.
+    static CursorAction CursorActionOf(int key)
+    {
+        switch (key) {
+        case Qt::Key_Up:
+            return MoveUp;
+        case Qt::Key_Down:
+            return MoveDown;
+        case Qt::Key_Left:
+            return MoveLeft;
+        case Qt::Key_Right:
+            return MoveRight;
+        case Qt::Key_PageUp:
+            return MovePageUp;
+        case Qt::Key_PageDown:
+            return MovePageDown;
+        case Qt::Key_Home:
+            return MoveHome;
+        case Qt::Key_End:
+            return MoveEnd;
+        default:
+            return MoveNext;  // no navigation key
+        }
+    }
+
+    static bool IsNavigationKey(int key)
+    {
+        return CursorActionOf(key) != MoveNext;
+    }
+
+private:
+    KitGrid* owner_;
+    bool pressed_ = false;
+};
+
+KitGrid::KitGrid(QWidget* parent) : QWidget(parent), KitControl(this), table_(new Table(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    setFocusProxy(table_);
+
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setAutoScroll(false);  // moving the current cell never scrolls
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setSectionsClickable(false);
+    table_->horizontalHeader()->setHighlightSections(false);
+
+    const auto scrolled = [this] { RaiseEvent(onScroll); };
+    QObject::connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+    QObject::connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+
+    setCols(2);
+    setRows(2);
+    row_ = 1;
+    col_ = 0;
+    showCurrent();
+}
+
+int KitGrid::rows() const
+{
+    return table_->rowCount() + 1;
+}
+
+void KitGrid::setRows(int rows)
+{
+    rows = qMax(1, rows);
+    if (row_ > rows - 1)
+        moveTo(rows - 1, col_);
+    table_->setRowCount(rows - 1);
+    showCurrent();
+}
+
+int KitGrid::cols() const
+{
+    return table_->columnCount();
+}
+
+void KitGrid::setCols(int cols)
+{
+    cols = qMax(1, cols);
+    if (col_ > cols - 1)
+        moveTo(row_, cols - 1);
+    const int before = table_->columnCount();
+    table_->setColumnCount(cols);
+    alignments_.resize(cols, kDefaultAlignment);
+    for (int c = before; c < cols; ++c) {
+        auto* header = new QTableWidgetItem;
+        header->setTextAlignment(kDefaultAlignment | Qt::AlignVCenter);
+        table_->setHorizontalHeaderItem(c, header);
+    }
+    showCurrent();
+}
+
+QString KitGrid::textMatrix(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        return {};
+    const QTableWidgetItem* item = row == 0 ? table_->horizontalHeaderItem(col) : table_->item(row - 1, col);
+    return item != nullptr ? item->text() : QString();
+}
+
+void KitGrid::setTextMatrix(int row, int col, const QString& text)
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        return;
+    if (row == 0) {
+        table_->horizontalHeaderItem(col)->setText(text);
+        return;
+    }
+    if (QTableWidgetItem* item = table_->item(row - 1, col)) {
+        item->setText(text);
+        return;
+    }
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(alignments_[col] | Qt::AlignVCenter);
+    table_->setItem(row - 1, col, item);
+}
+
+void KitGrid::setRow(int row)
+{
+    if (row < 0 || row >= rows())
+        return;
+    moveTo(row, col_);
+}
+
+void KitGrid::setCol(int col)
+{
+    if (col < 0 || col >= cols())
+        return;
+    moveTo(row_, col);
+}
+
+void KitGrid::moveTo(int row, int col)
+{
+    if (row == row_ && col == col_)
+        return;
+    RaiseEvent(onLeaveCell);
+    // The handler may have shrunk the grid.
+    row_ = qBound(0, row, rows() - 1);
+    col_ = qBound(0, col, cols() - 1);
+    showCurrent();
+}
+
+void KitGrid::showCurrent()
+{
+    if (row_ >= 1 && row_ < rows() && col_ < cols()) {
+        table_->setCurrentCell(row_ - 1, col_);
+    } else {
+        table_->setCurrentIndex(QModelIndex());
+        table_->clearSelection();
+    }
+}
+
+void KitGrid::setFormatString(const QString& format)
+{
+    format_ = format;
+    const QStringList pieces = format.split(QLatin1Char('|'));
+    setCols(static_cast<int>(pieces.size()));
+    for (int c = 0; c < pieces.size(); ++c) {
+        const FormatPiece piece = ParsePiece(pieces[c]);
+        alignments_[c] = piece.alignment;
+        QTableWidgetItem* header = table_->horizontalHeaderItem(c);
+        header->setText(piece.text);
+        header->setTextAlignment(piece.alignment | Qt::AlignVCenter);
+        for (int r = 0; r < table_->rowCount(); ++r) {
+            if (QTableWidgetItem* item = table_->item(r, c))
+                item->setTextAlignment(piece.alignment | Qt::AlignVCenter);
+        }
+        table_->resizeColumnToContents(c);
+    }
+}
+
+Qt::Alignment KitGrid::colAlignment(int col) const
+{
+    return col >= 0 && col < alignments_.size() ? alignments_[col] : kDefaultAlignment;
+}
+
+int KitGrid::colWidth(int col) const
+{
+    return table_->columnWidth(col);
+}
+
+void KitGrid::setColWidth(int col, int width)
+{
+    table_->setColumnWidth(col, width);
+}
+
+int KitGrid::topRow() const
+{
+    const int first = table_->rowAt(0);
+    return first < 0 ? 1 : first + 1;
+}
+
+void KitGrid::setTopRow(int row)
+{
+    if (row < 1 || row >= rows())
+        return;
+    table_->scrollTo(table_->model()->index(row - 1, qMax(0, table_->columnAt(0))), QAbstractItemView::PositionAtTop);
+}
+
+QRect KitGrid::currentRect() const
+{
+    if (row_ == 0) {
+        const QHeaderView* header = table_->horizontalHeader();
+        const QPoint topLeft = header->mapTo(this, QPoint(header->sectionViewportPosition(col_), 0));
+        return {topLeft, QSize(header->sectionSize(col_), header->height())};
+    }
+    const QRect rect = table_->visualRect(table_->model()->index(row_ - 1, col_));
+    return {table_->viewport()->mapTo(this, rect.topLeft()), rect.size()};
+}
+
+int KitGrid::cellLeft() const
+{
+    return currentRect().left();
+}
+
+int KitGrid::cellTop() const
+{
+    return currentRect().top();
+}
+
+int KitGrid::cellWidth() const
+{
+    return currentRect().width();
+}
+
+int KitGrid::cellHeight() const
+{
+    return currentRect().height();
+}

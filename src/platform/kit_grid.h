@@ -1,0 +1,91 @@
+#pragma once
+// A grid of text cells (MSF_ controls) over QTableWidget, with the kit's
+// rules (kit_control.h).
+//
+// Cells are addressed by (row, column). Row 0 is the fixed header row; rows
+// 1..rows() - 1 hold the data. The grid keeps a current cell of its own:
+// - setRow() / setCol() by code and the user's clicks and arrow keys move it.
+//   Before it moves, onLeaveCell runs while row() and col() still name the
+//   cell being left; setting the cell that is already current runs nothing.
+// - Moving it from code never scrolls the grid; the user's arrow keys scroll
+//   the new cell into view.
+// - A click on a data cell first makes that cell current (onLeaveCell on
+//   the way), then raises onClick when the button is released; a double
+//   click raises onDblClick after the click. Clicks on the header do nothing.
+// - Every scroll of the grid, by the user or by setTopRow(), raises onScroll.
+// The grid never edits a cell itself: editors are laid over a cell from
+// cellLeft(), cellTop(), cellWidth() and cellHeight().
+
+#include "platform/kit_control.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class KitGrid final : public QWidget, public KitControl {
+public:
+    explicit KitGrid(QWidget* parent = nullptr);
+
+    // Rows including the header row (at least 1); columns (at least 1).
+    // Shrinking the grid past the current cell first moves it to the last
+    // row or column that stays (onLeaveCell on the way).
+    int rows() const;
+    void setRows(int rows);
+    int cols() const;
+    void setCols(int cols);
+
+    // The text of a cell; row 0 is the header. Out-of-range cells read empty
+    // and ignore writes.
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+
+    // The current cell and its text. setRow and setCol ignore values outside
+    // the grid.
+    int row() const { return row_; }
+    int col() const { return col_; }
+    void setRow(int row);
+    void setCol(int col);
+    QString text() const { return textMatrix(row_, col_); }
+    void setText(const QString& text) { setTextMatrix(row_, col_, text); }
+
+    // The header texts and alignments, one column per "|"-separated piece:
+    // a leading "^" centres the column, "<" aligns it left, ">" right. Sets
+    // the column count and fits each column to its header text.
+    void setFormatString(const QString& format);
+    QString formatString() const { return format_; }
+
+    // The alignment a column got from the format string.
+    Qt::Alignment colAlignment(int col) const;
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+
+    // The first data row shown at the top; setting it scrolls.
+    int topRow() const;
+    void setTopRow(int row);
+
+    // Where the current cell lies, in this widget's coordinates (pixels).
+    int cellLeft() const;
+    int cellTop() const;
+    int cellWidth() const;
+    int cellHeight() const;
+
+    std::function<void()> onLeaveCell;
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void()> onScroll;
+
+private:
+    class Table;
+    friend class Table;
+
+    // A move of the current cell by the user or by code.
+    void moveTo(int row, int col);
+    void showCurrent();
+    QRect currentRect() const;
+
+    Table* table_;
+    int row_ = 0;
+    int col_ = 0;
+    QString format_;
+    QList<Qt::Alignment> alignments_;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// A drop-down list (Combo_ controls) with the kit's rules (kit_control.h).
+//
+// Two styles:
+// - ChooseOnly: the user can only choose an item; typed characters reach
+//   onKeyPress and are then dropped (no jumping to a matching item).
+// - Editable: a text field over the list. Typing changes the text (onChange)
+//   and leaves no item selected; choosing an item selects it and shows its
+//   text (onClick). The two are told apart: a choice runs no onChange, typing
+//   runs no onClick, and leaving the field never turns its text into a choice.
+//
+// Filling and clearing run nothing and leave no item selected; filling keeps
+// the text of an editable list, clear() empties list and text. The mouse
+// wheel does not change the choice.
+
+#include "platform/kit_control.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class KitList final : public QWidget, public KitControl {
+public:
+    enum class Style { ChooseOnly, Editable };
+
+    explicit KitList(Style style, QWidget* parent = nullptr);
+    Style style() const { return style_; }
+
+    void addItem(const QString& text);
+    void addItems(const QStringList& texts);
+    void clear();
+    int listCount() const;
+    QString list(int index) const;   // the text of item index
+    QStringList items() const;
+
+    // The selected item, -1 for none. Setting an item (0..listCount() - 1)
+    // selects it, shows its text and runs onClick when the selection changes;
+    // -1 removes the selection (an editable list's text empties) and runs
+    // nothing. An index outside the list changes nothing.
+    int listIndex() const { return index_; }
+    void setListIndex(int index);
+
+    // Editable: the text of the field; setting it runs onChange when it
+    // changes and leaves no item selected. ChooseOnly: the selected item's
+    // text; setting it selects the first item with exactly that text (as
+    // setListIndex does), or removes the selection when there is none.
+    QString text() const;
+    void setText(const QString& text);
+
+    // An item was chosen, by the user or by setListIndex.
+    std::function<void()> onClick;
+    // The text of an editable list changed, by typing or by setText.
+    std::function<void()> onChange;
+    // A typed character (kit_control.h); set the key to 0 to drop it.
+    std::function<void(int& key)> onKeyPress;
+
+private:
+    class Box;
+    void userChose(int index);
+
+    Style style_;
+    Box* box_;
+    int index_ = -1;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// A text box (Text_ controls): one line of text with the kit's rules
+// (kit_control.h).
+
+#include "platform/kit_control.h"
+
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+
+class KitText final : public QWidget, public KitControl {
+public:
+    explicit KitText(QWidget* parent = nullptr);
+
+    QString text() const;
+    // Runs onChange when the text changes.
+    void setText(const QString& text);
+
+    // Shows this character for every character of the text (password boxes);
+    // a null character shows the text itself.
+    void setPasswordChar(QChar ch);
+    // What the box shows (the password characters of a password box).
+    QString displayText() const;
+
+    // The text changed, by typing or by setText.
+    std::function<void()> onChange;
+    // A typed character (kit_control.h); set the key to 0 to drop it.
+    std::function<void(int& key)> onKeyPress;
+
+private:
+    class Edit;
+    Edit* edit_;
+};

@@ -1,0 +1,263 @@
+#include "platform/kit_grid.h"
+#include "support/kit_driver.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtTest>
+
+class TestKitGrid : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void rows_and_cols_count_the_header_row();
+    void cells_outside_the_grid_read_empty();
+    void format_string_data();
+    void format_string();
+    void format_string_fits_columns_to_their_headers();
+    void leave_cell_sees_the_old_cell();
+    void setting_the_current_cell_again_runs_nothing();
+    void values_outside_the_grid_do_not_move();
+    void click_leaves_the_old_cell_then_clicks_the_new();
+    void click_on_the_current_cell_only_clicks();
+    void double_click_follows_the_click();
+    void header_click_does_nothing();
+    void moving_the_current_cell_from_code_never_scrolls();
+    void arrow_key_leaves_the_cell_and_scrolls_it_into_view();
+    void scrolling_raises_scroll();
+    void cell_position_lies_over_the_current_cell();
+    void shrinking_past_the_current_cell_leaves_it_first();
+
+private:
+    // Records the grid's events with the current cell at the time.
+    QStringList events_;
+    QWidget* window_ = nullptr;
+    KitGrid* grid_ = nullptr;
+    QTableWidget* table() const { return grid_->findChild<QTableWidget*>(); }
+};
+
+void TestKitGrid::init()
+{
+    window_ = new QWidget;
+    window_->resize(600, 300);
+    auto* layout = new QVBoxLayout(window_);
+    grid_ = new KitGrid;
+    layout->addWidget(grid_);
+    grid_->setCols(16);
+    grid_->setRows(201);
+    events_.clear();
+    const auto cell = [this] { return QStringLiteral("%1,%2").arg(grid_->row()).arg(grid_->col()); };
+    grid_->onLeaveCell = [this, cell] { events_ << QStringLiteral("leave ") + cell(); };
+    grid_->onClick = [this, cell] { events_ << QStringLiteral("click ") + cell(); };
+    grid_->onDblClick = [this, cell] { events_ << QStringLiteral("dblclick ") + cell(); };
+    grid_->onScroll = [this] { events_ << QStringLiteral("scroll"); };
+    QVERIFY(KitDriver::ShowActive(window_));
+}
+
+void TestKitGrid::cleanup()
+{
+    delete window_;
+    window_ = nullptr;
+}
+
+void TestKitGrid::rows_and_cols_count_the_header_row()
+{
+    QCOMPARE(grid_->rows(), 201);
+    QCOMPARE(grid_->cols(), 16);
+    QCOMPARE(table()->rowCount(), 200);
+    grid_->setTextMatrix(0, 3, QStringLiteral("TX Frequency"));
+    grid_->setTextMatrix(200, 15, QStringLiteral("ABC"));
+    QCOMPARE(grid_->textMatrix(0, 3), QStringLiteral("TX Frequency"));
+    QCOMPARE(table()->horizontalHeaderItem(3)->text(), QStringLiteral("TX Frequency"));
+    QCOMPARE(grid_->textMatrix(200, 15), QStringLiteral("ABC"));
+    QCOMPARE(table()->item(199, 15)->text(), QStringLiteral("ABC"));
+
+    grid_->setRow(200);
+    grid_->setCol(15);
+    QCOMPARE(grid_->text(), QStringLiteral("ABC"));
+    grid_->setText(QStringLiteral("XYZ"));
+    QCOMPARE(grid_->textMatrix(200, 15), QStringLiteral("XYZ"));
+}
+
+void TestKitGrid::cells_outside_the_grid_read_empty()
+{
+    grid_->setTextMatrix(201, 0, QStringLiteral("x"));
+    grid_->setTextMatrix(1, 16, QStringLiteral("x"));
+    QCOMPARE(grid_->textMatrix(201, 0), QString());
+    QCOMPARE(grid_->textMatrix(-1, 0), QString());
+    QCOMPARE(grid_->textMatrix(1, 16), QString());
+    QCOMPARE(grid_->textMatrix(1, 1), QString());  // a cell never written
+}
+
+void TestKitGrid::format_string_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QList<int>>("alignments");
+    const int centre = Qt::AlignHCenter;
+    const int left = Qt::AlignLeft;
+    const int right = Qt::AlignRight;
+    QTest::newRow("centred") << "^Channel|^  Band  " << QStringList{"Channel", "  Band  "}
+                             << QList<int>{centre, centre};
+    QTest::newRow("last without mark") << "^扰频|信 道 名 称" << QStringList{"扰频", "信 道 名 称"}
+                                       << QList<int>{centre, left};
+    QTest::newRow("left and right") << "<Name|>Freq|" << QStringList{"Name", "Freq", ""}
+                                    << QList<int>{left, right, left};
+}
+
+void TestKitGrid::format_string()
+{
+    QFETCH(QString, format);
+    QFETCH(QStringList, headers);
+    QFETCH(QList<int>, alignments);
+    grid_->setFormatString(format);
+    QCOMPARE(grid_->cols(), headers.size());
+    for (int c = 0; c < headers.size(); ++c) {
+        QCOMPARE(grid_->textMatrix(0, c), headers[c]);
+        QCOMPARE(int(grid_->colAlignment(c)), alignments[c]);
+        QCOMPARE(int(table()->horizontalHeaderItem(c)->textAlignment() & Qt::AlignHorizontal_Mask), alignments[c]);
+    }
+    grid_->setTextMatrix(1, 0, QStringLiteral("7"));
+    QCOMPARE(int(table()->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask), alignments[0]);
+}
+
+void TestKitGrid::format_string_fits_columns_to_their_headers()
+{
+    grid_->setFormatString(QStringLiteral("^Channel|^CTCSS/DCS Dec|^SCR"));
+    const QFontMetrics metrics = table()->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < grid_->cols(); ++c)
+        QVERIFY(grid_->colWidth(c) >= metrics.horizontalAdvance(grid_->textMatrix(0, c)));
+    QVERIFY(grid_->colWidth(1) > grid_->colWidth(2));
+}
+
+void TestKitGrid::leave_cell_sees_the_old_cell()
+{
+    QCOMPARE(grid_->row(), 1);
+    QCOMPARE(grid_->col(), 0);
+    grid_->setRow(5);
+    QCOMPARE(events_, QStringList{"leave 1,0"});
+    QCOMPARE(grid_->row(), 5);
+    grid_->setCol(3);
+    QCOMPARE(events_, QStringList({"leave 1,0", "leave 5,0"}));
+    QCOMPARE(grid_->col(), 3);
+    QCOMPARE(table()->currentRow(), 4);
+    QCOMPARE(table()->currentColumn(), 3);
+}
+
+void TestKitGrid::setting_the_current_cell_again_runs_nothing()
+{
+    grid_->setRow(1);
+    grid_->setCol(0);
+    QCOMPARE(events_, QStringList{});
+}
+
+void TestKitGrid::values_outside_the_grid_do_not_move()
+{
+    grid_->setRow(201);
+    grid_->setRow(-1);
+    grid_->setCol(16);
+    QCOMPARE(events_, QStringList{});
+    QCOMPARE(grid_->row(), 1);
+    QCOMPARE(grid_->col(), 0);
+}
+
+void TestKitGrid::click_leaves_the_old_cell_then_clicks_the_new()
+{
+    grid_->setRow(2);
+    grid_->setCol(4);
+    events_.clear();
+    KitDriver::ClickCell(grid_, 3, 1);
+    QCOMPARE(events_, QStringList({"leave 2,4", "click 3,1"}));
+}
+
+void TestKitGrid::click_on_the_current_cell_only_clicks()
+{
+    KitDriver::ClickCell(grid_, 1, 0);
+    QCOMPARE(events_, QStringList{"click 1,0"});
+}
+
+void TestKitGrid::double_click_follows_the_click()
+{
+    KitDriver::DoubleClickCell(grid_, 4, 0);
+    QCOMPARE(events_, QStringList({"leave 1,0", "click 4,0", "dblclick 4,0"}));
+}
+
+void TestKitGrid::header_click_does_nothing()
+{
+    QHeaderView* header = table()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(2) + 3, header->height() / 2));
+    QCOMPARE(events_, QStringList{});
+    QCOMPARE(grid_->row(), 1);
+}
+
+void TestKitGrid::moving_the_current_cell_from_code_never_scrolls()
+{
+    // The channel redraw walks the current cell through every row.
+    grid_->setCol(0);
+    for (int r = 1; r < grid_->rows(); ++r)
+        grid_->setRow(r);
+    QCOMPARE(grid_->row(), 200);
+    QCOMPARE(grid_->topRow(), 1);
+    QVERIFY(!events_.contains(QStringLiteral("scroll")));
+
+    grid_->setCol(15);
+    QCOMPARE(table()->horizontalScrollBar()->value(), 0);
+    QVERIFY(!events_.contains(QStringLiteral("scroll")));
+}
+
+void TestKitGrid::arrow_key_leaves_the_cell_and_scrolls_it_into_view()
+{
+    grid_->setRow(150);
+    grid_->setFocus();
+    events_.clear();
+    KitDriver::PressKey(grid_, Qt::Key_Down);
+    QCOMPARE(events_.first(), QStringLiteral("leave 150,0"));
+    QVERIFY(events_.contains(QStringLiteral("scroll")));
+    QCOMPARE(grid_->row(), 151);
+    const QRect visible = table()->viewport()->rect();
+    QVERIFY(visible.contains(table()->visualRect(table()->model()->index(150, 0))));
+}
+
+void TestKitGrid::scrolling_raises_scroll()
+{
+    grid_->setTopRow(50);
+    QCOMPARE(grid_->topRow(), 50);
+    QCOMPARE(events_, QStringList{"scroll"});
+    QCOMPARE(grid_->row(), 1);  // the current cell stays
+}
+
+void TestKitGrid::cell_position_lies_over_the_current_cell()
+{
+    grid_->setRow(3);
+    grid_->setCol(2);
+    const QPoint centre(grid_->cellLeft() + grid_->cellWidth() / 2, grid_->cellTop() + grid_->cellHeight() / 2);
+    const QModelIndex under = table()->indexAt(table()->viewport()->mapFrom(grid_, centre));
+    QCOMPARE(under.row(), 2);
+    QCOMPARE(under.column(), 2);
+    // The cell inside its grid lines.
+    QVERIFY(qAbs(grid_->cellWidth() - table()->columnWidth(2)) <= 1);
+    QVERIFY(qAbs(grid_->cellHeight() - table()->rowHeight(2)) <= 1);
+    // Below the header row.
+    QVERIFY(grid_->cellTop() >= table()->horizontalHeader()->height());
+
+    const int top = grid_->cellTop();
+    grid_->setTopRow(2);
+    QCOMPARE(grid_->cellTop(), top - table()->rowHeight(0));
+}
+
+void TestKitGrid::shrinking_past_the_current_cell_leaves_it_first()
+{
+    grid_->setRow(200);
+    events_.clear();
+    grid_->setRows(101);
+    QCOMPARE(events_, QStringList{"leave 200,0"});
+    QCOMPARE(grid_->row(), 100);
+    QCOMPARE(grid_->rows(), 101);
+}
+
+QTEST_MAIN(TestKitGrid)
+#include "tst_kit_grid.moc"

@@ -1,0 +1,140 @@
+#include "platform/kit_text.h"
+#include "support/kit_driver.h"
+
+#include <QVBoxLayout>
+#include <QtTest>
+
+class TestKitText : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void set_text_runs_change_inside_the_setter();
+    void setting_the_shown_text_runs_nothing();
+    void typing_runs_change_per_character();
+    void key_filter_data();
+    void key_filter();
+    void delete_and_arrows_do_not_reach_the_filter();
+    void enter_reaches_the_filter_only();
+    void password_box_shows_stars();
+
+private:
+    QWidget* window_ = nullptr;
+    KitText* text_ = nullptr;
+};
+
+void TestKitText::init()
+{
+    window_ = new QWidget;
+    auto* layout = new QVBoxLayout(window_);
+    text_ = new KitText;
+    layout->addWidget(text_);
+    QVERIFY(KitDriver::ShowActive(window_));
+    text_->setFocus();
+}
+
+void TestKitText::cleanup()
+{
+    delete window_;
+    window_ = nullptr;
+}
+
+void TestKitText::set_text_runs_change_inside_the_setter()
+{
+    QStringList seen;
+    bool returned = false;
+    text_->onChange = [&] { seen << (returned ? QStringLiteral("late") : text_->text()); };
+    text_->setText(QStringLiteral("145.00000"));
+    returned = true;
+    QCOMPARE(seen, QStringList{QStringLiteral("145.00000")});
+}
+
+void TestKitText::setting_the_shown_text_runs_nothing()
+{
+    text_->setText(QStringLiteral("abc"));
+    int changes = 0;
+    text_->onChange = [&changes] { ++changes; };
+    text_->setText(QStringLiteral("abc"));
+    QCOMPARE(changes, 0);
+}
+
+void TestKitText::typing_runs_change_per_character()
+{
+    QStringList seen;
+    text_->onChange = [&] { seen << text_->text(); };
+    KitDriver::TypeText(text_, QStringLiteral("14"));
+    KitDriver::PressKey(text_, Qt::Key_Backspace);
+    QCOMPARE(seen, QStringList({"1", "14", "1"}));
+}
+
+void TestKitText::key_filter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QList<int>>("keys");
+    // The filter: capitals for small letters, "x" dropped, Backspace dropped.
+    QTest::newRow("letters replaced") << "ab1" << "AB1" << QList<int>{'a', 'b', '1'};
+    QTest::newRow("character dropped") << "1x2" << "12" << QList<int>{'1', 'x', '2'};
+    QTest::newRow("blank passes") << "A B" << "A B" << QList<int>{'A', ' ', 'B'};
+    QTest::newRow("backspace is a character") << "12\b" << "12" << QList<int>{'1', '2', kKeyBackspace};
+}
+
+void TestKitText::key_filter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QList<int>, keys);
+    QList<int> seen;
+    text_->onKeyPress = [&seen](int& key) {
+        seen << key;
+        if (key == 'x' || key == kKeyBackspace)
+            key = 0;
+        else if (key >= 'a' && key <= 'z')
+            key = key - 'a' + 'A';
+    };
+    for (QChar ch : typed) {
+        if (ch == QLatin1Char('\b'))
+            KitDriver::PressKey(text_, Qt::Key_Backspace);
+        else
+            KitDriver::TypeText(text_, QString(ch));
+    }
+    QCOMPARE(text_->text(), shown);
+    QCOMPARE(seen, keys);
+}
+
+void TestKitText::delete_and_arrows_do_not_reach_the_filter()
+{
+    text_->setText(QStringLiteral("123"));
+    QList<int> seen;
+    text_->onKeyPress = [&seen](int& key) { seen << key; };
+    for (int key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Right, Qt::Key_Left, Qt::Key_End, Qt::Key_F4})
+        KitDriver::PressKey(text_, key);
+    QCOMPARE(seen, QList<int>{});
+    QCOMPARE(text_->text(), QStringLiteral("23"));
+}
+
+void TestKitText::enter_reaches_the_filter_only()
+{
+    text_->setText(QStringLiteral("145"));
+    QList<int> seen;
+    int changes = 0;
+    text_->onKeyPress = [&seen](int& key) { seen << key; };
+    text_->onChange = [&changes] { ++changes; };
+    KitDriver::PressKey(text_, Qt::Key_Return);
+    KitDriver::PressKey(text_, Qt::Key_Enter);
+    QCOMPARE(seen, QList<int>({kKeyEnter, kKeyEnter}));
+    QCOMPARE(changes, 0);
+    QCOMPARE(text_->text(), QStringLiteral("145"));
+}
+
+void TestKitText::password_box_shows_stars()
+{
+    text_->setPasswordChar(QLatin1Char('*'));
+    KitDriver::TypeText(text_, QStringLiteral("5839"));
+    QCOMPARE(text_->text(), QStringLiteral("5839"));
+    QCOMPARE(text_->displayText(), QStringLiteral("****"));
+}
+
+QTEST_MAIN(TestKitText)
+#include "tst_kit_text.moc"

@@ -1,0 +1,89 @@
+#include "support/kit_driver.h"
+
+#include "platform/kit_grid.h"
+#include "platform/kit_list.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+// The Qt widget that takes the user's input for a kit control.
+QWidget* InputOf(QWidget* control)
+{
+    QWidget* input = control;
+    while (input->focusProxy() != nullptr)
+        input = input->focusProxy();
+    return input;
+}
+
+QTableWidget* TableOf(KitGrid* grid)
+{
+    return grid->findChild<QTableWidget*>();
+}
+
+QPoint CellCentre(KitGrid* grid, int row, int col)
+{
+    QTableWidget* table = TableOf(grid);
+    const QModelIndex index = table->model()->index(row - 1, col);
+    if (!table->viewport()->rect().contains(table->visualRect(index)))
+        table->scrollTo(index);
+    return table->visualRect(index).center();
+}
+
+}  // namespace
+
+namespace KitDriver {
+
+bool ShowActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    Activate(window);
+    return QApplication::activeWindow() == window;
+}
+
+void Activate(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+}
+
+void ClickCell(KitGrid* grid, int row, int col)
+{
+    const QPoint centre = CellCentre(grid, row, col);
+    QTest::mouseClick(TableOf(grid)->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void DoubleClickCell(KitGrid* grid, int row, int col)
+{
+    const QPoint centre = CellCentre(grid, row, col);
+    QWidget* viewport = TableOf(grid)->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
+}
+
+void ChooseItem(KitList* list, int index)
+{
+    auto* box = list->findChild<QComboBox*>();
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+}
+
+void TypeText(QWidget* control, const QString& text)
+{
+    QTest::keyClicks(InputOf(control), text);
+}
+
+void PressKey(QWidget* control, int key)
+{
+    QTest::keyClick(InputOf(control), static_cast<Qt::Key>(key));
+}
+
+}  // namespace KitDriver
