@@ -1,0 +1,3 @@
+#include "channels/chann_rec.h"
+
+int ChannCount = kChannels;

@@ -1,0 +1,13 @@
+#pragma once
+// Writing and reading whole image rows in tests.
+
+#include "core/memory_image.h"
+
+#include <QByteArray>
+
+// Sets image row `row` from up to 16 bytes given in hex ("00 25 61 13 ...");
+// the bytes not given are 0xFF.
+void SetRow(MemoryImage& image, int row, const char* hexBytes);
+
+// The 16 bytes of image row `row` as hex, in the same form.
+QByteArray RowHex(const MemoryImage& image, int row);
