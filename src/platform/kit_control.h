@@ -35,6 +35,10 @@ public:
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
 
+    // Whether Tab (and the focus moving on from a control that is hidden)
+    // stops at this control; a click still gives it the focus. On by default.
+    void setTabStop(bool stop);
+
 protected:
     // `widget` is the control's own widget (the kit class itself).
     explicit KitControl(QWidget* widget);

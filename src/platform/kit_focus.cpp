@@ -95,3 +95,11 @@ KitControl::~KitControl()
     if (tracker.current == this)
         tracker.current = nullptr;
 }
+
+void KitControl::setTabStop(bool stop)
+{
+    QWidget* input = widget_;
+    while (input->focusProxy() != nullptr)
+        input = input->focusProxy();
+    input->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+}

@@ -23,6 +23,7 @@ private slots:
     void coming_back_to_another_control_is_a_move();
     void dropping_a_list_down_runs_nothing();
     void moving_to_another_window_of_the_application_is_a_move();
+    void hidden_control_hands_the_focus_past_controls_without_tab_stop();
 
 private:
     void watch(KitControl* control, const QString& name);
@@ -137,6 +138,19 @@ void TestKitFocus::moving_to_another_window_of_the_application_is_a_move()
     QVERIFY(KitDriver::ShowActive(&other));
     text->setFocus();
     QCOMPARE(events_, QStringList({"lost first", "got other"}));
+}
+
+void TestKitFocus::hidden_control_hands_the_focus_past_controls_without_tab_stop()
+{
+    // An editor laid over a grid must not catch the focus when the one that
+    // had it is hidden.
+    second_->setTabStop(false);
+    list_->setTabStop(false);
+    first_->hide();
+    QCOMPARE(events_, QStringList({"lost first", "got grid"}));
+
+    second_->setFocus();  // a click still gives it the focus
+    QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(second_));
 }
 
 QTEST_MAIN(TestKitFocus)
