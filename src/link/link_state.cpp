@@ -3,6 +3,13 @@
 int CommPortNo = 0;
 int PortError = 0;
 std::array<std::uint8_t, 8> LinkOpenFrame{};
+std::uint8_t AddrHi = 0;
+std::uint8_t AddrLo = 0;
+std::array<std::uint8_t, kPassBlockBytes> PassBlock{};
+std::array<std::uint8_t, kPasswordLength> PassTyped{};
+int WritePhase = 0;
+ReplyStore RxBlock;
+ReplyStore RxBlock2;
 
 void BuildLinkOpenFrame()
 {

@@ -1,6 +1,8 @@
 #pragma once
 // Link values shared by every window that talks to the radio.
 
+#include "link/reply_store.h"
+
 #include <array>
 #include <cstdint>
 
@@ -20,3 +22,29 @@ extern std::array<std::uint8_t, 8> LinkOpenFrame;
 
 // Builds LinkOpenFrame byte by byte (start-up).
 void BuildLinkOpenFrame();
+
+// The start address of the block transfer in progress, high and low byte.
+extern std::uint8_t AddrHi;
+extern std::uint8_t AddrLo;
+
+// The radio's password block as read by the last password stage: bytes 0..5
+// password 1, 6..11 password 2 (blank padded), 12..15 unused by the checks.
+inline constexpr int kPassBlockBytes = 16;
+extern std::array<std::uint8_t, kPassBlockBytes> PassBlock;
+
+// The read/write password typed last in any window's password box: six
+// character codes, blank padded. All 0 until a box first sets it, which
+// matches no password of printable characters.
+inline constexpr int kPasswordLength = 6;
+extern std::array<std::uint8_t, kPasswordLength> PassTyped;
+
+// 0 or -1: the channel editor's transfer alternates between its channel
+// blocks (0) and its name blocks (-1). Every transfer resets it to 0 when it
+// starts and when its password is accepted.
+extern int WritePhase;
+
+// The replies of the last completed read: RxBlock holds the blocks of the
+// range, RxBlock2 the channel editor's name blocks. A read fills them when it
+// completes, right before its window unpacks them.
+extern ReplyStore RxBlock;
+extern ReplyStore RxBlock2;

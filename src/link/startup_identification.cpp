@@ -1,23 +1,39 @@
 #include "link/startup_identification.h"
 
+#include "core/status_panels.h"
+#include "link/frames.h"
+#include "link/identity.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
+#include "link/link_timing.h"
 
-namespace {
-constexpr int kIdentifyRetries = 2;
+StartupIdentification::StartupIdentification()
+    : Timer1(SystemClock().createTimer()), Timer2(SystemClock().createTimer()), Timer3(SystemClock().createTimer())
+{
+    Timer1->onTick = [this] { Timer1_Timer(); };
+    Timer2->onTick = [this] { Timer2_Timer(); };
+    Timer3->onTick = [this] { Timer3_Timer(); };
 }
-
-StartupIdentification::StartupIdentification() : MSC(CreateCommPort()) {}
 
 StartupIdentification::~StartupIdentification()
 {
+    stopTimers();
     closePort();
+}
+
+CommPort& StartupIdentification::port()
+{
+    if (!MSC) {
+        MSC = CreateCommPort();
+        MSC->onReceive = [this] { MSC_OnComm(); };
+    }
+    return *MSC;
 }
 
 bool StartupIdentification::openPort()
 {
     PortError = 0;
-    if (!MSC->open(CommPortNo)) {
+    if (!port().open(CommPortNo)) {
         PortError = -1;
         return false;
     }
@@ -37,6 +53,8 @@ void StartupIdentification::OpenCommPort()
 
 void StartupIdentification::ConnectRadio()
 {
+    stopTimers();
+    ++attempt_;
     closePort();
     Writing = 0;
     Reading = 0;
@@ -48,15 +66,104 @@ void StartupIdentification::StartIdentify()
 {
     if (Writing != 0 || Reading != 0)
         return;
-    if (!MSC->isOpen())
+    if (!portOpen()) {
         OpenCommPort();
-    if (PortError != 0)
+        if (!portOpen())
+            return;
+    }
+    Handshook = false;
+    port().discardInput();
+    RxBuf.clear();
+    Frame = LinkOpenBytes();
+    AddrHi = 0;
+    AddrLo = 0;
+    Writing = 0;
+    Reading = -1;
+    StartSending();
+}
+
+void StartupIdentification::StartSending()
+{
+    FrameSent = false;
+    SendPos = 0;
+    Timer1->start(kIdentifyByteMs);
+}
+
+void StartupIdentification::Timer1_Timer()
+{
+    if (SendPos == 0) {
+        // Nothing the radio sent before this frame is an answer to it.
+        port().discardInput();
+        RxBuf.clear();
+    }
+    // A byte that cannot be written is lost like an unanswered frame: the
+    // time-out decides.
+    port().write(Frame.mid(SendPos, 1));
+    Timer2->start(kReplyTimeoutMs);
+    ++SendPos;
+    if (SendPos >= Frame.size()) {
+        Timer1->stop();
+        FrameSent = true;
+    }
+}
+
+void StartupIdentification::MSC_OnComm()
+{
+    if (!MSC)
         return;
-    // The identification exchange itself is armed here.
+    const QByteArray bytes = MSC->read(MSC->bytesWaiting());
+    if (Reading == 0 || Handshook || !MSC->isOpen())
+        return;
+    RxBuf.append(bytes);
+    if (RxBuf.size() < kIdentReplyBytes)
+        return;
+    // The first 50 bytes are the reply; whatever came with them is consumed.
+    const QByteArray reply = RxBuf.left(kIdentReplyBytes);
+    RxBuf.clear();
+    if (!IdentAccepted(reply))
+        return;
+    Handshook = true;
+    stopTimers();
+    closePort();
+    Writing = 0;
+    Reading = 0;
+    ShowIdentity(reply);
+    if (onIdentified)
+        onIdentified();
+}
+
+void StartupIdentification::Timer2_Timer()
+{
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->start(kIdentifyRetryDelayMs);
+    closePort();
+    Writing = 0;
+    Reading = 0;
+}
+
+void StartupIdentification::Timer3_Timer()
+{
+    stopTimers();
+    if (RetriesLeft > 0) {
+        --RetriesLeft;
+        StartIdentify();
+        return;
+    }
+    const unsigned attempt = attempt_;
+    const std::weak_ptr<int> alive = life_;
+    ShowMessage(LinkText::StartupFailConnect());
+    // A new identification may have started while the box was open.
+    if (alive.expired() || attempt != attempt_)
+        return;
+    StatusBar1.setText(IdentPanel::Stat, LinkText::StatPanel.text());
+    StatusBar1.setText(IdentPanel::Serial, LinkText::CommFaultPanel.text());
 }
 
 void StartupIdentification::Stop()
 {
+    stopTimers();
+    ++attempt_;
     Writing = 0;
     Reading = 0;
     closePort();
@@ -64,11 +171,23 @@ void StartupIdentification::Stop()
 
 bool StartupIdentification::portOpen() const
 {
-    return MSC->isOpen();
+    return MSC && MSC->isOpen();
 }
 
 void StartupIdentification::closePort()
 {
-    if (MSC->isOpen())
+    if (portOpen())
         MSC->close();
+}
+
+bool StartupIdentification::running() const
+{
+    return Reading != 0 || Writing != 0 || Timer3->enabled();
+}
+
+void StartupIdentification::stopTimers()
+{
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
 }

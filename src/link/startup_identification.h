@@ -2,9 +2,18 @@
 // The main window's own link: the silent port test of the start-up scan, the
 // port open of the port setup, and the identification of the connected radio
 // that runs after start-up and after every confirmed port.
+//
+// The identification sends the link-open frame one byte per 15 ms tick and
+// takes the radio's 50-byte identification reply: the status bar and the band
+// limits show what the radio reported and onIdentified runs (the main window
+// enables its editing menus). Nothing is acknowledged and nothing is read or
+// written. A silent radio gets two more attempts 1500 ms after each reply
+// time-out; then the failure message, and panels 3 and 4 show the fault.
 
+#include "core/timer.h"
 #include "link/comm_port.h"
 
+#include <QByteArray>
 #include <functional>
 #include <memory>
 
@@ -21,14 +30,18 @@ public:
     // The same open, with the port-error message on failure.
     void OpenCommPort();
     // Starts an identification on CommPortNo: closes the port if open, then
-    // opens it (port-error message on failure) and arms the exchange.
-    // Returns at once; the exchange runs on timer ticks and receive events.
+    // opens it (port-error message on failure) and arms the exchange with a
+    // fresh count of two retries; a pending retry is cancelled. Returns at
+    // once; the exchange runs on timer ticks and receive events.
     void ConnectRadio();
     // Ends a running identification and closes the port.
     void Stop();
 
     bool portOpen() const;
     void closePort();
+    // True from ConnectRadio until the radio is identified or the failure
+    // has been reported (the retry delay included).
+    bool running() const;
 
     // Runs when a radio has been identified (the main window enables its
     // editing menus).
@@ -36,10 +49,27 @@ public:
 
 private:
     void StartIdentify();
+    void StartSending();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void MSC_OnComm();
     bool openPort();
+    CommPort& port();
+    void stopTimers();
 
     std::unique_ptr<CommPort> MSC;
+    std::unique_ptr<Timer> Timer1;  // sender, one byte per tick
+    std::unique_ptr<Timer> Timer2;  // reply time-out
+    std::unique_ptr<Timer> Timer3;  // retry delay
+    QByteArray Frame;
+    int SendPos = 0;
+    bool FrameSent = false;
+    QByteArray RxBuf;
+    bool Handshook = false;
     int RetriesLeft = 0;
     int Writing = 0;
     int Reading = 0;
+    unsigned attempt_ = 0;
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
