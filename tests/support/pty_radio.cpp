@@ -1,7 +1,13 @@
 #include "support/pty_radio.h"
 
 PtyRadio::PtyRadio(RadioSimulator& radio, double byteUs)
-    : line_(radio, [this](const QByteArray& bytes) { pty_.write(bytes); }, byteUs)
+    : line_(
+          radio,
+          [this](const QByteArray& bytes) {
+              sent_ += bytes.size();
+              pty_.write(bytes);
+          },
+          byteUs)
 {
     pty_.onReadable = [this] {
         const QByteArray bytes = pty_.readAvailable();

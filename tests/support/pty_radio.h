@@ -21,9 +21,12 @@ public:
     QString slavePath() const { return pty_.slavePath(); }
     // Everything the program sent so far.
     QByteArray received() const { return received_; }
+    // Number of bytes the radio has sent to the program so far.
+    qint64 sentBytes() const { return sent_; }
 
 private:
     PseudoTerminal pty_;
     SimLine line_;
     QByteArray received_;
+    qint64 sent_ = 0;
 };
