@@ -115,7 +115,7 @@ QList<Answer> RadioSimulator::receive(const QByteArray& bytes)
             in_.remove(0, linkOpen.size());
             heard.append({Heard::LinkOpen, 0, 0});
             programming_ = true;
-            answers += answer(ReplyKind::Ident, identReply());
+            answers += answer(ReplyKind::Ident, identOverride.isEmpty() ? identReply() : identOverride);
             continue;
         }
         const int first = At(in_, 0);

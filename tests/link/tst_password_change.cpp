@@ -1,0 +1,215 @@
+// The password dialog's exchange against the radio simulator, in process on
+// virtual time.
+
+#include "core/tone_list.h"
+#include "link/frames.h"
+#include "link/link_state.h"
+#include "link/password_change.h"
+#include "support/message_recorder.h"
+#include "support/radio_simulator.h"
+#include "support/sim_port.h"
+#include "support/virtual_clock.h"
+
+#include <QtTest>
+#include <memory>
+
+namespace {
+constexpr int kPort = 2;
+constexpr int kPassAt = 0x3DF0;
+}
+
+class TestPasswordChange : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void changesPasswordOne();
+    void oldPassword_data();
+    void oldPassword();
+    void newPasswordsThatDifferSendNothing();
+    void identificationRule_data();
+    void identificationRule();
+    void silentRadioFailsAfterTheDelay();
+    void finalByteOtherThanAckEndsWithoutMessage();
+
+private:
+    bool runToEnd();
+
+    std::unique_ptr<VirtualClock> clock_;
+    std::unique_ptr<MessageRecorder> recorder_;
+    std::unique_ptr<SimPortFactory> ports_;
+    std::unique_ptr<RadioSimulator> radio_;
+    std::unique_ptr<PasswordChangeLink> link_;
+    QList<PasswordChangeEnd> ends_;
+};
+
+void TestPasswordChange::initTestCase()
+{
+    InitToneTables();
+    BuildLinkOpenFrame();
+}
+
+void TestPasswordChange::init()
+{
+    clock_ = std::make_unique<VirtualClock>();
+    recorder_ = std::make_unique<MessageRecorder>();
+    ports_ = std::make_unique<SimPortFactory>();
+    radio_ = std::make_unique<RadioSimulator>();
+    ports_->attach(kPort, *radio_);
+    link_ = std::make_unique<PasswordChangeLink>();
+    ends_.clear();
+    link_->onFinished = [this](PasswordChangeEnd end) { ends_ << end; };
+    CommPortNo = kPort;
+    Text_Old_PassWord_Change(QString());
+}
+
+void TestPasswordChange::cleanup()
+{
+    QVERIFY(recorder_->verifyAllTaken());
+    link_.reset();
+    radio_.reset();
+    ports_.reset();
+    recorder_.reset();
+    clock_.reset();
+}
+
+bool TestPasswordChange::runToEnd()
+{
+    return clock_->advanceUntil([this] { return !ends_.isEmpty(); }, 60000);
+}
+
+void TestPasswordChange::changesPasswordOne()
+{
+    radio_->setPasswords("583920", "111111");
+    radio_->memory.replace(kPassAt + 12, 4, "\x01\x02\x03\x04");
+    Text_Old_PassWord_Change(QStringLiteral("583920"));
+    const qint64 start = clock_->nowMs();
+    link_->Command_Write_Click(QStringLiteral(" new1 "), QStringLiteral("new1"));
+    QVERIFY(link_->Writing());
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_, QList<PasswordChangeEnd>{PasswordChangeEnd::Changed});
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("PassWord Modify Success ! "));
+    QCOMPARE(shown.first().title, QStringLiteral("Operate Prompt"));
+    QCOMPARE(radio_->memoryRange(kPassAt, 16), QByteArray("new1  111111\x01\x02\x03\x04"));
+    QVERIFY(link_->closeRequested());
+    QVERIFY(!link_->Writing());
+    QVERIFY(!ports_->isOpen(kPort));
+    QCOMPARE(PassNew, PasswordCodesOf(QString()));
+    QCOMPARE(PassOld, PasswordCodesOf(QString()));
+
+    // One byte per write: the first 15 ms after the frame starts, then 10 ms apart.
+    const QList<SimPortFactory::Written> log = ports_->writeLog(kPort);
+    QByteArray sent;
+    for (const SimPortFactory::Written& w : log)
+        sent += w.bytes;
+    QCOMPARE(sent.left(8), LinkOpenBytes());
+    QCOMPARE(log.at(0).atMs - start, 15);
+    QCOMPARE(log.at(7).atMs - start, 15 + 7 * 10);
+    QCOMPARE(sent.mid(8, 5), QByteArray("\x06\x53\x3D\xC0\x40", 5));
+    QCOMPARE(sent.mid(13, 1), QByteArray("\x06", 1));
+    QCOMPARE(sent.mid(14, 4), QByteArray("\x58\x3D\xF0\x10", 4));
+    QCOMPARE(sent.size(), 8 + 5 + 1 + 20);
+}
+
+void TestPasswordChange::oldPassword_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("old is password 2: accepted, password 2 stays") << QByteArray("583920") << QByteArray("222222") << "222222" << true;
+    QTest::newRow("no password: an empty old one is accepted") << QByteArray() << QByteArray("222222") << "" << true;
+    QTest::newRow("neither") << QByteArray("583920") << QByteArray("222222") << "583921" << false;
+}
+
+void TestPasswordChange::oldPassword()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(QString, old);
+    QFETCH(bool, changed);
+    radio_->setPasswords(first, second);
+    Text_Old_PassWord_Change(old);
+    link_->Command_Write_Click(QStringLiteral("abc"), QStringLiteral("abc"));
+    QVERIFY(runToEnd());
+    if (changed) {
+        QCOMPARE(ends_.first(), PasswordChangeEnd::Changed);
+        QCOMPARE(radio_->memoryRange(kPassAt, 12), QByteArray("abc   ") + (second + "      ").left(6));
+        QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("PassWord Modify Success ! ")});
+    } else {
+        QCOMPARE(ends_.first(), PasswordChangeEnd::OldRefused);
+        QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Old PassWord Error, Writeing Stop")});
+        QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 0);
+        QVERIFY(!link_->closeRequested());
+    }
+}
+
+void TestPasswordChange::newPasswordsThatDifferSendNothing()
+{
+    link_->Command_Write_Click(QStringLiteral("abc"), QStringLiteral("ABC"));
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Password is not consistent .")});
+    QVERIFY(!link_->Writing());
+    clock_->advance(10000);
+    QVERIFY(ports_->writes(kPort).isEmpty());
+}
+
+void TestPasswordChange::identificationRule_data()
+{
+    QTest::addColumn<int>("lead");
+    QTest::addColumn<int>("terminatorAt");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("0x06 and 0x55 at 49") << 0x06 << 49 << true;
+    QTest::newRow("0x01 and 0x55 at 48") << 0x01 << 48 << true;
+    QTest::newRow("0x01 and 0x55 at 49 only") << 0x01 << 49 << false;
+    QTest::newRow("0x06 and 0x55 at 48 only") << 0x06 << 48 << false;
+}
+
+void TestPasswordChange::identificationRule()
+{
+    QFETCH(int, lead);
+    QFETCH(int, terminatorAt);
+    QFETCH(bool, accepted);
+    QByteArray reply(50, '\0');
+    reply[0] = static_cast<char>(lead);
+    reply[terminatorAt] = 0x55;
+    radio_->identOverride = reply;  // no model signature at all
+    link_->Command_Write_Click(QString(), QString());
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.first(), accepted ? PasswordChangeEnd::Changed : PasswordChangeEnd::Failed);
+    QCOMPARE(recorder_->count(), 1);
+    recorder_->takeAll();
+}
+
+void TestPasswordChange::silentRadioFailsAfterTheDelay()
+{
+    radio_->addFault(Fault::Silent, ReplyKind::Block, 0, 1);
+    qint64 failedAt = -1;
+    recorder_->onShow = [&](const ShownMessage&) { failedAt = clock_->nowMs(); };
+    link_->Command_Write_Click(QString(), QString());
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.first(), PasswordChangeEnd::Failed);
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
+    const QList<SimPortFactory::Written> log = ports_->writeLog(kPort);
+    QCOMPARE(failedAt, log.last().atMs + 1000 + 5000);
+    QVERIFY(!link_->Writing());
+    clock_->advance(20000);
+    QCOMPARE(ports_->writeLog(kPort).size(), log.size());  // no retry
+}
+
+void TestPasswordChange::finalByteOtherThanAckEndsWithoutMessage()
+{
+    radio_->addFault(Fault::WrongAck, ReplyKind::WriteAck, 0, 1);
+    link_->Command_Write_Click(QStringLiteral("x"), QStringLiteral("x"));
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.first(), PasswordChangeEnd::NotConfirmed);
+    QCOMPARE(recorder_->count(), 0);
+    QVERIFY(link_->closeRequested());
+    QCOMPARE(PassNew, PasswordCodesOf(QStringLiteral("x")));
+}
+
+QTEST_GUILESS_MAIN(TestPasswordChange)
+#include "tst_password_change.moc"
