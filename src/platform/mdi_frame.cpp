@@ -35,11 +35,13 @@ MdiFrame::MdiFrame()
 
 double MdiFrame::ScaleWidth() const
 {
+    layout()->activate();
     return PixelsToTwips(mdiArea_->viewport()->width());
 }
 
 double MdiFrame::ScaleHeight() const
 {
+    layout()->activate();
     return PixelsToTwips(mdiArea_->viewport()->height());
 }
 

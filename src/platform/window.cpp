@@ -106,9 +106,7 @@ public:
             }
         }
         window->Form_Unload();
-        loaded_.erase(std::remove_if(loaded_.begin(), loaded_.end(),
-                                     [window](const Entry& entry) { return entry.window == window; }),
-                      loaded_.end());
+        forget(window);
         window->state_ = Window::State::Unloaded;
         if (lastActive_ == window)
             lastActive_ = nullptr;
@@ -129,6 +127,15 @@ public:
                                          [](const Entry& entry) { return entry.window->kind() != WindowKind::Child; });
         if (!anyLeft && lastWindowClosed_)
             lastWindowClosed_();
+    }
+
+    // A window deleted while loaded (the application ending without an
+    // unload) is no longer found.
+    void forget(Window* window)
+    {
+        loaded_.erase(std::remove_if(loaded_.begin(), loaded_.end(),
+                                     [window](const Entry& entry) { return entry.window == window; }),
+                      loaded_.end());
     }
 
     void unloadAll()
@@ -154,6 +161,8 @@ Window::Window(WindowKind kind) : kind_(kind)
 
 Window::~Window()
 {
+    if (state_ == State::Loaded || state_ == State::Unloading)
+        WindowManager::instance().forget(this);
     while (!parts_.empty())
         parts_.pop_back();
 }

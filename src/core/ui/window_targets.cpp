@@ -10,40 +10,34 @@ std::function<void(TargetAction, Target)> onTargetAction;
 
 namespace {
 
-// One loaded/load/unload triple per window type.
-template <class T>
-bool Run(TargetAction action)
-{
-    if (action == TargetAction::Load)
-        Windows::Load<T>();
-    else
-        Windows::Unload<T>();
-    return Windows::Find<T>() != nullptr;
-}
+struct Wiring {
+    void (*load)() = nullptr;
+    void (*unload)() = nullptr;
+    bool (*loaded)() = nullptr;
+};
 
 template <class T>
-bool IsLoaded()
+Wiring Wired()
 {
-    return Windows::Find<T>() != nullptr;
+    return {[] { Windows::Load<T>(); }, [] { Windows::Unload<T>(); }, [] { return Windows::Find<T>() != nullptr; }};
 }
 
-// Returns whether the window is loaded after the action; windows that are not
-// built yet are never loaded.
-bool Dispatch(Target target, TargetAction action, bool queryOnly)
+// Windows that are not built yet open nothing.
+const Wiring NotBuilt{};
+
+Wiring WiringOf(Target target)
 {
     switch (target) {
     case Target::frm_chann:
-        // The channel editor is not built yet: its placeholder stands in.
-        return queryOnly ? IsLoaded<ChannelPlaceholder>() : Run<ChannelPlaceholder>(action);
+        return Wired<ChannelPlaceholder>();  // until the channel editor is built
     case Target::Form_setup:
-        return queryOnly ? IsLoaded<Form_setup>() : Run<Form_setup>(action);
+        return Wired<Form_setup>();
     case Target::Form_type:
-        return queryOnly ? IsLoaded<Form_type>() : Run<Form_type>(action);
+        return Wired<Form_type>();
     case Target::frmAbout:
-        return queryOnly ? IsLoaded<frmAbout>() : Run<frmAbout>(action);
+        return Wired<frmAbout>();
 
-    // ---- Windows not built yet: they open nothing for now. Wire each one
-    // ---- here (as the lines above) when its window exists.
+    // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
     case Target::frm_option:
     case Target::frm_dtmf:
@@ -55,28 +49,27 @@ bool Dispatch(Target target, TargetAction action, bool queryOnly)
     case Target::Form_Comm_Read:
     case Target::Form_Comm_Write:
     case Target::Form_Write_PassWord:
-        return false;
+        return NotBuilt;
     }
-    return false;
-}
-
-void Request(TargetAction action, Target target)
-{
-    if (onTargetAction)
-        onTargetAction(action, target);
-    Dispatch(target, action, false);
+    return NotBuilt;
 }
 
 }  // namespace
 
 void LoadTarget(Target target)
 {
-    Request(TargetAction::Load, target);
+    if (onTargetAction)
+        onTargetAction(TargetAction::Load, target);
+    if (const Wiring wiring = WiringOf(target); wiring.load != nullptr)
+        wiring.load();
 }
 
 void UnloadTarget(Target target)
 {
-    Request(TargetAction::Unload, target);
+    if (onTargetAction)
+        onTargetAction(TargetAction::Unload, target);
+    if (const Wiring wiring = WiringOf(target); wiring.unload != nullptr)
+        wiring.unload();
 }
 
 void LoadFreshTarget(Target target)
@@ -87,5 +80,6 @@ void LoadFreshTarget(Target target)
 
 bool TargetLoaded(Target target)
 {
-    return Dispatch(target, TargetAction::Load, true);
+    const Wiring wiring = WiringOf(target);
+    return wiring.loaded != nullptr && wiring.loaded();
 }
