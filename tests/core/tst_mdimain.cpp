@@ -1,8 +1,11 @@
 #include "core/language.h"
+#include "core/language_texts.h"
 #include "core/memory_image.h"
 #include "core/model_bands.h"
 #include "core/startup.h"
+#include "core/startup_image.h"
 #include "core/status_panels.h"
+#include "core/two_tone_defaults.h"
 #include "core/ui/channel_placeholder.h"
 #include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
@@ -204,14 +207,17 @@ void TestMainWindow::panelWidthsAreSharesOfTheScreen()
 
 void TestMainWindow::noPortGivesOnePortErrorAndTheStartUpCompletes()
 {
+    Edata.fill(0);
     MDImain* main = startUp();
     QCOMPARE(recorder_->takeTexts(), QStringList{kPortError});
     QCOMPARE(CommPortNo, 1);
     QCOMPARE(PortError, -1);
     QVERIFY(!main->Identification().portOpen());
     // Steps after the failed open still ran: the image and the channel window.
+    const MemoryImage afterStartUp = Edata;
+    BuildStartupImage();
+    QVERIFY(Edata == afterStartUp);
     QCOMPARE(Edata(0, 0), std::int16_t(0xFF));
-    QCOMPARE(Edata(1024, 15), std::int16_t(0xFF));
     auto* channels = Windows::Find<ChannelPlaceholder>();
     QVERIFY(channels != nullptr);
     QVERIFY(channels->frameWidget()->isVisible());
@@ -223,6 +229,7 @@ void TestMainWindow::noPortGivesOnePortErrorAndTheStartUpCompletes()
     QCOMPARE(BandUhfMin, 440.0);
     QCOMPARE(BandUhfMax, 450.0);
     QCOMPARE(ModelIndex, 0);
+    QCOMPARE(TickUnit, 0.000434028);
 }
 
 void TestMainWindow::theScanKeepsTheHighestPortThatOpens()
@@ -637,6 +644,10 @@ void TestMainWindow::aboutBoxFindsNoSystemInformation()
     auto* box = Windows::Find<frmAbout>();
     QVERIFY(box != nullptr);
     QVERIFY(!box->isWindow());  // a child of the main window
+    QCOMPARE(box->lblTitle->text(), AboutTexts[0]);
+    QVERIFY(!AboutTexts[0].isEmpty());
+    QCOMPARE(box->cmdOk->text(), QStringLiteral("Confirm"));
+    QCOMPARE(box->cmdSysInfo->text(), QStringLiteral("System Information(&S)..."));
     box->cmdSysInfo->click();
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);

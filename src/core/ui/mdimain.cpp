@@ -8,6 +8,7 @@
 #include "core/startup_image.h"
 #include "core/status_panels.h"
 #include "core/tone_list.h"
+#include "core/two_tone_defaults.h"
 #include "core/ui/window_targets.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
@@ -189,6 +190,7 @@ void MDImain::Form_Load()
     InitOptionOffsets();
     InitModelBands();
     SetStartupBandLimits();
+    TickUnit = kTickUnitMs;
     // 12. Armed here; runs on the timers once the start-up has returned.
     link_.ConnectRadio();
     // 13 to 15. The image with its defaults and the alignment table.
