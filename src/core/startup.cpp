@@ -4,8 +4,6 @@
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 
-int ChannCount = 0;
-
 std::array<double, kStatusPanels> StatusPanelWidths(double screenWidthTwips)
 {
     std::array<double, kStatusPanels> widths{};

@@ -1,7 +1,6 @@
 #pragma once
-// Values and steps of the start-up that are not windows: the channel count,
-// the status panel shares, the display check, the port scan and the first
-// band limits.
+// Steps of the start-up that are not windows: the status panel shares, the
+// display check, the port scan and the first band limits.
 
 #include "core/prompt.h"
 #include "core/status_panels.h"
@@ -9,11 +8,6 @@
 #include <array>
 
 class StartupIdentification;
-
-// The number of channel records, of channel grid rows and of channels the
-// channel editor redraws: 200 from start-up.
-inline constexpr int kChannelRecords = 200;
-extern int ChannCount;
 
 // The shares of the screen width (per cent) of status panels 1..11.
 inline constexpr std::array<int, kStatusPanels> kStatusPanelShares{4, 6, 5, 15, 8, 7, 5, 10, 5, 10, 25};

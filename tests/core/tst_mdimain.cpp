@@ -1,3 +1,4 @@
+#include "channels/chann_rec.h"
 #include "core/language.h"
 #include "core/language_texts.h"
 #include "core/memory_image.h"

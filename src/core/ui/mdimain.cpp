@@ -1,5 +1,6 @@
 #include "core/ui/mdimain.h"
 
+#include "channels/chann_rec.h"
 #include "core/language.h"
 #include "core/language_texts.h"
 #include "core/model_bands.h"
@@ -185,7 +186,7 @@ void MDImain::Form_Load()
     // 9. The silent port scan.
     ScanCommPorts(link_);
     // 10, 11.
-    ChannCount = kChannelRecords;
+    ChannCount = kChannels;
     InitToneTables();
     InitOptionOffsets();
     InitModelBands();
