@@ -21,6 +21,8 @@
 #include "platform/tool_bar.h"
 #include "support/message_recorder.h"
 #include "support/pseudo_terminal.h"
+#include "support/pty_radio.h"
+#include "support/radio_simulator.h"
 #include "support/virtual_clock.h"
 
 #include <QComboBox>
@@ -76,6 +78,7 @@ private slots:
     void languageSwitches();
     void statusBarShowsWhatTheLinkWrites();
     void identificationEnablesTheEditingMenus();
+    void aRadioOnTheFoundPortIsIdentifiedAfterStartUp();
     void menuItemsOpenTheirWindows_data();
     void menuItemsOpenTheirWindows();
     void channelWhileOpenDoesNothing();
@@ -348,6 +351,26 @@ void TestMainWindow::identificationEnablesTheEditingMenus()
     main->Identification().onIdentified();
     for (QAction* item : editing)
         QVERIFY(item->isEnabled() && item->isVisible());
+}
+
+void TestMainWindow::aRadioOnTheFoundPortIsIdentifiedAfterStartUp()
+{
+    clock_.reset();  // the real clock: the radio answers over a pseudo-terminal
+    RadioSimulator radio;
+    PtyRadio line(radio);
+    QVERIFY(line.isValid());
+    SetPortDevice(4, line.slavePath());
+    MDImain* main = startUp();
+    QCOMPARE(recorder_->count(), 0);
+    QCOMPARE(CommPortNo, 4);
+    // The channel window's limits stand until the radio reports its own.
+    QCOMPARE(BandVhfMin, 140.0);
+    QTRY_COMPARE_WITH_TIMEOUT(StatusBar1.text(2), QStringLiteral("TR-UV1"), 5000);
+    QCOMPARE(main->statusBar()->panelText(2), QStringLiteral("TR-UV1"));
+    QCOMPARE(BandVhfMin, 136.0);
+    QCOMPARE(BandUhfMax, 470.0);
+    QVERIFY(main->chann_edit->isEnabled());
+    QVERIFY(!main->Identification().portOpen());
 }
 
 void TestMainWindow::menuItemsOpenTheirWindows_data()
