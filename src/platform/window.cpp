@@ -306,6 +306,18 @@ void Unload(Window* window)
     WindowManager::instance().unload(window);
 }
 
+void BringForward(Window* window)
+{
+    if (window == nullptr || !window->isLoaded())
+        return;
+    if (window->kind() == WindowKind::Child) {
+        WindowManager::instance().activateChild(window);
+        return;
+    }
+    window->raise();
+    window->activateWindow();
+}
+
 MdiFrame* Frame()
 {
     return WindowManager::instance().frame();

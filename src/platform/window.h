@@ -144,6 +144,21 @@ T* LoadFresh()
     return Load<T>();
 }
 
+// Brings a loaded window to the front: a child becomes the active child, a
+// top-level window is raised and activated.
+void BringForward(Window* window);
+
+// Loads T, or brings the loaded instance forward with its contents as they are.
+template <class T>
+T* LoadForward()
+{
+    if (T* loaded = Find<T>()) {
+        BringForward(loaded);
+        return loaded;
+    }
+    return Load<T>();
+}
+
 // The loaded main window, or nullptr.
 MdiFrame* Frame();
 

@@ -1,6 +1,8 @@
 #include "core/ui/window_targets.h"
 
 #include "core/ui/channel_placeholder.h"
+#include "core/ui/form_open_chann.h"
+#include "core/ui/form_save_chann.h"
 #include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
@@ -36,6 +38,10 @@ Wiring WiringOf(Target target)
         return Wired<Form_type>();
     case Target::frmAbout:
         return Wired<frmAbout>();
+    case Target::Form_open_chann:
+        return Wired<Form_open_chann>();
+    case Target::Form_save_chann:
+        return Wired<Form_save_chann>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
@@ -44,8 +50,6 @@ Wiring WiringOf(Target target)
     case Target::frm_2tone:
     case Target::frm_5tone:
     case Target::frm_Adj_Txp:
-    case Target::Form_open_chann:
-    case Target::Form_save_chann:
     case Target::Form_Comm_Read:
     case Target::Form_Comm_Write:
     case Target::Form_Write_PassWord:
