@@ -165,12 +165,16 @@ void PasswordChangeLink::MSC_OnComm()
             return;
         const bool changed = At(bytes, 0) == kAck;
         end();
-        closeRequested_ = true;
+        const std::weak_ptr<int> alive = life_;
         if (!changed) {
-            finish(PasswordChangeEnd::NotConfirmed);
+            // The radio did not confirm: the change may not have been made,
+            // and the dialog stays open for another try.
+            ShowMessage(LinkText::FailConnect());
+            if (!alive.expired())
+                finish(PasswordChangeEnd::NotConfirmed);
             return;
         }
-        const std::weak_ptr<int> alive = life_;
+        closeRequested_ = true;
         ShowMessage(ModifySuccess());
         if (alive.expired())
             return;

@@ -18,13 +18,16 @@
 // with its 0x58 at index 0 or 1 and the request's address and length), and
 // the radio's final byte counts only once the write frame is out.
 //
+// The radio's final byte 0x06 is the success message; any other byte is the
+// failure message "Fail connect with transceiver." and the dialog stays open.
+//
 // Hosting it: the dialog's load calls Text_Old_PassWord_Change with the old
 // password box's (empty) text, so the box the user sees is the one checked;
 // the box calls it on every change; the Modify button calls
 // Command_Write_Click with the two new-password texts; Close refuses while
-// Writing(); onFinished tells the dialog how the exchange ended
-// (closeRequested() is then set when the radio gave its final byte, and the
-// boxes are to be emptied after a success).
+// Writing(); onFinished tells the dialog how the exchange ended, after its
+// message (closeRequested() is then set when the radio confirmed the change,
+// and the boxes are to be emptied).
 
 #include "core/timer.h"
 #include "link/comm_port.h"
@@ -45,7 +48,7 @@ void Text_Old_PassWord_Change(const QString& text);
 
 enum class PasswordChangeEnd {
     Changed,       // the radio answered the write frame with 0x06
-    NotConfirmed,  // the radio answered the write frame with another byte
+    NotConfirmed,  // the radio answered the write frame with another byte: the failure message
     OldRefused,    // the old password matched neither stored password
     Failed,        // no answer in time
     PortFailed,    // the port did not open
@@ -69,7 +72,7 @@ public:
     bool Reading() const { return false; }
     bool portOpen() const;
     void closePort();
-    // True once the radio gave its final byte: the dialog closes itself.
+    // True once the radio confirmed the change: the dialog closes itself.
     bool closeRequested() const { return closeRequested_; }
 
     std::function<void(PasswordChangeEnd)> onFinished;

@@ -32,7 +32,8 @@ private slots:
     void identificationRule_data();
     void identificationRule();
     void silentRadioFailsAfterTheDelay();
-    void finalByteOtherThanAckEndsWithoutMessage();
+    void final_byte_other_than_ack_closed_the_dialog_without_a_word();
+    void byte_arriving_while_the_write_frame_goes_out_was_taken_for_the_answer();
 
 private:
     bool runToEnd();
@@ -200,15 +201,40 @@ void TestPasswordChange::silentRadioFailsAfterTheDelay()
     QCOMPARE(ports_->writeLog(kPort).size(), log.size());  // no retry
 }
 
-void TestPasswordChange::finalByteOtherThanAckEndsWithoutMessage()
+void TestPasswordChange::final_byte_other_than_ack_closed_the_dialog_without_a_word()
 {
     radio_->addFault(Fault::WrongAck, ReplyKind::WriteAck, 0, 1);
     link_->Command_Write_Click(QStringLiteral("x"), QStringLiteral("x"));
     QVERIFY(runToEnd());
     QCOMPARE(ends_.first(), PasswordChangeEnd::NotConfirmed);
-    QCOMPARE(recorder_->count(), 0);
-    QVERIFY(link_->closeRequested());
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("Fail connect with transceiver."));
+    QCOMPARE(shown.first().title, QStringLiteral("Operate prompt"));
+    QVERIFY(!link_->closeRequested());
+    QVERIFY(!link_->Writing());
+    QVERIFY(!ports_->isOpen(kPort));
     QCOMPARE(PassNew, PasswordCodesOf(QStringLiteral("x")));
+
+    // Modify again: a new exchange, this time confirmed.
+    ends_.clear();
+    link_->Command_Write_Click(QStringLiteral("x"), QStringLiteral("x"));
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.first(), PasswordChangeEnd::Changed);
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("PassWord Modify Success ! ")});
+    QVERIFY(link_->closeRequested());
+}
+
+void TestPasswordChange::byte_arriving_while_the_write_frame_goes_out_was_taken_for_the_answer()
+{
+    // A stray 0x00 100 ms after the block reply: the write frame (20 bytes,
+    // 10 ms apart) starts 55 ms after the reply and is still going out.
+    radio_->addFault(Fault::StragglingByte, ReplyKind::Block, 0, 1, 100);
+    link_->Command_Write_Click(QStringLiteral("abc"), QStringLiteral("abc"));
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.first(), PasswordChangeEnd::Changed);
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("PassWord Modify Success ! ")});
+    QCOMPARE(radio_->memoryRange(kPassAt, 6), QByteArray("abc   "));
 }
 
 QTEST_GUILESS_MAIN(TestPasswordChange)
