@@ -66,4 +66,13 @@ Message UnloadWhileBusy()
             Titles::OperatePromptLower};
 }
 
+Message OutOfBand(int channel)
+{
+    const QString n = QString::number(channel);
+    return {{QStringLiteral("信道 ") + n + QStringLiteral(" 中的接收或发射频率超出频率限制范围"),
+             QStringLiteral("Channel ") + n +
+                 QStringLiteral("that Receiving or transmitting frequency  out of frequency limitation range ")},
+            Titles::OperatePromptLower};
+}
+
 }  // namespace LinkText

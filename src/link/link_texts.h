@@ -38,5 +38,8 @@ Message StartupFailConnect();
 Message CloseWhileBusy();
 // A window's unload while its transfer runs ("... window.,"); it closes all the same.
 Message UnloadWhileBusy();
+// A write refused because channel n (0..199, as the channel grid numbers it)
+// has a receive or transmit frequency outside the band limits.
+Message OutOfBand(int channel);
 
 }  // namespace LinkText

@@ -9,6 +9,7 @@
 #include "link/link_state.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/whole_image.h"
 #include "support/message_recorder.h"
 #include "support/radio_simulator.h"
 #include "support/sim_port.h"
@@ -662,18 +663,7 @@ void TestTransferEngine::destroyingTheEngineEndsTheTransfer()
 
 void TestTransferEngine::wholeImageReadAsksForAddressZeroTwice()
 {
-    TransferParams p;
-    p.readBlocks = 200;
-    p.firstReplyRow = 1;
-    p.ackPasswordAlone = false;
-    p.readLabelOffset = -1;
-    p.kept = {{false, 2, 197, 0}};
-    p.readDoneFillsBar = false;
-    p.readDoneLabelFirst = false;
-    p.readDoneLabel = {QStringLiteral("数据读出正常 ！"), QStringLiteral("Read Data is Ok ！")};
-    p.readDoneMessage = {{QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading data from the transceiver.")},
-                         Titles::OperatePromptLower};
-    p.portError = PortErrorVariant::Long;
+    const TransferParams p = WholeReadParams();
     TransferEngine engine(p, *image_);
     QStringList labels;
     engine.onDisplayChanged = [&] {
@@ -823,13 +813,7 @@ void TestTransferEngine::alignmentTransferHasNoPasswordStage()
 void TestTransferEngine::wholeImageWriteFailureHidesTheBar()
 {
     radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
-    TransferParams p;
-    p.writeFrames = Area::WholeWrite.rows;
-    p.writeRetries = 0;
-    p.retryDelayMs = 5000;
-    p.identPauseMs = kPauseOf4000StepsMs;
-    p.failure = FailureReport::ClearedBarMessageLabel;
-    TransferEngine engine(p, *image_);
+    TransferEngine engine(WholeWriteParams(), *image_);
     recorder_->onShow = [&](const ShownMessage&) {
         QVERIFY(!engine.progressVisible());
         QCOMPARE(engine.label(), QString());
