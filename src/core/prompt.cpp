@@ -4,15 +4,23 @@
 
 namespace {
 MessageSink* installedSink = nullptr;
+int openBoxes = 0;
 }
 
 void ShowMessage(const Message& message)
 {
     if (installedSink != nullptr) {
+        ++openBoxes;
         installedSink->show(message);
+        --openBoxes;
         return;
     }
     std::fprintf(stderr, "[%s] %s\n", qUtf8Printable(message.title.text()), qUtf8Printable(message.text.text()));
+}
+
+bool MessageBoxOpen()
+{
+    return openBoxes > 0;
 }
 
 MessageSink* InstallMessageSink(MessageSink* sink)

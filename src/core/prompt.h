@@ -27,6 +27,10 @@ public:
 // message goes to stderr, so that nothing ever waits on a box nobody sees.
 void ShowMessage(const Message& message);
 
+// True while a box shown by ShowMessage is open (a window's timer that
+// would close the window waits until it has been dismissed).
+bool MessageBoxOpen();
+
 // Installs the sink used by ShowMessage (nullptr removes it); returns the one
 // it replaces.
 MessageSink* InstallMessageSink(MessageSink* sink);

@@ -41,6 +41,27 @@ int RadioSimulator::patternByte(int address)
     return (address * 7 + address / 256) & 0xFF;
 }
 
+int RadioSimulator::rowPatternByte(int address, int seed)
+{
+    const int row = address / 16;
+    switch (address % 16) {
+    case 0:
+        return row & 0xFF;
+    case 1:
+        return (row >> 8) | (seed & 0x0F) << 4;
+    default:
+        return (row * 37 + (address % 16) * 59 + seed * 101) & 0xFF;
+    }
+}
+
+void RadioSimulator::fillRowPattern(int seed)
+{
+    const QByteArray passwords = memory.mid(kPassBlockAt, 16);
+    for (int a = 0; a < kMemoryBytes; ++a)
+        memory[a] = static_cast<char>(rowPatternByte(a, seed));
+    memory.replace(kPassBlockAt, 16, passwords);
+}
+
 int RadioSimulator::memoryByte(int address) const
 {
     return At(memory, address);

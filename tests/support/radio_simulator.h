@@ -43,6 +43,12 @@ public:
     int memoryByte(int address) const;
     QByteArray memoryRange(int address, int length) const;
     static int patternByte(int address);
+    // Another pattern, in which every 16-byte row differs from every other
+    // row and from the rows of another seed (0..15): bytes 0 and 1 hold the
+    // row number, byte 1 also the seed.
+    static int rowPatternByte(int address, int seed);
+    // Fills the memory with rowPatternByte; the password block stays.
+    void fillRowPattern(int seed);
 
     // The identity it reports.
     std::array<int, 4> bands{136, 174, 400, 470};

@@ -6,6 +6,9 @@
 #include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
+#include "link/ui/form_comm_read.h"
+#include "link/ui/form_comm_write.h"
+#include "link/ui/form_write_password.h"
 #include "platform/window.h"
 
 std::function<void(TargetAction, Target)> onTargetAction;
@@ -42,6 +45,12 @@ Wiring WiringOf(Target target)
         return Wired<Form_open_chann>();
     case Target::Form_save_chann:
         return Wired<Form_save_chann>();
+    case Target::Form_Comm_Read:
+        return Wired<Form_Comm_Read>();
+    case Target::Form_Comm_Write:
+        return Wired<Form_Comm_Write>();
+    case Target::Form_Write_PassWord:
+        return Wired<Form_Write_PassWord>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
@@ -50,9 +59,6 @@ Wiring WiringOf(Target target)
     case Target::frm_2tone:
     case Target::frm_5tone:
     case Target::frm_Adj_Txp:
-    case Target::Form_Comm_Read:
-    case Target::Form_Comm_Write:
-    case Target::Form_Write_PassWord:
         return NotBuilt;
     }
     return NotBuilt;

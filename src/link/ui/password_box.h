@@ -1,0 +1,12 @@
+#pragma once
+// A read/write password box: every character shown as "*", and only what a
+// password box lets in is kept (link/password_entry.h: printable ASCII, six
+// characters between the blanks). A pasted text is cut down at once.
+
+#include <QString>
+#include <functional>
+
+class KitText;
+
+// Sets up the box; changed(text) runs for every change of the text it keeps.
+void SetUpPasswordBox(KitText& box, std::function<void(const QString&)> changed);
