@@ -16,13 +16,13 @@ constexpr int kKeptBlocks = Area::WholeRead.rows / (kBlockBytes / kRowBytes);  /
 constexpr int kWriteFailureDelayMs = 5000;
 
 const BiText kReadDoneLabel{QStringLiteral("数据读出正常 ！"), QStringLiteral("Read Data is Ok ！")};
-const Message kReadDoneMessage{{QStringLiteral("从对讲机中读取数据完毕 ！"),
-                                QStringLiteral("Complete reading data from the transceiver.")},
-                               Titles::OperatePromptLower};
+const Message kReadDoneMessage{
+    {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading data from the transceiver.")},
+    Titles::OperatePromptLower};
 const BiText kWriteDoneLabel{QStringLiteral("参数写入完毕 ！"), QStringLiteral("Data Writed ！")};
-const Message kWriteDoneMessage{{QStringLiteral("向对讲机写入数据完毕 ！"),
-                                 QStringLiteral("Complete Written the data to transceiver.")},
-                                Titles::OperatePromptLower};
+const Message kWriteDoneMessage{
+    {QStringLiteral("向对讲机写入数据完毕 ！"), QStringLiteral("Complete Written the data to transceiver.")},
+    Titles::OperatePromptLower};
 
 }  // namespace
 
@@ -84,7 +84,8 @@ Message NotBytes(int row)
 {
     const QString n = QString::number(row);
     return {{QStringLiteral("数据第 ") + n + QStringLiteral(" 行含有超出 0..255 的数值，未向对讲机写入数据 ！"),
-             QStringLiteral("Row ") + n + QStringLiteral(" of the data holds a value out of 0..255, nothing is written to the transceiver.")},
+             QStringLiteral("Row ") + n +
+                 QStringLiteral(" of the data holds a value out of 0..255, nothing is written to the transceiver.")},
             Titles::OperatePromptLower};
 }
 

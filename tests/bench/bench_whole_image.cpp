@@ -169,8 +169,8 @@ Run RunTransfer(MessageRecorder& recorder, CountingFactory& ports, KitButton* bu
 void Print(const char* name, int n, const Run& run, const QString& expected)
 {
     const double over = (run.ms / run.idealMs - 1) * 100;
-    std::printf("%-6s run %d: %8.1f ms | ideal %8.1f ms | %+5.1f %% %s | CPU %6.1f ms (%.1f %% of the time)%s\n", name, n,
-                run.ms, run.idealMs, over, over <= 10 ? "(within 10 %)" : "(OVER 10 %)", run.cpuMs,
+    std::printf("%-6s run %d: %8.1f ms | ideal %8.1f ms | %+5.1f %% %s | CPU %6.1f ms (%.1f %% of the time)%s\n", name,
+                n, run.ms, run.idealMs, over, over <= 10 ? "(within 10 %)" : "(OVER 10 %)", run.cpuMs,
                 run.ms > 0 ? run.cpuMs / run.ms * 100 : 0.0,
                 run.message == expected ? "" : qPrintable(QStringLiteral(" FAILED: ") + run.message));
     std::fflush(stdout);

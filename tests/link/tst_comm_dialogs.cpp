@@ -409,9 +409,10 @@ void TestCommDialogs::value_outside_a_byte_was_sent_masked()
     if (refused) {
         const QList<ShownMessage> shown = recorder_->takeAll();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown.first().text,
-                 QStringLiteral("Row %1 of the data holds a value out of 0..255, nothing is written to the transceiver.")
-                     .arg(row));
+        QCOMPARE(
+            shown.first().text,
+            QStringLiteral("Row %1 of the data holds a value out of 0..255, nothing is written to the transceiver.")
+                .arg(row));
         clock_->advance(20000);
         QCOMPARE(ports_->opens(kPort), opens);
         QVERIFY(ports_->writes(kPort).isEmpty());

@@ -315,9 +315,12 @@ void TestFormWritePassWord::typingStopsAfterSixCharacters_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("seventh character dropped") << "1234567" << "123456";
-    QTest::newRow("leading blanks do not count") << "   1234567" << "   123456";
-    QTest::newRow("a short one") << "ab" << "ab";
+    QTest::newRow("seventh character dropped") << "1234567"
+                                               << "123456";
+    QTest::newRow("leading blanks do not count") << "   1234567"
+                                                 << "   123456";
+    QTest::newRow("a short one") << "ab"
+                                 << "ab";
 }
 
 void TestFormWritePassWord::typingStopsAfterSixCharacters()

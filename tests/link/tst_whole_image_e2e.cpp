@@ -194,7 +194,8 @@ void TestWholeImageEndToEnd::loadDatThenWriteToRadio()
     InitFiveToneTables(sent);
     QVERIFY(!(sent == fileImage));
     for (int a = 0; a < RadioSimulator::kMemoryBytes; ++a) {
-        const int want = a <= 0x30FF ? sent(a / kRowBytes, a % kRowBytes) : static_cast<std::uint8_t>(radioBefore.at(a));
+        const int want =
+            a <= 0x30FF ? sent(a / kRowBytes, a % kRowBytes) : static_cast<std::uint8_t>(radioBefore.at(a));
         QCOMPARE(radio_->memoryByte(a), want);
     }
     int writes = 0;

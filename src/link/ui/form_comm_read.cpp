@@ -11,7 +11,7 @@ const BiText kRead{QStringLiteral("读取"), QStringLiteral("Read")};
 const QString kPresetPassword = QStringLiteral("583920");
 constexpr int kCloseRequested = -1;
 constexpr int kPollMs = 200;
-}
+}  // namespace
 
 Form_Comm_Read::Form_Comm_Read() : Command_read(startButton_)
 {

@@ -8,7 +8,7 @@ namespace {
 const BiText kTitle{QStringLiteral("写数据到对讲机"), QStringLiteral("Write Data to Radio")};
 const BiText kWrite{QStringLiteral("写入"), QStringLiteral("Write")};
 const QString kPresetPassword = QStringLiteral("263958");
-}
+}  // namespace
 
 Form_Comm_Write::Form_Comm_Write() : Command_Write(startButton_)
 {

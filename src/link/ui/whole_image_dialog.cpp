@@ -18,17 +18,12 @@ const BiText kHelp{QStringLiteral("帮助"), QStringLiteral("Help")};
 const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord")};
 constexpr double kSizeDivisor = 3;
 constexpr int kBarMaximum = 100;
-}
+}  // namespace
 
 WholeImageDialog::WholeImageDialog()
-    : Window(WindowKind::Child),
-      ProgressBar1(new QProgressBar(this)),
-      Label_tr_count(new QLabel(this)),
-      startButton_(new KitButton(this)),
-      Command_Cancel(new KitButton(this)),
-      Command_Help(new KitButton(this)),
-      Label_PassWord(new QLabel(this)),
-      Text_PassWord(new KitText(this))
+    : Window(WindowKind::Child), ProgressBar1(new QProgressBar(this)), Label_tr_count(new QLabel(this)),
+      startButton_(new KitButton(this)), Command_Cancel(new KitButton(this)), Command_Help(new KitButton(this)),
+      Label_PassWord(new QLabel(this)), Text_PassWord(new KitText(this))
 {
     ProgressBar1->setRange(0, kBarMaximum);
     ProgressBar1->setValue(0);
