@@ -64,7 +64,9 @@ public:
         owned.release();  // the manager owns it from here until its unload
         loaded_.push_back({type, window});
         window->state_ = Window::State::Loaded;
+        window->loading_ = true;
         window->Form_Load();
+        window->loading_ = false;
         if (!window->isLoaded())
             return window;  // unloaded itself while loading
         if (!window->frameWidget()->isVisible())
@@ -87,7 +89,7 @@ public:
     // change of the active child (not when the application regains focus).
     void childActivated(Window* window)
     {
-        if (window == nullptr || !window->isLoaded() || window == lastActive_ || frameUnloading_)
+        if (window == nullptr || !window->isLoaded() || window->loading_ || window == lastActive_ || frameUnloading_)
             return;
         lastActive_ = window;
         window->Form_Activate();

@@ -19,7 +19,8 @@
 // Every window has at most one instance, loaded and unloaded through
 // Windows:: (below). Load creates the window, runs Form_Load and shows it if
 // Form_Load did not; a child window then becomes the active child and runs
-// Form_Activate. Unload runs Form_Unload, which cannot cancel, and the window
+// Form_Activate (after the whole of Form_Load, also when Form_Load showed
+// the window itself). Unload runs Form_Unload, which cannot cancel, and the window
 // is gone: Find() no longer finds it, what it holds with own() (timers, the
 // serial port, a transfer) is destroyed at once, and its widgets are deleted
 // when the event loop next runs, so a window may unload itself from its own
@@ -99,6 +100,9 @@ private:
 
     WindowKind kind_;
     State state_ = State::NotLoaded;
+    // Form_Load runs: a Show() inside it makes the child active, but its
+    // Form_Activate waits until the load is done.
+    bool loading_ = false;
     std::vector<std::shared_ptr<void>> parts_;
     QMdiSubWindow* subWindow_ = nullptr;
 };

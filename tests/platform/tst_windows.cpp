@@ -60,6 +60,20 @@ class ChildA final : public TestWindow<WindowKind::Child> {
 class ChildB final : public TestWindow<WindowKind::Child> {
     QString name() const override { return QStringLiteral("B"); }
 };
+// Shows itself in the middle of its load, as the editors do.
+class ShownInLoad final : public Window {
+public:
+    ShownInLoad() : Window(WindowKind::Child) {}
+
+protected:
+    void Form_Load() override
+    {
+        events << QStringLiteral("S load");
+        Show();
+        events << QStringLiteral("S shown");
+    }
+    void Form_Activate() override { events << QStringLiteral("S activate"); }
+};
 class Dialog final : public TestWindow<WindowKind::TopLevel> {
     QString name() const override { return QStringLiteral("D"); }
 };
@@ -82,6 +96,7 @@ private slots:
     void aTopLevelWindowOutlivesTheMainWindow();
     void aChildNeedsTheMainWindow();
     void activationRunsOncePerChangeOfActiveChild();
+    void activation_waits_for_a_load_that_shows_the_window();
     void theCloseBoxUnloads();
     void geometryIsInTwips();
     void statusBarPanelsKeepTheirWidthsAndFollowTheTexts();
@@ -202,6 +217,13 @@ void TestWindows::activationRunsOncePerChangeOfActiveChild()
     // The other child becomes the active one.
     QCOMPARE(events, (QStringList{"A unload", "A part released", "B activate"}));
     QCOMPARE(frame->activeChild(), b);
+}
+
+void TestWindows::activation_waits_for_a_load_that_shows_the_window()
+{
+    Windows::Load<Frame>()->Show();
+    Windows::Load<ShownInLoad>();
+    QCOMPARE(events, (QStringList{"frame load", "S load", "S shown", "S activate"}));
 }
 
 void TestWindows::theCloseBoxUnloads()
