@@ -5,10 +5,12 @@
 namespace {
 MessageSink* installedSink = nullptr;
 int openBoxes = 0;
+int shownCount = 0;
 }
 
 void ShowMessage(const Message& message)
 {
+    ++shownCount;
     if (installedSink != nullptr) {
         ++openBoxes;
         installedSink->show(message);
@@ -21,6 +23,11 @@ void ShowMessage(const Message& message)
 bool MessageBoxOpen()
 {
     return openBoxes > 0;
+}
+
+int ShownMessageCount()
+{
+    return shownCount;
 }
 
 MessageSink* InstallMessageSink(MessageSink* sink)

@@ -31,6 +31,11 @@ void ShowMessage(const Message& message);
 // would close the window waits until it has been dismissed).
 bool MessageBoxOpen();
 
+// How many messages ShowMessage has shown so far. A box is modal: a control
+// that must know whether one of its handlers showed one (and so ran the
+// event loop inside it) compares the count before and after the handler.
+int ShownMessageCount();
+
 // Installs the sink used by ShowMessage (nullptr removes it); returns the one
 // it replaces.
 MessageSink* InstallMessageSink(MessageSink* sink);

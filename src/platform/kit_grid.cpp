@@ -1,8 +1,11 @@
 #include "platform/kit_grid.h"
 
+#include "core/prompt.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -45,7 +48,19 @@ protected:
         if (!index.isValid())
             return;
         pressed_ = true;
+        const int boxes = ShownMessageCount();
+        const QPointer<Table> alive(this);
         owner_->moveTo(index.row() + 1, index.column());
+        if (alive.isNull())
+            return;
+        // A message box opened by the leave-cell handler was modal: the
+        // window system may hand the release of this click to the box, or
+        // drop it, and the click would never complete. Complete it now; a
+        // release that still arrives finds nothing pressed.
+        if (pressed_ && ShownMessageCount() != boxes) {
+            pressed_ = false;
+            RaiseEvent(owner_->onClick);
+        }
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override

@@ -12,6 +12,8 @@
 // - A click on a data cell first makes that cell current (onLeaveCell on
 //   the way), then raises onClick when the button is released; a double
 //   click raises onDblClick after the click. Clicks on the header do nothing.
+//   When onLeaveCell showed a message box, the release may never come (the
+//   box was modal): onClick is raised as soon as onLeaveCell returns.
 // - Every scroll of the grid, by the user or by setTopRow(), raises onScroll.
 // The grid never edits a cell itself: editors are laid over a cell from
 // cellLeft(), cellTop(), cellWidth() and cellHeight().

@@ -1,5 +1,6 @@
 #include "platform/kit_grid.h"
 #include "support/kit_driver.h"
+#include "support/message_recorder.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -24,6 +25,7 @@ private slots:
     void click_leaves_the_old_cell_then_clicks_the_new();
     void click_on_the_current_cell_only_clicks();
     void double_click_follows_the_click();
+    void click_whose_leave_cell_shows_a_box_completes_without_its_release();
     void header_click_does_nothing();
     void moving_the_current_cell_from_code_never_scrolls();
     void arrow_key_leaves_the_cell_and_scrolls_it_into_view();
@@ -183,6 +185,35 @@ void TestKitGrid::double_click_follows_the_click()
 {
     KitDriver::DoubleClickCell(grid_, 4, 0);
     QCOMPARE(events_, QStringList({"leave 1,0", "click 4,0", "dblclick 4,0"}));
+}
+
+void TestKitGrid::click_whose_leave_cell_shows_a_box_completes_without_its_release()
+{
+    // A modal box opened on the press takes the release of the click: the
+    // click must complete all the same, and only once.
+    MessageRecorder recorder;
+    const auto leave = grid_->onLeaveCell;
+    grid_->onLeaveCell = [&] {
+        leave();
+        ShowMessage({SameText(QStringLiteral("out of range")), Titles::OperatePromptLower});
+        events_ << QStringLiteral("box");
+    };
+    QWidget* viewport = table()->viewport();
+    const QPoint centre = table()->visualRect(table()->model()->index(2, 1)).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, centre);
+    QCOMPARE(events_, QStringList({"leave 1,0", "box", "click 3,1"}));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre);
+    QCOMPARE(events_, QStringList({"leave 1,0", "box", "click 3,1"}));
+    QCOMPARE(recorder.takeTexts(), QStringList{"out of range"});
+
+    // Without a box the click still waits for its release.
+    events_.clear();
+    grid_->onLeaveCell = leave;
+    const QPoint other = table()->visualRect(table()->model()->index(4, 2)).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, other);
+    QCOMPARE(events_, QStringList{"leave 3,1"});
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, other);
+    QCOMPARE(events_, QStringList({"leave 3,1", "click 5,2"}));
 }
 
 void TestKitGrid::header_click_does_nothing()
