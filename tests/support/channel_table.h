@@ -1,0 +1,26 @@
+#pragma once
+// A channel table for the radio simulator: every kind of channel the editor
+// shows (VHF and UHF, simplex, duplex and receive-only, the tone kinds, named
+// and unnamed, empty), with distinct data in the channel area and in the
+// name area, all inside the channel editor's own band limits.
+
+#include <QByteArray>
+
+class RadioSimulator;
+
+namespace ChannelTable {
+
+inline constexpr int kChannels = 200;
+
+// The 16 bytes of channel i's main record and of its name record.
+QByteArray MainRecord(int channel);
+QByteArray NameRecord(int channel);
+// The name the grid shows for channel i ("" for none).
+QString Name(int channel);
+bool Empty(int channel);
+
+// Puts the table into the radio's channel and name areas; the rows after the
+// last channel (0x0C80, 0x1C80), which a write sends from the image, hold 0xFF.
+void PutInto(RadioSimulator& radio);
+
+}  // namespace ChannelTable
