@@ -54,6 +54,12 @@ Message StartupFailConnect()
             Titles::OperatePromptLower};
 }
 
+Message ClearWhileBusy()
+{
+    return {{QStringLiteral("正在进行读写操作,请勿进行清除操作 ！,"), QStringLiteral("Read-write operating，don't clear operate .,")},
+            Titles::OperatePromptLower};
+}
+
 Message CloseWhileBusy()
 {
     return {{QStringLiteral("正在进行读写操作,请勿关窗口 ！,"), QStringLiteral("Read-write operating，don't close the window. ,")},

@@ -34,6 +34,8 @@ Message PasswordError();
 Message FailConnect();
 // The start-up identification got no answer after its last retry.
 Message StartupFailConnect();
+// A window's Clear button while its transfer runs.
+Message ClearWhileBusy();
 // A window's Close button while its transfer runs ("... window. ,").
 Message CloseWhileBusy();
 // A window's unload while its transfer runs ("... window.,"); it closes all the same.

@@ -1,9 +1,11 @@
 #include "channels/ui/frm_chann.h"
 #include "core/model_bands.h"
 #include "core/tone_list.h"
+#include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
+#include "support/test_frame.h"
 
 #include <QtTest>
 
@@ -11,8 +13,18 @@ namespace {
 
 // Channel 0 (grid row 1): 145.0125 MHz simplex, tones off, power byte 0x04.
 constexpr const char* kChannel0 = "50 12 50 14 50 12 50 14 00 00 00 00 00 00 04 04";
-// Channel 1 (grid row 2): 438.5 MHz simplex, 88.5 Hz both ways, narrow.
-constexpr const char* kChannel1 = "00 00 85 43 00 00 85 43 75 03 75 03 00 00 00 44";
+// Channel 1 (grid row 2): 445.5 MHz simplex, 88.5 Hz both ways, narrow.
+constexpr const char* kChannel1 = "00 00 55 44 00 00 55 44 75 03 75 03 00 00 00 44";
+// Channel 2 (grid row 3): RX 145, TX 145.6, 88.5 Hz both ways, low power,
+// narrow, busy lock; named "AB1".
+constexpr const char* kDuplex = "00 00 50 14 00 00 56 14 75 03 75 03 02 11 01 4C";
+constexpr const char* kDuplexName = "41 42 31 FF FF FF FF FF FF FF FF FF FF FF FF FF";
+// Channel 3 (grid row 4): receive-only 145.5, RX tone 88.5, named "RX".
+constexpr const char* kRxOnly = "00 00 55 14 FF FF FF FF 75 03 FF FF 00 00 00 04";
+constexpr const char* kRxOnlyName = "52 58 FF FF FF FF FF FF FF FF FF FF FF FF FF FF";
+
+const QString kRxMessage = QStringLiteral("Over the range of receive frequency .");
+const QString kTxMessage = QStringLiteral("Over the range of transmit frequency .");
 
 }  // namespace
 
@@ -41,6 +53,21 @@ private slots:
     void text_columns_open_the_text_editor();
     void scrolling_hides_the_text_editor_only();
 
+    void rx_typed_into_a_blank_row_starts_a_channel_data();
+    void rx_typed_into_a_blank_row_starts_a_channel();
+    void stray_blank_after_145_is_145_mhz_not_a_rejected_entry();
+    void rejected_rx_of_an_existing_channel_data();
+    void rejected_rx_of_an_existing_channel();
+    void enter_on_a_receive_only_channel_makes_it_simplex();
+    void rejected_tx_takes_the_low_limit_with_the_tone_off_data();
+    void rejected_tx_takes_the_low_limit_with_the_tone_off();
+    void tx_typed_before_rx_is_refused_data();
+    void tx_typed_before_rx_is_refused();
+    void enter_in_an_empty_tx_cell_moves_to_a_band_cell_data();
+    void enter_in_an_empty_tx_cell_moves_to_a_band_cell();
+    void name_is_stored_when_its_cell_is_left_not_on_enter();
+    void click_whose_commit_shows_a_box_opens_the_clicked_cell();
+
     void redraw_passing_a_band_cell_without_editor_erases_nothing();
     void committed_cell_is_not_committed_again();
     void band_list_left_open_acts_on_its_own_cell();
@@ -49,8 +76,15 @@ private:
     void open(int row, int col) { KitDriver::ClickCell(window_->MSF_Chann, row, col); }
     QString cell(int row, int col) const { return window_->MSF_Chann->textMatrix(row, col); }
     bool overCell(QWidget* editor) const;
+    // Replaces the text editor's text by typing.
+    void retype(const QString& text);
+    void enter() { KitDriver::PressKey(window_->Text_Edit, Qt::Key_Return); }
+
+    // Unloads the channel window and loads it again.
+    frm_chann* reload();
 
     MessageRecorder* recorder_ = nullptr;
+    TestFrame* frame_ = nullptr;
     frm_chann* window_ = nullptr;
 };
 
@@ -62,20 +96,39 @@ void TestFrmChann::init()
     SetRow(Edata, 0, kChannel0);
     SetRow(Edata, 1, kChannel1);
     SetRow(Edata, ChannNameRow(2), "41 42 43 FF FF FF");
-    window_ = new frm_chann;
-    window_->resize(1400, 700);
-    window_->Form_Load();
-    QVERIFY(KitDriver::ShowActive(window_));
-    window_->Form_Activate();
+    SetRow(Edata, 2, kDuplex);
+    SetRow(Edata, ChannNameRow(3), kDuplexName);
+    SetRow(Edata, 3, kRxOnly);
+    SetRow(Edata, ChannNameRow(4), kRxOnlyName);
+    frame_ = Windows::Load<TestFrame>();
+    QVERIFY(KitDriver::ShowActive(frame_));
+    window_ = Windows::Load<frm_chann>();
+    QVERIFY(window_ != nullptr);
 }
 
 void TestFrmChann::cleanup()
 {
-    delete window_;
+    Windows::UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window_ = nullptr;
+    frame_ = nullptr;
     QVERIFY(recorder_->verifyAllTaken());
     delete recorder_;
     recorder_ = nullptr;
+}
+
+void TestFrmChann::retype(const QString& text)
+{
+    QVERIFY(window_->Text_Edit->isVisible());
+    window_->Text_Edit->setText(QString());
+    KitDriver::TypeText(window_->Text_Edit, text);
+}
+
+frm_chann* TestFrmChann::reload()
+{
+    Windows::Unload<frm_chann>();
+    window_ = Windows::Load<frm_chann>();
+    return window_;
 }
 
 bool TestFrmChann::overCell(QWidget* editor) const
@@ -87,16 +140,14 @@ bool TestFrmChann::overCell(QWidget* editor) const
 
 void TestFrmChann::load_shows_every_channel_and_resets_the_record_after_the_last()
 {
-    delete window_;
+    Windows::Unload<frm_chann>();
     Edata.fill(kErased);
     SetRow(Edata, 200, "FF 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
     SetRow(Edata, 456, "41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00");
-    window_ = new frm_chann;
-    window_->Form_Load();
+    window_ = Windows::Load<frm_chann>();
     QCOMPARE(RowHex(Edata, 200), RowHex(MemoryImage(), 0));
     QCOMPARE(RowHex(Edata, 456), RowHex(MemoryImage(), 0));
-    QCOMPARE(window_->MSF_Chann->rows(), ChannCount + 2);
-    window_->Form_Activate();
+    // The activation that follows the load brings the extra row back.
     QCOMPARE(window_->MSF_Chann->rows(), ChannCount + 1);
     for (int r = 1; r <= ChannCount; ++r) {
         QCOMPARE(cell(r, ChannCol::Number), QString::number(r - 1));
@@ -114,8 +165,7 @@ void TestFrmChann::load_sets_the_editor_band_limits()
     BandVhfMax = 174;
     BandUhfMin = 400;
     BandUhfMax = 480;
-    frm_chann other;
-    other.Form_Load();
+    reload();
     QCOMPARE(BandVhfMin, 140.0);
     QCOMPARE(BandVhfMax, 150.0);
     QCOMPARE(BandUhfMin, 440.0);
@@ -137,12 +187,11 @@ void TestFrmChann::captions_follow_the_language()
     QFETCH(QString, title);
     QFETCH(QString, bandHeader);
     LangChinese = chinese;
-    frm_chann other;
-    other.Form_Load();
+    frm_chann* other = reload();
     LangChinese = 0;
-    QCOMPARE(other.windowTitle(), title);
-    QCOMPARE(other.MSF_Chann->textMatrix(0, ChannCol::Band), bandHeader);
-    QCOMPARE(other.MSF_Chann->cols(), kChannCols);
+    QCOMPARE(other->windowTitle(), title);
+    QCOMPARE(other->MSF_Chann->textMatrix(0, ChannCol::Band), bandHeader);
+    QCOMPARE(other->MSF_Chann->cols(), kChannCols);
 }
 
 void TestFrmChann::choosing_an_item_over_a_cell_stores_the_bytes()
@@ -166,7 +215,7 @@ void TestFrmChann::choosing_an_item_over_a_cell_stores_the_bytes()
     QCOMPARE(RowHex(Edata, 0), QByteArray("50 12 50 14 50 12 50 14 00 00 00 00 00 00 05 44"));
 
     // The redraw shows what the record holds: bits 0-2 are 5, high power.
-    window_->Form_Activate();
+    window_->RedrawRows();
     QCOMPARE(cell(1, ChannCol::Power), QStringLiteral("HIGH"));
     QCOMPARE(cell(1, ChannCol::Width), QStringLiteral("N"));
     QVERIFY(window_->Combo_edit->isHidden());
@@ -253,7 +302,7 @@ void TestFrmChann::enter_in_the_band_column_does_nothing()
     QVERIFY(overCell(window_->Combo_edit));
     KitDriver::PressKey(window_->Combo_edit, Qt::Key_Return);
     QCOMPARE(window_->MSF_Chann->col(), ChannCol::Band);
-    QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("438.50000"));
+    QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("445.50000"));
 }
 
 void TestFrmChann::cells_that_open_no_list()
@@ -327,6 +376,189 @@ void TestFrmChann::scrolling_hides_the_text_editor_only()
     QCOMPARE(RowHex(Edata, 1), QByteArray(kChannel1));
 }
 
+void TestFrmChann::rx_typed_into_a_blank_row_starts_a_channel_data()
+{
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("left by a click") << false;
+    QTest::newRow("Enter") << true;
+}
+
+void TestFrmChann::rx_typed_into_a_blank_row_starts_a_channel()
+{
+    QFETCH(bool, byEnter);
+    open(6, ChannCol::RxFreq);
+    retype(QStringLiteral("145"));
+    if (byEnter)
+        enter();
+    else
+        open(6, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, 5), QByteArray("00 00 50 14 00 00 50 14 00 00 00 00 00 00 00 04"));
+    QCOMPARE(cell(6, ChannCol::Band), QStringLiteral("VHF/UHF "));
+    QCOMPARE(cell(6, ChannCol::RxFreq), QStringLiteral("145.00000"));
+    QCOMPARE(cell(6, ChannCol::TxFreq), QStringLiteral("145.00000"));
+    QCOMPARE(cell(6, ChannCol::ScanAdd), QStringLiteral("ON"));
+    if (byEnter) {
+        // The editor then stands over the TX cell.
+        QCOMPARE(window_->MSF_Chann->col(), ChannCol::TxFreq);
+        QVERIFY(overCell(window_->Text_Edit));
+        QCOMPARE(window_->Text_Edit->text(), QStringLiteral("145.00000"));
+    }
+}
+
+void TestFrmChann::stray_blank_after_145_is_145_mhz_not_a_rejected_entry()
+{
+    open(6, ChannCol::RxFreq);
+    retype(QStringLiteral("145 "));
+    enter();
+    QCOMPARE(RowHex(Edata, 5).left(23), QByteArray("00 00 50 14 00 00 50 14"));
+    QCOMPARE(cell(6, ChannCol::RxFreq), QStringLiteral("145.00000"));
+}
+
+void TestFrmChann::rejected_rx_of_an_existing_channel_data()
+{
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<QByteArray>("record");
+    // Leaving the cell keeps the TX frequency; Enter stores the replacement
+    // as an accepted entry, TX included.
+    QTest::newRow("left by a click") << false << QByteArray("00 00 00 14 00 00 56 14 75 03 75 03 02 11 01 4C");
+    QTest::newRow("Enter") << true << QByteArray("00 00 00 14 00 00 00 14 75 03 75 03 02 11 01 4C");
+}
+
+void TestFrmChann::rejected_rx_of_an_existing_channel()
+{
+    QFETCH(bool, byEnter);
+    QFETCH(QByteArray, record);
+    open(3, ChannCol::RxFreq);
+    retype(QStringLiteral("151"));
+    if (byEnter)
+        enter();
+    else
+        open(3, ChannCol::Number);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRxMessage});
+    QCOMPARE(RowHex(Edata, 2), record);
+    QCOMPARE(RowHex(Edata, ChannNameRow(3)), QByteArray(kDuplexName));
+    QCOMPARE(cell(3, ChannCol::RxFreq), QStringLiteral("140.00000"));
+    QCOMPARE(cell(3, ChannCol::Name), QStringLiteral("AB1"));
+}
+
+void TestFrmChann::enter_on_a_receive_only_channel_makes_it_simplex()
+{
+    open(4, ChannCol::RxFreq);
+    retype(QStringLiteral("146"));
+    enter();
+    QCOMPARE(RowHex(Edata, 3), QByteArray("00 00 60 14 00 00 60 14 75 03 FF FF 00 00 00 04"));
+    QCOMPARE(RowHex(Edata, ChannNameRow(4)), QByteArray(kRxOnlyName));
+    QCOMPARE(cell(4, ChannCol::TxFreq), QStringLiteral("146.00000"));
+    QCOMPARE(cell(4, ChannCol::RxTone), QStringLiteral("88.5"));
+    QCOMPARE(cell(4, ChannCol::Name), QStringLiteral("RX"));
+}
+
+void TestFrmChann::rejected_tx_takes_the_low_limit_with_the_tone_off_data()
+{
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("left by a click") << false;
+    QTest::newRow("Enter") << true;
+}
+
+void TestFrmChann::rejected_tx_takes_the_low_limit_with_the_tone_off()
+{
+    QFETCH(bool, byEnter);
+    open(3, ChannCol::TxFreq);
+    retype(QStringLiteral("300"));
+    if (byEnter)
+        enter();
+    else
+        open(3, ChannCol::Number);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kTxMessage});
+    QCOMPARE(RowHex(Edata, 2), QByteArray("00 00 50 14 00 00 00 14 75 03 FF FF 02 11 01 4C"));
+    QCOMPARE(cell(3, ChannCol::TxFreq), QStringLiteral("140.00000"));
+    QCOMPARE(cell(3, ChannCol::TxTone), QStringLiteral("OFF"));
+    if (byEnter)
+        QCOMPARE(window_->MSF_Chann->col(), ChannCol::RxTone);
+}
+
+void TestFrmChann::tx_typed_before_rx_is_refused_data()
+{
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("left by a click") << false;
+    QTest::newRow("Enter") << true;
+}
+
+void TestFrmChann::tx_typed_before_rx_is_refused()
+{
+    QFETCH(bool, byEnter);
+    const MemoryImage before = Edata;
+    open(6, ChannCol::TxFreq);
+    retype(QStringLiteral("145"));
+    if (byEnter)
+        enter();
+    else
+        open(6, ChannCol::Number);
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Please input the receive frequency in advance.")});
+    QVERIFY(Edata == before);
+    QCOMPARE(cell(6, ChannCol::TxFreq), QString());
+    QCOMPARE(cell(6, ChannCol::Band), QString());
+}
+
+void TestFrmChann::enter_in_an_empty_tx_cell_moves_to_a_band_cell_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("nextRow");
+    QTest::newRow("the next row") << 6 << 7;
+    QTest::newRow("the last row stays") << ChannCount << ChannCount;
+}
+
+void TestFrmChann::enter_in_an_empty_tx_cell_moves_to_a_band_cell()
+{
+    QFETCH(int, row);
+    QFETCH(int, nextRow);
+    open(row, ChannCol::TxFreq);
+    enter();
+    QCOMPARE(window_->MSF_Chann->row(), nextRow);
+    QCOMPARE(window_->MSF_Chann->col(), ChannCol::Band);
+    // The band cell's list is open over it.
+    QVERIFY(overCell(window_->Combo_edit));
+    QCOMPARE(window_->Combo_edit->items(), QStringList{"VHF/UHF"});
+}
+
+void TestFrmChann::name_is_stored_when_its_cell_is_left_not_on_enter()
+{
+    open(2, ChannCol::Name);
+    retype(QStringLiteral("abcdefg"));
+    enter();
+    QVERIFY(window_->Text_Edit->isHidden());
+    QCOMPARE(RowHex(Edata, ChannNameRow(2)).left(17), QByteArray("41 42 43 FF FF FF"));
+    QCOMPARE(recorder_->count(), 0);
+
+    open(2, ChannCol::Number);
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("The letter of channel name max 6 bit . "));
+    QCOMPARE(shown.first().title, QStringLiteral("Operate Prompt"));
+    QCOMPARE(RowHex(Edata, ChannNameRow(2)), QByteArray("41 42 43 44 45 46 FF FF FF FF FF FF FF FF FF FF"));
+    QCOMPARE(cell(2, ChannCol::Name), QStringLiteral("ABCDEF"));
+}
+
+void TestFrmChann::click_whose_commit_shows_a_box_opens_the_clicked_cell()
+{
+    // The box opens on the press of the click on the TX cell; a modal box
+    // takes the release, and the TX cell's editor must open all the same.
+    open(3, ChannCol::RxFreq);
+    retype(QStringLiteral("151"));
+    KitDriver::PressCell(window_->MSF_Chann, 3, ChannCol::TxFreq);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRxMessage});
+    QCOMPARE(window_->MSF_Chann->col(), ChannCol::TxFreq);
+    QVERIFY(overCell(window_->Text_Edit));
+    QCOMPARE(window_->Text_Edit->text(), QStringLiteral("145.60000"));
+    KitDriver::TypeText(window_->Text_Edit, QStringLiteral("5"));
+    // The release that still arrives opens nothing again.
+    KitDriver::ReleaseCell(window_->MSF_Chann, 3, ChannCol::TxFreq);
+    QCOMPARE(window_->Text_Edit->text(), QStringLiteral("145.600005"));
+    retype(QStringLiteral("146.5"));
+    open(3, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, 2).left(23), QByteArray("00 00 00 14 00 00 65 14"));
+}
+
 void TestFrmChann::redraw_passing_a_band_cell_without_editor_erases_nothing()
 {
     // The band cell of channel 1 reached with the arrow keys: no editor is
@@ -337,11 +569,11 @@ void TestFrmChann::redraw_passing_a_band_cell_without_editor_erases_nothing()
     QCOMPARE(window_->MSF_Chann->col(), ChannCol::Band);
     QCOMPARE(window_->Combo_edit->text(), QString());
 
-    window_->Form_Activate();
+    window_->RedrawRows();
 
     QCOMPARE(RowHex(Edata, 1), QByteArray(kChannel1));
     QCOMPARE(RowHex(Edata, ChannNameRow(2)), QByteArray("41 42 43 FF FF FF FF FF FF FF FF FF FF FF FF FF"));
-    QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("438.50000"));
+    QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("445.50000"));
 }
 
 void TestFrmChann::committed_cell_is_not_committed_again()
@@ -354,7 +586,7 @@ void TestFrmChann::committed_cell_is_not_committed_again()
     KitDriver::PressKey(window_->MSF_Chann, Qt::Key_Left);
     QCOMPARE(cell(2, ChannCol::Power), QStringLiteral("LOW"));
     QCOMPARE(cell(2, ChannCol::Width), QStringLiteral("N"));
-    QCOMPARE(RowHex(Edata, 1), QByteArray("00 00 85 43 00 00 85 43 75 03 75 03 00 00 01 44"));
+    QCOMPARE(RowHex(Edata, 1), QByteArray("00 00 55 44 00 00 55 44 75 03 75 03 00 00 01 44"));
 }
 
 void TestFrmChann::band_list_left_open_acts_on_its_own_cell()
@@ -371,7 +603,7 @@ void TestFrmChann::band_list_left_open_acts_on_its_own_cell()
     QCOMPARE(cell(7, ChannCol::Band), QString());
     QCOMPARE(RowHex(Edata, 6), RowHex(MemoryImage(), 0));
     QCOMPARE(RowHex(Edata, 1), QByteArray(kChannel1));
-    QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("438.50000"));
+    QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("445.50000"));
 }
 
 QTEST_MAIN(TestFrmChann)

@@ -28,13 +28,17 @@ const QString kSaveBadName = QStringLiteral("Store the file name is nullity. ");
 const QString kSaveBadExtension = QStringLiteral("Advice don't modify file suffix name of system default ！");
 const QString kSaved = QStringLiteral("Complete storing  parameter.");
 
-// A distinct value in every element.
+// A distinct value in every element. No channel is empty: the channel
+// window redraws every channel when it becomes active again (a dialog
+// closed), and resets both records of an empty one (first byte 0xFF).
 MemoryImage Pattern(int seed)
 {
     MemoryImage image;
     for (int r = 0; r < kImageRows; ++r) {
         for (int c = 0; c < kRowBytes; ++c)
             image(r, c) = static_cast<std::int16_t>((r * 7 + c * 13 + seed) % 256);
+        if (r < Area::Chann.rows && image(r, 0) == kErased)
+            image(r, 0) = 0x00;
     }
     return image;
 }

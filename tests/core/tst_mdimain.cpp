@@ -7,7 +7,7 @@
 #include "core/startup_image.h"
 #include "core/status_panels.h"
 #include "core/two_tone_defaults.h"
-#include "core/ui/channel_placeholder.h"
+#include "channels/ui/frm_chann.h"
 #include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
@@ -222,7 +222,7 @@ void TestMainWindow::noPortGivesOnePortErrorAndTheStartUpCompletes()
     BuildStartupImage();
     QVERIFY(Edata == afterStartUp);
     QCOMPARE(Edata(0, 0), std::int16_t(0xFF));
-    auto* channels = Windows::Find<ChannelPlaceholder>();
+    auto* channels = Windows::Find<frm_chann>();
     QVERIFY(channels != nullptr);
     QVERIFY(channels->frameWidget()->isVisible());
     QCOMPARE(main->activeChild(), channels);
@@ -410,7 +410,7 @@ void TestMainWindow::menuItemsOpenTheirWindows()
     };
     items.at(item)->trigger();
     QCOMPARE(requests_, requests);
-    QCOMPARE(Windows::Find<ChannelPlaceholder>() != nullptr, item != QLatin1String("fm_chann_edit"));
+    QCOMPARE(Windows::Find<frm_chann>() != nullptr, item != QLatin1String("fm_chann_edit"));
     QCOMPARE(Windows::Find<Form_setup>() != nullptr, item == QLatin1String("proc_setup"));
 }
 
@@ -418,10 +418,10 @@ void TestMainWindow::channelWhileOpenDoesNothing()
 {
     MDImain* main = startUp();
     recorder_->takeTexts();
-    auto* channels = Windows::Find<ChannelPlaceholder>();
+    auto* channels = Windows::Find<frm_chann>();
     BandVhfMin = 136;  // as an identification would leave it
     main->chann_edit->trigger();
-    QCOMPARE(Windows::Find<ChannelPlaceholder>(), channels);
+    QCOMPARE(Windows::Find<frm_chann>(), channels);
     QCOMPARE(BandVhfMin, 136.0);  // no second load
 }
 
@@ -452,11 +452,11 @@ void TestMainWindow::toolbarButtons()
     recorder_->takeTexts();
     QCOMPARE(main->toolBar()->keys(), (QStringList{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read",
                                                    "write", "exit"}));
-    QPointer<ChannelPlaceholder> before = Windows::Find<ChannelPlaceholder>();
+    QPointer<frm_chann> before = Windows::Find<frm_chann>();
     BandVhfMin = 136;
     main->toolBar()->button(key)->trigger();
     QCOMPARE(requests_, requests);
-    ChannelPlaceholder* after = Windows::Find<ChannelPlaceholder>();
+    frm_chann* after = Windows::Find<frm_chann>();
     QCOMPARE(after != nullptr, channelsOpen);
     QCOMPARE(after != nullptr && after != before.data(), freshChannels);
     // Only a fresh channel window sets its limits again.
@@ -487,7 +487,7 @@ void TestMainWindow::exitLeavesTopLevelWindowsOpen()
     Windows::Load<Form_setup>();
     main->Menu_Exit->trigger();
     QCOMPARE(Windows::Find<MDImain>(), nullptr);
-    QCOMPARE(Windows::Find<ChannelPlaceholder>(), nullptr);
+    QCOMPARE(Windows::Find<frm_chann>(), nullptr);
     QCOMPARE(Windows::Find<Form_setup>(), nullptr);
     auto* select = Windows::Find<Form_type>();
     QVERIFY(select != nullptr && select->isVisible());

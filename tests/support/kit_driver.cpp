@@ -66,6 +66,18 @@ void DoubleClickCell(KitGrid* grid, int row, int col)
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
 }
 
+void PressCell(KitGrid* grid, int row, int col)
+{
+    const QPoint centre = CellCentre(grid, row, col);
+    QTest::mousePress(TableOf(grid)->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void ReleaseCell(KitGrid* grid, int row, int col)
+{
+    const QPoint centre = CellCentre(grid, row, col);
+    QTest::mouseRelease(TableOf(grid)->viewport(), Qt::LeftButton, {}, centre);
+}
+
 void ChooseItem(KitList* list, int index)
 {
     auto* box = list->findChild<QComboBox*>();

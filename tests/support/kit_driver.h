@@ -23,6 +23,9 @@ void Activate(QWidget* window);
 // scrolled into view first, as a user would.
 void ClickCell(KitGrid* grid, int row, int col);
 void DoubleClickCell(KitGrid* grid, int row, int col);
+// The two halves of a click on a cell, for what happens between them.
+void PressCell(KitGrid* grid, int row, int col);
+void ReleaseCell(KitGrid* grid, int row, int col);
 
 // Opens the drop-down of the list and clicks item index in it.
 void ChooseItem(KitList* list, int index);

@@ -1,13 +1,44 @@
 #include "channels/ui/frm_chann.h"
 
+#include "channels/chann_entry.h"
+#include "channels/chann_link.h"
+#include "core/channel_defaults.h"
 #include "core/model_bands.h"
 #include "core/numbers.h"
+#include "core/ui/form_open_chann.h"
+#include "core/ui/form_save_chann.h"
+#include "link/link_state.h"
+#include "link/link_texts.h"
+#include "link/password_entry.h"
+#include "link/transfer_engine.h"
+#include "platform/geometry.h"
+#include "platform/mdi_frame.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
 #include <QVBoxLayout>
 
 namespace {
 
 const BiText kTitle{QStringLiteral("信道参数编辑"), QStringLiteral("Channel Information")};
+const BiText kRead{QStringLiteral("读 取"), QStringLiteral("Read")};
+const BiText kWrite{QStringLiteral("写 入"), QStringLiteral("Write")};
+const BiText kClear{QStringLiteral("清 除"), QStringLiteral("Clear")};
+const BiText kDefault{QStringLiteral("出厂值"), QStringLiteral("Default")};
+const BiText kSave{QStringLiteral("保 存"), QStringLiteral("Save")};
+const BiText kOpen{QStringLiteral("打 开"), QStringLiteral("Open")};
+const BiText kClose{QStringLiteral("关 闭"), QStringLiteral("Close")};
+const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord")};
+
+// The read/write password every password box holds when its window opens.
+const QString kPresetPassword = QStringLiteral("583920");
+
+// The window's size as shares of the main window, and the grid's of the window.
+constexpr double kWidthDivisor = 1.06;
+constexpr double kHeightDivisor = 1.26;
+constexpr double kGridDivisor = 1.02;
+constexpr int kFullBar = 100;
 
 bool IsToneColumn(int col)
 {
@@ -16,17 +47,50 @@ bool IsToneColumn(int col)
 
 }  // namespace
 
-frm_chann::frm_chann(QWidget* parent)
-    : QWidget(parent), MSF_Chann(new KitGrid(this)), Text_Edit(new KitText(this)),
-      Combo_edit(new KitList(KitList::Style::Editable, this)), cells_(MSF_Chann)
+frm_chann::frm_chann()
+    : Window(WindowKind::Child),
+      MSF_Chann(new KitGrid(this)),
+      Text_Edit(new KitText(this)),
+      Combo_edit(new KitList(KitList::Style::Editable, this)),
+      Command_open(new KitButton(this)),
+      Command_save(new KitButton(this)),
+      Command_def(new KitButton(this)),
+      Command_Clear(new KitButton(this)),
+      Command_close(new KitButton(this)),
+      Command_read(new KitButton(this)),
+      Command_Write(new KitButton(this)),
+      Label_PassWord(new QLabel(this)),
+      Text_PassWord(new KitText(this)),
+      ProgressBar1(new QProgressBar(this)),
+      Label_tr_count(new QLabel(this)),
+      cells_(MSF_Chann)
 {
     setObjectName(QStringLiteral("frm_chann"));
     MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
     Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
     Combo_edit->setObjectName(QStringLiteral("Combo_edit"));
 
+    Text_PassWord->setPasswordChar(QLatin1Char('*'));
+    Text_PassWord->setText(kPresetPassword);
+    Label_PassWord->setBuddy(Text_PassWord);
+    ProgressBar1->setRange(0, kFullBar);
+    ProgressBar1->setAccessibleName(QStringLiteral("ProgressBar1"));
+
+    auto* link = new QHBoxLayout;
+    link->addWidget(Command_read);
+    link->addWidget(Command_Write);
+    link->addWidget(Label_PassWord);
+    link->addWidget(Text_PassWord);
+    link->addWidget(ProgressBar1, 1);
+    link->addWidget(Label_tr_count, 1);
+    auto* table = new QHBoxLayout;
+    for (KitButton* button : {Command_open, Command_save, Command_def, Command_Clear, Command_close})
+        table->addWidget(button);
+    table->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MSF_Chann);
+    layout->addWidget(MSF_Chann, 1);
+    layout->addLayout(link);
+    layout->addLayout(table);
 
     // The editors lie over the grid, outside the layout, and never take the
     // focus from the tab chain.
@@ -42,28 +106,94 @@ frm_chann::frm_chann(QWidget* parent)
     Combo_edit->onChange = [this] { Combo_edit_Change(); };
     Combo_edit->onGotFocus = [this] { Combo_edit_GotFocus(); };
     Combo_edit->onKeyPress = [this](int& key) { Combo_edit_KeyPress(key); };
+    Text_Edit->onKeyPress = [this](int& key) { Text_Edit_KeyPress(key); };
+    Text_PassWord->onChange = [this] { Text_PassWord_Change(); };
+    Command_open->onClick = [this] { Command_open_Click(); };
+    Command_save->onClick = [this] { Command_save_Click(); };
+    Command_def->onClick = [this] { Command_def_Click(); };
+    Command_Clear->onClick = [this] { Command_Clear_Click(); };
+    Command_close->onClick = [this] { Command_close_Click(); };
+    Command_read->onClick = [this] { Command_read_Click(); };
+    Command_Write->onClick = [this] { Command_Write_Click(); };
+}
+
+bool frm_chann::Writing() const
+{
+    return link_ != nullptr && link_->Writing();
+}
+
+bool frm_chann::Reading() const
+{
+    return link_ != nullptr && link_->Reading();
 }
 
 void frm_chann::Form_Load()
 {
+    // 1. The editor's own limits, until a radio reports its own.
     BandVhfMin = kChannEditorVhfMin;
     BandVhfMax = kChannEditorVhfMax;
     BandUhfMin = kChannEditorUhfMin;
     BandUhfMax = kChannEditorUhfMax;
 
+    // 2.
     setWindowTitle(kTitle.text());
+    Command_read->setCaption(kRead.text());
+    Command_Write->setCaption(kWrite.text());
+    Command_Clear->setCaption(kClear.text());
+    Command_def->setCaption(kDefault.text());
+    Command_save->setCaption(kSave.text());
+    Command_open->setCaption(kOpen.text());
+    Command_close->setCaption(kClose.text());
+    Label_PassWord->setText(kPassWord.text());
     MSF_Chann->setFormatString(ChannGridFormat.text());
+
+    // 3. Sized and centred from the main window.
+    if (MdiFrame* main = Windows::Frame()) {
+        const double width = main->Width() / kWidthDivisor;
+        const double height = main->Height() / kHeightDivisor;
+        Move((main->ScaleWidth() - width) / 2, (main->ScaleHeight() - height) / 2, width, height);
+    }
+    Show();
+    if (layout() != nullptr)
+        layout()->activate();
+    MSF_Chann->setFixedWidth(TwipsToPixels(ScaleWidth() / kGridDivisor));
     Text_Edit->hide();
 
-    // One row more than the channels: the load also shows the record that
+    // 4. One row more than the channels: the load also shows the record that
     // follows the last channel, and resets it when it is empty.
     MSF_Chann->setRows(ChannCount + 2);
     NumberRows(false);
+
+    // 5, 6. A fresh transfer: timers off, not busy, the bar hidden at 0.
+    link_ = &own(std::make_unique<TransferEngine>(ChannTransferParams([this] { Chann_FromBlocks(); })));
+    link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
+    ShowLinkDisplay();
+    ::Text_PassWord_Change(Text_PassWord->text());
+
+    // 7.
     for (int r = 1; r <= ChannCount + 1; ++r)
         Chann_Refresh(cells_, r);
 }
 
 void frm_chann::Form_Activate()
+{
+    RedrawRows();
+}
+
+void frm_chann::Form_Unload()
+{
+    if (Reading() || Writing()) {
+        // The transfer ends with the window: stopped before the box, so that
+        // nothing of it runs while the box is open.
+        link_->abandon();
+        ShowMessage(LinkText::UnloadWhileBusy());
+        return;
+    }
+    if (link_ != nullptr)
+        link_->closePort();
+}
+
+void frm_chann::RedrawRows()
 {
     MSF_Chann->setRows(ChannCount + 1);
     NumberRows(true);
@@ -79,6 +209,102 @@ void frm_chann::NumberRows(bool refresh)
             Chann_Refresh(cells_, r);
     }
 }
+
+void frm_chann::ShowLinkDisplay()
+{
+    ProgressBar1->setValue(link_->progressValue());
+    ProgressBar1->setVisible(link_->progressVisible());
+    Label_tr_count->setText(link_->label());
+}
+
+void frm_chann::Chann_FromBlocks()
+{
+    // The engine has put the received records into the image.
+    for (int r = 1; r <= ChannCount; ++r)
+        Chann_Refresh(cells_, r);
+    Comm_ShowNames(cells_, RxBlock2);
+}
+
+// ---- Buttons ---------------------------------------------------------------
+
+void frm_chann::Command_open_Click()
+{
+    if (link_->refuseIfBusy())
+        return;
+    // The ".dat" open dialog replaces the whole image; the grid shows it when
+    // this window is next activated.
+    Windows::Load<Form_open_chann>();
+}
+
+void frm_chann::Command_save_Click()
+{
+    if (link_->refuseIfBusy())
+        return;
+    Windows::Load<Form_save_chann>();
+}
+
+void frm_chann::Command_def_Click()
+{
+    // Not refused while a transfer runs: a write then sends the samples.
+    Channel_Defaults();
+    RedrawRows();
+}
+
+void frm_chann::Command_Clear_Click()
+{
+    if (Reading() || Writing()) {
+        ShowMessage(LinkText::ClearWhileBusy());
+        return;
+    }
+    link_->setProgressValue(0);
+    link_->setLabel(QString());
+    link_->setProgressVisible(false);
+    for (int r = 1; r <= ChannCount; ++r) {
+        for (int col : {ChannCol::RxFreq, ChannCol::TxFreq, ChannCol::OptSignal})
+            MSF_Chann->setTextMatrix(r, col, QString());
+        Chann_Delete(cells_, r);
+    }
+}
+
+void frm_chann::Command_close_Click()
+{
+    if (Reading() || Writing()) {
+        ShowMessage(LinkText::CloseWhileBusy());
+        return;
+    }
+    link_->closePort();
+    Windows::Unload(this);
+    Windows::Unload<Form_open_chann>();
+    Windows::Unload<Form_save_chann>();
+}
+
+void frm_chann::Command_read_Click()
+{
+    link_->startRead();
+}
+
+void frm_chann::Command_Write_Click()
+{
+    if (link_->refuseIfBusy())
+        return;
+    if (const std::optional<Message> refusal = ChannWriteRefusal()) {
+        ShowMessage(*refusal);
+        return;
+    }
+    link_->startWrite();
+}
+
+void frm_chann::Text_PassWord_Change()
+{
+    const QString kept = PasswordBoxText(Text_PassWord->text());
+    if (kept != Text_PassWord->text()) {
+        Text_PassWord->setText(kept);  // runs this handler again with the kept text
+        return;
+    }
+    ::Text_PassWord_Change(kept);
+}
+
+// ---- The grid and its editors ---------------------------------------------
 
 void frm_chann::PlaceOverCell(QWidget* editor, int height)
 {
@@ -168,6 +394,47 @@ void frm_chann::Combo_edit_KeyPress(int& key)
     }
 }
 
+void frm_chann::Text_Edit_KeyPress(int& key)
+{
+    if (key != kKeyEnter)
+        return;
+    EditRow = MSF_Chann->row();
+    EditCol = MSF_Chann->col();
+    // Only the cell the editor was opened for is prepared and moved on from.
+    if (!openCell_.isOpen(EditRow, EditCol))
+        return;
+    // The editor stays open over the cell for its commit.
+    Text_Edit->hide();
+
+    std::optional<Message> message;
+    if (EditCol == ChannCol::RxFreq) {
+        const EntryOutcome out = Chann_RxEnter(cells_, EditRow, Text_Edit->text());
+        Text_Edit->setText(out.editorText);
+        message = out.message;
+        MSF_Chann->setCol(ChannCol::TxFreq);  // commits the RX cell
+        Cell_Edit();
+    } else if (EditCol == ChannCol::TxFreq) {
+        const EntryOutcome out = Chann_TxEnter(cells_, EditRow, Text_Edit->text());
+        Text_Edit->setText(out.editorText);
+        message = out.message;
+        const int row = EditRow;
+        if (CellIsBlank(cells_, row, ChannCol::RxFreq) && CellIsBlank(cells_, row, ChannCol::TxFreq)) {
+            // No channel here: on to the band cell of the next row.
+            MSF_Chann->setCol(ChannCol::Band);  // commits the TX cell
+            if (row < ChannCount)
+                MSF_Chann->setRow(row + 1);
+        } else {
+            MSF_Chann->setCol(ChannCol::TxFreq + 1);
+        }
+        Cell_Edit();
+    }
+    // The name column is committed when its cell is left.
+
+    // Shown once the cells, the record and the editors are all done.
+    if (message)
+        ShowMessage(*message);
+}
+
 void frm_chann::MSF_Chann_LeaveCell()
 {
     EditRow = MSF_Chann->row();
@@ -178,6 +445,7 @@ void frm_chann::MSF_Chann_LeaveCell()
     if (!openCell_.takeForCommit(EditRow, EditCol))
         return;
 
+    std::optional<Message> message;
     switch (EditCol) {
     case ChannCol::Band:
         Chann_BandCommit(cells_, EditRow, Combo_edit->text());
@@ -185,7 +453,7 @@ void frm_chann::MSF_Chann_LeaveCell()
     case ChannCol::RxFreq:
     case ChannCol::TxFreq:
     case ChannCol::Name:
-        Entry_Commit();
+        message = Entry_Commit();
         break;
     case ChannCol::RxTone:
     case ChannCol::TxTone:
@@ -200,6 +468,9 @@ void frm_chann::MSF_Chann_LeaveCell()
     Combo_edit->hide();
     Text_Edit->setText(QString());
     Combo_edit->setText(QString());
+    // The cell is done: a box now runs other events over a finished commit.
+    if (message)
+        ShowMessage(*message);
 }
 
 void frm_chann::Tone_Commit()
@@ -214,9 +485,20 @@ void frm_chann::Tone_Commit()
     MSF_Chann->setTextMatrix(EditRow, EditCol, Combo_edit->text());
 }
 
-void frm_chann::Entry_Commit()
+std::optional<Message> frm_chann::Entry_Commit()
 {
-    // The frequency and name entry stores columns 2, 3 and 15 here.
+    const QString typed = Text_Edit->text();
+    EntryOutcome out;
+    if (EditCol == ChannCol::RxFreq)
+        out = Chann_RxCommit(cells_, EditRow, typed);
+    else if (EditCol == ChannCol::TxFreq)
+        out = Chann_TxCommit(cells_, EditRow, typed);
+    else
+        out = Chann_NameCommit(cells_, EditRow, typed);
+    Text_Edit->setText(out.editorText);
+    if (out.gridFocus)
+        MSF_Chann->setFocus();
+    return out.message;
 }
 
 void frm_chann::MSF_Chann_Scroll()

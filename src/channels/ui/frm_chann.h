@@ -1,36 +1,77 @@
 #pragma once
-// frm_chann, the channel editor: the 200 channels of the image in the grid
-// MSF_Chann, edited in place through two editors laid over the cell being
-// edited, Text_Edit (frequency and name columns) and Combo_edit (band, tone
-// and attribute columns). Every edit goes straight into the image; the
-// window only moves texts between its controls and the channel routines
-// (channels/chann_grid.h, channels/chann_edit.h).
+// frm_chann, the channel editor: a child window of the main window that
+// shows the 200 channels of the image in the grid MSF_Chann, edited in place
+// through two editors laid over the cell being edited, Text_Edit (frequency
+// and name columns) and Combo_edit (band, tone and attribute columns), with
+// the buttons that act on the whole channel table and its own transfer of
+// the channel and name records. Every edit goes straight into the image;
+// the window only moves texts between its controls and the channel
+// routines (channels/chann_grid.h, chann_edit.h, chann_entry.h,
+// chann_link.h).
 
 #include "channels/chann_edit.h"
 #include "channels/ui/grid_cells.h"
+#include "core/prompt.h"
+#include "platform/kit_button.h"
 #include "platform/kit_grid.h"
 #include "platform/kit_list.h"
 #include "platform/kit_text.h"
+#include "platform/window.h"
 
-#include <QWidget>
+#include <optional>
 
-class frm_chann : public QWidget {
+class QLabel;
+class QProgressBar;
+class TransferEngine;
+
+class frm_chann final : public Window {
 public:
-    explicit frm_chann(QWidget* parent = nullptr);
-
-    // The window's load: band limits, captions in the current language, the
-    // grid numbered and every record shown (the record after the last
-    // channel included).
-    void Form_Load();
-    // The redraw of every row from the image, run whenever the window is
-    // activated; an editor still open is committed first.
-    void Form_Activate();
+    frm_chann();
 
     KitGrid* const MSF_Chann;
     KitText* const Text_Edit;
     KitList* const Combo_edit;
+    KitButton* const Command_open;
+    KitButton* const Command_save;
+    KitButton* const Command_def;
+    KitButton* const Command_Clear;
+    KitButton* const Command_close;
+    KitButton* const Command_read;
+    KitButton* const Command_Write;
+    QLabel* const Label_PassWord;
+    KitText* const Text_PassWord;
+    QProgressBar* const ProgressBar1;
+    QLabel* const Label_tr_count;
+
+    // The window's busy flags: its read or its write runs.
+    bool Writing() const;
+    bool Reading() const;
+    // The window's transfer (while the window is loaded).
+    TransferEngine& link() { return *link_; }
+
+    // The redraw of every row from the image (activation and Default): the
+    // rows numbered and each redrawn; an editor still open is committed first.
+    void RedrawRows();
+
+protected:
+    // Band limits, captions, placement, the grid numbered and every record
+    // shown (the one after the last channel included), the transfer idle.
+    void Form_Load() override;
+    void Form_Activate() override;
+    // Warns while a transfer runs (and ends it); the window goes all the same.
+    void Form_Unload() override;
 
 private:
+    // Buttons.
+    void Command_open_Click();
+    void Command_save_Click();
+    void Command_def_Click();
+    void Command_Clear_Click();
+    void Command_close_Click();
+    void Command_read_Click();
+    void Command_Write_Click();
+    void Text_PassWord_Change();
+
     // Grid events.
     void MSF_Chann_Click();
     void MSF_Chann_LeaveCell();
@@ -42,10 +83,18 @@ private:
     void Combo_edit_Change();
     void Combo_edit_GotFocus();
     void Combo_edit_KeyPress(int& key);
+    // Text editor: Enter prepares the cell and moves on.
+    void Text_Edit_KeyPress(int& key);
 
-    // The commits of MSF_Chann_LeaveCell, by column.
+    // The commits of MSF_Chann_LeaveCell, by column; a commit returns the
+    // message the frame shows once the cell is done.
     void Tone_Commit();
-    void Entry_Commit();
+    std::optional<Message> Entry_Commit();
+
+    // After a read: every row redrawn from the image, then the received names.
+    void Chann_FromBlocks();
+    // ProgressBar1 and Label_tr_count show what the transfer reports.
+    void ShowLinkDisplay();
 
     // Column 0 gets the channel numbers through the current cell, row by
     // row; with refresh, each row is redrawn after its number.
@@ -53,6 +102,7 @@ private:
     void PlaceOverCell(QWidget* editor, int height);
 
     GridCells cells_;
+    TransferEngine* link_ = nullptr;
     // The cell whose editor is open and not committed yet.
     ChannOpenCell openCell_;
     // The cell the list editor was opened for: its choices act there, even

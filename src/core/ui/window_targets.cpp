@@ -1,6 +1,6 @@
 #include "core/ui/window_targets.h"
 
-#include "core/ui/channel_placeholder.h"
+#include "channels/ui/frm_chann.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "core/ui/form_setup.h"
@@ -34,7 +34,7 @@ Wiring WiringOf(Target target)
 {
     switch (target) {
     case Target::frm_chann:
-        return Wired<ChannelPlaceholder>();  // until the channel editor is built
+        return Wired<frm_chann>();
     case Target::Form_setup:
         return Wired<Form_setup>();
     case Target::Form_type:

@@ -5,7 +5,7 @@
 #include <functional>
 
 enum class Target {
-    frm_chann,            // channel editor (for now the placeholder channel window)
+    frm_chann,            // channel editor
     frm_FM,               // FM preset editor
     frm_option,           // options editor
     frm_dtmf,             // DTMF editor

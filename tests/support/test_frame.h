@@ -1,0 +1,11 @@
+#pragma once
+// A main window for window tests: the frame alone, 1500 x 900 pixels,
+// without the application's start-up.
+
+#include "platform/geometry.h"
+#include "platform/mdi_frame.h"
+
+class TestFrame final : public MdiFrame {
+protected:
+    void Form_Load() override { Move(0, 0, PixelsToTwips(1500), PixelsToTwips(900)); }
+};
