@@ -105,8 +105,8 @@ ToneWord ChannToneItemWord(int item)
 void Chann_StoreChoice(ChannCells& cells, int r, int col, int item, MemoryImage& image)
 {
     using namespace ChannRec;
-    if (col < ChannCol::RxTone || col > ChannCol::Scrambler || item < 0 ||
-        item >= static_cast<int>(ChannColumnItems(col).size()))
+    if (col < ChannCol::RxTone || col > ChannCol::Scrambler || item < 0
+        || item >= static_cast<int>(ChannColumnItems(col).size()))
         return;
     const int m = ChannRecRow(r);
     switch (col) {

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kFreqChars = 9;        // "145.00000"
-constexpr int kLowFreqChars = 8;     // "88.90000", below 100 MHz
+constexpr int kFreqChars = 9;     // "145.00000"
+constexpr int kLowFreqChars = 8;  // "88.90000", below 100 MHz
 constexpr double kThreeDigitMhz = 100;
 constexpr double kBandHeadroomMhz = 1;
 
@@ -96,8 +96,9 @@ Message TxOutOfRange()
 
 Message NameTooLong()
 {
-    return {{QStringLiteral("信道名称的字符个数最大为 6 位 ！"), QStringLiteral("The letter of channel name max 6 bit . ")},
-            Titles::OperatePromptUpper};
+    return {
+        {QStringLiteral("信道名称的字符个数最大为 6 位 ！"), QStringLiteral("The letter of channel name max 6 bit . ")},
+        Titles::OperatePromptUpper};
 }
 
 }  // namespace ChannEntryText

@@ -115,10 +115,9 @@ void Chann_Refresh(ChannCells& cells, int r, MemoryImage& image)
 
 void Chann_Default(ChannCells& cells, int r, MemoryImage& image)
 {
-    const QStringList texts{QStringLiteral("OFF"), QStringLiteral("OFF"), QStringLiteral("HIGH"),
-                            QStringLiteral("W"),   QStringLiteral("OFF"), QStringLiteral("OFF"),
-                            QStringLiteral("ON"),  QStringLiteral("1"),   QStringLiteral("OFF"),
-                            QStringLiteral("QT"),  QStringLiteral("OFF"), QString()};
+    const QStringList texts{QStringLiteral("OFF"), QStringLiteral("OFF"), QStringLiteral("HIGH"), QStringLiteral("W"),
+                            QStringLiteral("OFF"), QStringLiteral("OFF"), QStringLiteral("ON"),   QStringLiteral("1"),
+                            QStringLiteral("OFF"), QStringLiteral("QT"),  QStringLiteral("OFF"),  QString()};
     for (int i = 0; i < texts.size(); ++i)
         cells.setCell(r, ChannCol::RxTone + i, texts[i]);
     const int m = ChannRecRow(r);

@@ -13,8 +13,8 @@ inline constexpr int kChannCols = 16;
 
 // Grid columns.
 namespace ChannCol {
-inline constexpr int Number = 0;    // "0".."199"
-inline constexpr int Band = 1;      // "VHF/UHF " for every channel that is not empty
+inline constexpr int Number = 0;  // "0".."199"
+inline constexpr int Band = 1;    // "VHF/UHF " for every channel that is not empty
 inline constexpr int RxFreq = 2;
 inline constexpr int TxFreq = 3;
 inline constexpr int RxTone = 4;

@@ -15,7 +15,7 @@ constexpr int kReplyHiAt = 2;
 constexpr int kReplyLoAt = 3;
 constexpr int kReplyDataAt = 5;
 constexpr int kNameHi = Area::ChannName.address >> 8;  // 0x10
-constexpr int kLastNameHi = 31;  // a name block's high byte lies 0..31 above kNameHi
+constexpr int kLastNameHi = 31;                        // a name block's high byte lies 0..31 above kNameHi
 
 // Received name bytes: the radio's own codes beside the character codes.
 constexpr int kLastDigitCode = 9;
@@ -62,11 +62,13 @@ TransferParams ChannTransferParams(std::function<void()> afterRead)
     p.afterRead = std::move(afterRead);
     p.readDoneFillsBar = false;
     p.readDoneLabelFirst = false;
-    p.readDoneMessage = {{QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading data from the transceiver.")},
-                         Titles::OperatePromptLower};
+    p.readDoneMessage = {
+        {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading data from the transceiver.")},
+        Titles::OperatePromptLower};
     p.readDoneLabel = {QStringLiteral("信道数据读出正常 ！"), QStringLiteral("Read Channel Data is Ok ！")};
-    p.writeDoneMessage = {{QStringLiteral("向对讲机写入数据完毕 ！"), QStringLiteral("Complete Written the data to transceiver.")},
-                          Titles::OperatePromptLower};
+    p.writeDoneMessage = {
+        {QStringLiteral("向对讲机写入数据完毕 ！"), QStringLiteral("Complete Written the data to transceiver.")},
+        Titles::OperatePromptLower};
     p.writeDoneLabel = {QStringLiteral("信道数据写入完毕 ！"), QStringLiteral("Channel Data Writed ！")};
     p.portError = PortErrorVariant::Long;
     p.failure = FailureReport::MessagePanel;
@@ -86,8 +88,8 @@ Message OutOfBand(int channel)
 {
     const QString n = QString::number(channel);
     return {{QStringLiteral("信道 ") + n + QStringLiteral(" 中的接收或发射频率超出频率限制范围"),
-             QStringLiteral("Channel ") + n +
-                 QStringLiteral("that Receiving or transmitting frequency  out of frequency limitation range ")},
+             QStringLiteral("Channel ") + n
+                 + QStringLiteral("that Receiving or transmitting frequency  out of frequency limitation range ")},
             Titles::OperatePromptLower};
 }
 

@@ -25,14 +25,14 @@ constexpr int ChannNameRow(int gridRow)
 // (freq_codec.h), bytes 8-9 and 10-11 tone words (tone_list.h), low byte
 // first. Bits not named here are carried unchanged by every edit.
 namespace ChannRec {
-inline constexpr int RxFreq = 0;     // 0xFF in byte 0: the channel is empty
-inline constexpr int TxFreq = 4;     // 0xFF in byte 4: receive-only
-inline constexpr int RxTone = 8;     // decode tone: bytes 8 (low), 9 (high)
-inline constexpr int TxTone = 10;    // encode tone: bytes 10 (low), 11 (high)
-inline constexpr int SigCode = 12;   // low nibble: signal code 0..14, shown 1..15
-inline constexpr int Signal = 13;    // low nibble: optional signalling; high nibble: squelch mode
-inline constexpr int Power = 14;     // bits 0-2: 1 is low power; high nibble: scrambler
-inline constexpr int Flags = 15;     // PTT-ID, scan add, busy lock, bandwidth
+inline constexpr int RxFreq = 0;    // 0xFF in byte 0: the channel is empty
+inline constexpr int TxFreq = 4;    // 0xFF in byte 4: receive-only
+inline constexpr int RxTone = 8;    // decode tone: bytes 8 (low), 9 (high)
+inline constexpr int TxTone = 10;   // encode tone: bytes 10 (low), 11 (high)
+inline constexpr int SigCode = 12;  // low nibble: signal code 0..14, shown 1..15
+inline constexpr int Signal = 13;   // low nibble: optional signalling; high nibble: squelch mode
+inline constexpr int Power = 14;    // bits 0-2: 1 is low power; high nibble: scrambler
+inline constexpr int Flags = 15;    // PTT-ID, scan add, busy lock, bandwidth
 
 inline constexpr int LowNibble = 0x0F;
 inline constexpr int HighNibble = 0xF0;

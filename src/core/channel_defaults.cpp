@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kRxToneByte = 8;
 constexpr int kTxToneByte = 10;
-constexpr int kScanAddOn = 0x04;  // byte 15: scan add on, everything else off
+constexpr int kScanAddOn = 0x04;     // byte 15: scan add on, everything else off
 constexpr int kLastDcsNumber = 210;  // "D754I", the last entry of the tone list
 
 struct Sample {

@@ -9,9 +9,9 @@ namespace {
 // DTMF digits in code order 0..15.
 constexpr char kDtmfDigits[] = "D1234567890*#ABC";
 
-constexpr std::array<const char*, kFiveToneStandards> kStandardNames{
-    "CCIR1", "CCIR2", "PCCIR", "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI",
-    "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT"};
+constexpr std::array<const char*, kFiveToneStandards> kStandardNames{"CCIR1", "CCIR2", "PCCIR", "ZVEI1",  "ZVEI2",
+                                                                     "ZVEI3", "PZVEI", "DZVEI", "PDZVEI", "EEA",
+                                                                     "EIA",   "EURO",  "CCITT", "NATEL",  "MODAT"};
 
 // The single character of a one-character text, or 0.
 char16_t SingleChar(const QString& ch)

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kValueCap = 100000;      // beyond any field value that is checked
+constexpr int kValueCap = 100000;  // beyond any field value that is checked
 constexpr qint64 kReadChunk = 64 * 1024;
 
 bool IsSeparator(char c)

@@ -19,7 +19,7 @@
 #include <QString>
 #include <optional>
 
-inline constexpr int kDatRowFields = 3;                             // page, row in page, row
+inline constexpr int kDatRowFields = 3;                              // page, row in page, row
 inline constexpr int kDatFieldsPerLine = kDatRowFields + kRowBytes;  // 19
 inline constexpr int kDatFields = kImageRows * kDatFieldsPerLine;    // 19,475
 

@@ -5,19 +5,19 @@
 #include <QStringList>
 
 struct FileNameRule {
-    int extensionLength;         // 4 for ".dat", ".adj", ".sig"; 5 for ".menu"
-    QStringList extensions;      // the accepted extensions, compared exactly
+    int extensionLength;     // 4 for ".dat", ".adj", ".sig"; 5 for ".menu"
+    QStringList extensions;  // the accepted extensions, compared exactly
 };
 
 enum class FileNameVerdict {
     Accepted,
-    BadCharacter,   // "*", "$", "\", "/" or "#" somewhere in the name
-    BadExtension,   // the last characters are none of the accepted extensions
+    BadCharacter,  // "*", "$", "\", "/" or "#" somewhere in the name
+    BadExtension,  // the last characters are none of the accepted extensions
 };
 
 struct FileNameCheck {
     FileNameVerdict verdict;
-    QString name;   // the name without leading and trailing blanks
+    QString name;  // the name without leading and trailing blanks
 };
 
 // The check of the dialogs' Confirm: blanks around the name are dropped; a

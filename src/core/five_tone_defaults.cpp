@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int kDefaultPeriodCode = 5;  // 20 + 10 x 5 = 70 ms
-constexpr int kDefaultGroupTone = 10;  // digit A
-constexpr int kDefaultRepeatTone = 14; // digit E
+constexpr int kDefaultPeriodCode = 5;   // 20 + 10 x 5 = 70 ms
+constexpr int kDefaultGroupTone = 10;   // digit A
+constexpr int kDefaultRepeatTone = 14;  // digit E
 
 struct PeriodOverride {
     int standard;

@@ -3,9 +3,9 @@
 
 #include "core/memory_image.h"
 
-inline constexpr int kFiveToneStdRow = 576;   // 0x2400 + 16 s: FiveToneStdRec of standard s
-inline constexpr int kFiveToneEncRow = 592;   // 0x2500 + 16 e: FiveToneEncRec of code e + 1
-inline constexpr int kFiveToneOptRow = 607;   // 0x25F0: FiveToneOptRec
+inline constexpr int kFiveToneStdRow = 576;  // 0x2400 + 16 s: FiveToneStdRec of standard s
+inline constexpr int kFiveToneEncRow = 592;  // 0x2500 + 16 e: FiveToneEncRec of code e + 1
+inline constexpr int kFiveToneOptRow = 607;  // 0x25F0: FiveToneOptRec
 
 // InitFiveToneTables, then the standard records (bytes 0..2 of rows
 // 576..590), the encode codes (rows 592..606) and the options (row 607).

@@ -10,8 +10,8 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int kToneTabRows = 16;    // standard 0..15; row 15 stays 0
-inline constexpr int kToneDigits = 16;     // tone digit 0..F
+inline constexpr int kToneTabRows = 16;  // standard 0..15; row 15 stays 0
+inline constexpr int kToneDigits = 16;   // tone digit 0..F
 
 // The radio clock that times the five-tone generator, in Hz.
 inline constexpr int kFiveToneClockHz = 2304000;

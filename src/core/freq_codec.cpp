@@ -9,8 +9,14 @@ std::array<std::uint8_t, 4> BcdBytes{};
 
 namespace {
 
-int HighNibble(int byte) { return (byte >> 4) & 0x0F; }
-int LowNibble(int byte) { return byte & 0x0F; }
+int HighNibble(int byte)
+{
+    return (byte >> 4) & 0x0F;
+}
+int LowNibble(int byte)
+{
+    return byte & 0x0F;
+}
 
 // Fills a frequency text out to a point and five decimals.
 QString WithFiveDecimals(QString text)

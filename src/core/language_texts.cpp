@@ -5,8 +5,7 @@ std::array<QString, 4> TwoToneResp;
 std::array<QString, 9> DecodeFuncNames;
 
 const std::array<BiText, 6> kAboutTexts{{
-    {QStringLiteral("双段车载电台编程软件"),
-     QStringLiteral("Dual-band mobile radio programming software")},
+    {QStringLiteral("双段车载电台编程软件"), QStringLiteral("Dual-band mobile radio programming software")},
     {QStringLiteral("车载电台编程软件开发组 2008-2011"),
      QStringLiteral("Mobile radio programming software group 2008-2011")},
     {QStringLiteral("本软件由车载电台编程软件开发组设计"),
@@ -39,8 +38,7 @@ const std::array<BiText, 9> kDecodeFuncNames{{
 
 namespace {
 
-template <std::size_t N>
-void Choose(std::array<QString, N>& target, const std::array<BiText, N>& texts)
+template <std::size_t N> void Choose(std::array<QString, N>& target, const std::array<BiText, N>& texts)
 {
     for (std::size_t i = 0; i < N; ++i)
         target[i] = texts[i].text();

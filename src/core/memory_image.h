@@ -5,12 +5,18 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int kImageRows = 1025;   // rows 0..1024
-inline constexpr int kRowBytes = 16;      // columns 0..15
-inline constexpr int kErased = 0xFF;      // empty, unprogrammed byte
+inline constexpr int kImageRows = 1025;  // rows 0..1024
+inline constexpr int kRowBytes = 16;     // columns 0..15
+inline constexpr int kErased = 0xFF;     // empty, unprogrammed byte
 
-constexpr int RowOf(int address) { return address / kRowBytes; }
-constexpr int ColumnOf(int address) { return address % kRowBytes; }
+constexpr int RowOf(int address)
+{
+    return address / kRowBytes;
+}
+constexpr int ColumnOf(int address)
+{
+    return address % kRowBytes;
+}
 
 // 1025 rows of 16 elements; element (r, c) is the radio byte at address
 // 16 r + c, so the image spans 0x0000..0x400F. Each element holds one byte
@@ -44,8 +50,8 @@ extern MemoryImage Edata;
 
 // A range of radio addresses that is one area of the image.
 struct AreaSpan {
-    int address;   // first radio address
-    int rows;      // number of 16-byte rows
+    int address;  // first radio address
+    int rows;     // number of 16-byte rows
     constexpr int firstRow() const { return RowOf(address); }
     constexpr int lastRow() const { return firstRow() + rows - 1; }
     constexpr int baseHi() const { return address >> 8; }
@@ -66,13 +72,13 @@ inline constexpr AreaSpan TwoTone{0x2D00, 48};           // rows 720..767
 inline constexpr AreaSpan FmPage{0x3000, 16};            // rows 768..783
 inline constexpr AreaSpan WholeRead{0x0000, 788};        // rows 0..787 kept by the whole-image read
 inline constexpr AreaSpan WholeWrite{0x0000, 784};       // rows 0..783 sent by the whole-image write
-}
+}  // namespace Area
 
 // Exchanged with the radio but never stored in the image.
-inline constexpr int AdjLimitsBlockAddr = 0x3C80;  // 64-byte block read by the alignment editor
-inline constexpr int AdjLimitsAddr = 0x3C90;       // 16 bytes written from AdjData row 9
-inline constexpr int PassBlockAddr = 0x3DF0;       // the 16-byte password block
-inline constexpr int PassDialogBlockAddr = 0x3DC0; // the password dialog's 64-byte read
+inline constexpr int AdjLimitsBlockAddr = 0x3C80;   // 64-byte block read by the alignment editor
+inline constexpr int AdjLimitsAddr = 0x3C90;        // 16 bytes written from AdjData row 9
+inline constexpr int PassBlockAddr = 0x3DF0;        // the 16-byte password block
+inline constexpr int PassDialogBlockAddr = 0x3DC0;  // the password dialog's 64-byte read
 
 // The alignment table, held beside the image: 33 rows (quantities) by 17
 // columns (frequency points or items).

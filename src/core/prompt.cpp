@@ -6,7 +6,7 @@ namespace {
 MessageSink* installedSink = nullptr;
 int openBoxes = 0;
 int shownCount = 0;
-}
+}  // namespace
 
 void ShowMessage(const Message& message)
 {

@@ -44,4 +44,4 @@ MessageSink* InstallMessageSink(MessageSink* sink);
 namespace Titles {
 inline const BiText OperatePromptUpper{QStringLiteral("操作提示"), QStringLiteral("Operate Prompt")};
 inline const BiText OperatePromptLower{QStringLiteral("操作提示"), QStringLiteral("Operate prompt")};
-}
+}  // namespace Titles

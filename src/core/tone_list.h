@@ -7,11 +7,11 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int kToneCount = 261;     // "OFF", 50 CTCSS, 105 DCS N, 105 DCS I
+inline constexpr int kToneCount = 261;  // "OFF", 50 CTCSS, 105 DCS N, 105 DCS I
 inline constexpr int kFirstCtcss = 1;
 inline constexpr int kLastCtcss = 50;
-inline constexpr int kFirstDcs = 51;       // DCS list number 1
-inline constexpr int kLastDcs = 260;       // DCS list number 210
+inline constexpr int kFirstDcs = 51;  // DCS list number 1
+inline constexpr int kLastDcs = 260;  // DCS list number 210
 inline constexpr int kDcsNumbers = 210;
 
 // The 261 texts, each with its blanks before and after ("   OFF      ",

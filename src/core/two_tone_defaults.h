@@ -10,10 +10,10 @@
 inline constexpr double kTickUnitMs = 0.000434028;
 extern double TickUnit;
 
-inline constexpr int kTwoToneEncPage = 45;   // encode pairs, rows 720..734
+inline constexpr int kTwoToneEncPage = 45;  // encode pairs, rows 720..734
 inline constexpr int kTwoToneTimingRow = 735;
-inline constexpr int kTwoToneDecRow = 736;   // decode entries, rows 736..750
-inline constexpr int kTwoToneSetPage = 47;   // decode tone sets, rows 752..766
+inline constexpr int kTwoToneDecRow = 736;  // decode entries, rows 736..750
+inline constexpr int kTwoToneSetPage = 47;  // decode tone sets, rows 752..766
 inline constexpr int kTwoToneResetRow = 767;
 
 // Every byte of the area 0xFF, then the encode pairs, the timing, the decode

@@ -17,10 +17,10 @@ inline constexpr std::uint8_t kAck = 0x06;
 inline constexpr std::uint8_t kReadCommand = 0x53;   // "S"
 inline constexpr std::uint8_t kWriteCommand = 0x58;  // "X": also the mark of a read reply
 inline constexpr int kLinkOpenBytes = 8;
-inline constexpr int kBlockBytes = 0x40;             // the data of one block read
-inline constexpr int kWriteBytes = 0x10;             // the data of one write frame
-inline constexpr int kReplyHeaderBytes = 4;          // 0x58 hi lo n
-inline constexpr int kReplyLeadBytes = 1;            // the radio's byte before the 0x58
+inline constexpr int kBlockBytes = 0x40;     // the data of one block read
+inline constexpr int kWriteBytes = 0x10;     // the data of one write frame
+inline constexpr int kReplyHeaderBytes = 4;  // 0x58 hi lo n
+inline constexpr int kReplyLeadBytes = 1;    // the radio's byte before the 0x58
 inline constexpr int kBlockReplyBytes = kReplyLeadBytes + kReplyHeaderBytes + kBlockBytes;  // 69
 
 using FrameData = std::array<std::uint8_t, kWriteBytes>;
@@ -38,5 +38,11 @@ int LocateReadReply(const QByteArray& bytes, int address, int length);
 
 // Radio address of 64-byte read block k and of 16-byte write frame k of a
 // range starting at start.
-constexpr int ReadBlockAddress(int start, int k) { return (start + kBlockBytes * k) & 0xFFFF; }
-constexpr int WriteFrameAddress(int start, int k) { return (start + kWriteBytes * k) & 0xFFFF; }
+constexpr int ReadBlockAddress(int start, int k)
+{
+    return (start + kBlockBytes * k) & 0xFFFF;
+}
+constexpr int WriteFrameAddress(int start, int k)
+{
+    return (start + kWriteBytes * k) & 0xFFFF;
+}

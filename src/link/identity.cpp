@@ -78,7 +78,7 @@ QString SerialPanelText(const QString& serial)
 QString VersionPanelText(const QString& version)
 {
     return version.mid(0, 2) + QLatin1Char('.') + version.mid(2, 2) + QLatin1Char('.') + version.mid(4, 1)
-        + QLatin1Char('.') + version.mid(5, 1);
+           + QLatin1Char('.') + version.mid(5, 1);
 }
 
 void ShowIdentity(const QByteArray& reply)

@@ -21,7 +21,7 @@ inline constexpr int Serial = 4;
 inline constexpr int Version = 6;
 inline constexpr int Vhf = 8;
 inline constexpr int Uhf = 10;
-}
+}  // namespace IdentPanel
 
 struct RadioIdentity {
     int vhfMin = 0;

@@ -56,19 +56,22 @@ Message StartupFailConnect()
 
 Message ClearWhileBusy()
 {
-    return {{QStringLiteral("正在进行读写操作,请勿进行清除操作 ！,"), QStringLiteral("Read-write operating，don't clear operate .,")},
+    return {{QStringLiteral("正在进行读写操作,请勿进行清除操作 ！,"),
+             QStringLiteral("Read-write operating，don't clear operate .,")},
             Titles::OperatePromptLower};
 }
 
 Message CloseWhileBusy()
 {
-    return {{QStringLiteral("正在进行读写操作,请勿关窗口 ！,"), QStringLiteral("Read-write operating，don't close the window. ,")},
+    return {{QStringLiteral("正在进行读写操作,请勿关窗口 ！,"),
+             QStringLiteral("Read-write operating，don't close the window. ,")},
             Titles::OperatePromptLower};
 }
 
 Message UnloadWhileBusy()
 {
-    return {{QStringLiteral("正在进行读写操作,请勿关窗口 ！,"), QStringLiteral("Read-write operating，don't close the window.,")},
+    return {{QStringLiteral("正在进行读写操作,请勿关窗口 ！,"),
+             QStringLiteral("Read-write operating，don't close the window.,")},
             Titles::OperatePromptLower};
 }
 
@@ -76,8 +79,8 @@ Message OutOfBand(int channel)
 {
     const QString n = QString::number(channel);
     return {{QStringLiteral("信道 ") + n + QStringLiteral(" 中的接收或发射频率超出频率限制范围"),
-             QStringLiteral("Channel ") + n +
-                 QStringLiteral("that Receiving or transmitting frequency  out of frequency limitation range ")},
+             QStringLiteral("Channel ") + n
+                 + QStringLiteral("that Receiving or transmitting frequency  out of frequency limitation range ")},
             Titles::OperatePromptLower};
 }
 

@@ -10,7 +10,8 @@ inline constexpr int kReplyTimeoutMs = 1000;
 // program counted busy steps for them; these are the fixed durations used
 // instead.
 inline constexpr int kPauseOf40000StepsMs = 20;  // after the identification reply (editors, whole-image read)
-inline constexpr int kPauseOf4000StepsMs = 2;    // after the password reply; after the identification in the whole-image write
+inline constexpr int kPauseOf4000StepsMs =
+    2;  // after the password reply; after the identification in the whole-image write
 inline constexpr int kPauseOf80000StepsMs = 40;  // after the password dialog's block read
 
 // The main window's identification: one byte per tick, two retries.

@@ -30,7 +30,7 @@ bool DialogIdentAccepted(const QByteArray& reply)
     if (reply.size() < kIdentReplyBytes)
         return false;
     return (At(reply, 0) == kAck && At(reply, 49) == kIdentTerminator)
-        || (At(reply, 0) == kAltLead && At(reply, 48) == kIdentTerminator);
+           || (At(reply, 0) == kAltLead && At(reply, 48) == kIdentTerminator);
 }
 
 Message NotConsistent()
@@ -46,7 +46,8 @@ Message OldPasswordError()
 
 Message ModifySuccess()
 {
-    return {{QStringLiteral("密码修改成功 "), QStringLiteral("PassWord Modify Success ! ")}, Titles::OperatePromptUpper};
+    return {{QStringLiteral("密码修改成功 "), QStringLiteral("PassWord Modify Success ! ")},
+            Titles::OperatePromptUpper};
 }
 
 }  // namespace
@@ -57,7 +58,9 @@ void Text_Old_PassWord_Change(const QString& text)
 }
 
 PasswordChangeLink::PasswordChangeLink()
-    : Timer1(SystemClock().createTimer()), Timer2(SystemClock().createTimer()), Timer3(SystemClock().createTimer())
+    : Timer1(SystemClock().createTimer()),
+      Timer2(SystemClock().createTimer()),
+      Timer3(SystemClock().createTimer())
 {
     Timer1->onTick = [this] { Timer1_Timer(); };
     Timer2->onTick = [this] { Timer2_Timer(); };

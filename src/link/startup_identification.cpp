@@ -8,7 +8,9 @@
 #include "link/link_timing.h"
 
 StartupIdentification::StartupIdentification()
-    : Timer1(SystemClock().createTimer()), Timer2(SystemClock().createTimer()), Timer3(SystemClock().createTimer())
+    : Timer1(SystemClock().createTimer()),
+      Timer2(SystemClock().createTimer()),
+      Timer3(SystemClock().createTimer())
 {
     Timer1->onTick = [this] { Timer1_Timer(); };
     Timer2->onTick = [this] { Timer2_Timer(); };

@@ -92,7 +92,7 @@ struct TransferParams {
     int passwordPauseMs = kPauseOf4000StepsMs;
 
     // --- retry -------------------------------------------------------------
-    int readRetries = kEditorRetries;   // restarts after a time-out (RetriesLeft)
+    int readRetries = kEditorRetries;  // restarts after a time-out (RetriesLeft)
     int writeRetries = kEditorRetries;
     int retryDelayMs = kEditorRetryDelayMs;
 
@@ -132,7 +132,7 @@ enum class TransferEnd {
     ReadDone,
     WriteDone,
     PasswordRefused,
-    Failed,     // no answer after the last retry
+    Failed,      // no answer after the last retry
     PortFailed,  // the port did not open at a retry
 };
 

@@ -84,8 +84,8 @@ Message NotBytes(int row)
 {
     const QString n = QString::number(row);
     return {{QStringLiteral("数据第 ") + n + QStringLiteral(" 行含有超出 0..255 的数值，未向对讲机写入数据 ！"),
-             QStringLiteral("Row ") + n +
-                 QStringLiteral(" of the data holds a value out of 0..255, nothing is written to the transceiver.")},
+             QStringLiteral("Row ") + n
+                 + QStringLiteral(" of the data holds a value out of 0..255, nothing is written to the transceiver.")},
             Titles::OperatePromptLower};
 }
 

@@ -7,7 +7,8 @@ namespace {
 constexpr int kPathRole = Qt::UserRole + 1;
 }
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent)
+DriveList::DriveList(QWidget* parent)
+    : QComboBox(parent)
 {
     addItems(mountRoots());
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -35,7 +36,8 @@ void DriveList::setDriveOf(const QString& path)
     qsizetype bestLength = 0;
     for (int i = 0; i < count(); ++i) {
         const QString root = itemText(i);
-        const bool inside = path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+        const bool inside =
+            path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (inside && root.size() > bestLength) {
             best = i;
             bestLength = root.size();
@@ -44,7 +46,8 @@ void DriveList::setDriveOf(const QString& path)
     setCurrentIndex(best);
 }
 
-DirList::DirList(QWidget* parent) : QListWidget(parent)
+DirList::DirList(QWidget* parent)
+    : QListWidget(parent)
 {
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
@@ -65,7 +68,7 @@ void DirList::fill()
 {
     clear();
     QStringList chain;
-    for (QDir dir(path_);; ) {
+    for (QDir dir(path_);;) {
         chain.prepend(dir.absolutePath());
         if (dir.isRoot() || !dir.cdUp())
             break;
@@ -79,15 +82,15 @@ void DirList::fill()
     }
     setCurrentRow(count() - 1);
     const QDir current(path_);
-    const QStringList children =
-        current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList children = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& child : children) {
         auto* item = new QListWidgetItem(QString(2 * depth, QLatin1Char(' ')) + child, this);
         item->setData(kPathRole, current.absoluteFilePath(child));
     }
 }
 
-FileList::FileList(QWidget* parent) : QListWidget(parent)
+FileList::FileList(QWidget* parent)
+    : QListWidget(parent)
 {
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (onClick)

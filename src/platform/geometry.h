@@ -14,9 +14,9 @@ double PixelsToTwips(int pixels);
 // The screen the windows open on: its full size decides the display check,
 // its available area (without the desktop's panels) is what the main window
 // takes.
-double ScreenWidth();    // twips
-double ScreenHeight();   // twips
-QSize ScreenPixels();    // logical pixels
+double ScreenWidth();   // twips
+double ScreenHeight();  // twips
+QSize ScreenPixels();   // logical pixels
 QRect ScreenAvailablePixels();
 
 // Puts a screen of the given logical size in place of the real one (tests of

@@ -16,7 +16,10 @@ void FillWith(QWidget* owner, QWidget* inner)
 
 }  // namespace
 
-KitButton::KitButton(QWidget* parent) : QWidget(parent), KitControl(this), button_(new QPushButton(this))
+KitButton::KitButton(QWidget* parent)
+    : QWidget(parent),
+      KitControl(this),
+      button_(new QPushButton(this))
 {
     FillWith(this, button_);
     button_->setAutoDefault(false);
@@ -38,7 +41,10 @@ void KitButton::click()
     RaiseEvent(onClick);
 }
 
-KitCheck::KitCheck(QWidget* parent) : QWidget(parent), KitControl(this), box_(new QCheckBox(this))
+KitCheck::KitCheck(QWidget* parent)
+    : QWidget(parent),
+      KitControl(this),
+      box_(new QCheckBox(this))
 {
     FillWith(this, box_);
     // Only the user's toggles come through here; setValue raises its own.

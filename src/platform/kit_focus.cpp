@@ -82,7 +82,8 @@ KitControl* ControlOf(QWidget* widget)
 
 }  // namespace KitFocus
 
-KitControl::KitControl(QWidget* widget) : widget_(widget)
+KitControl::KitControl(QWidget* widget)
+    : widget_(widget)
 {
     KitFocus::Install();
     TheTracker().controls.insert(widget, this);

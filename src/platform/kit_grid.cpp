@@ -36,7 +36,11 @@ FormatPiece ParsePiece(const QString& piece)
 // every click and arrow key goes through the grid's move.
 class KitGrid::Table final : public QTableWidget {
 public:
-    explicit Table(KitGrid* owner) : QTableWidget(owner), owner_(owner) {}
+    explicit Table(KitGrid* owner)
+        : QTableWidget(owner),
+          owner_(owner)
+    {
+    }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
@@ -120,17 +124,17 @@ protected:
         }
     }
 
-    static bool IsNavigationKey(int key)
-    {
-        return CursorActionOf(key) != MoveNext;
-    }
+    static bool IsNavigationKey(int key) { return CursorActionOf(key) != MoveNext; }
 
 private:
     KitGrid* owner_;
     bool pressed_ = false;
 };
 
-KitGrid::KitGrid(QWidget* parent) : QWidget(parent), KitControl(this), table_(new Table(this))
+KitGrid::KitGrid(QWidget* parent)
+    : QWidget(parent),
+      KitControl(this),
+      table_(new Table(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -7,7 +7,11 @@
 
 class KitList::Box final : public QComboBox {
 public:
-    explicit Box(KitList* owner) : QComboBox(owner), owner_(owner) {}
+    explicit Box(KitList* owner)
+        : QComboBox(owner),
+          owner_(owner)
+    {
+    }
 
     // Qt chooses the item that matches the text when the field loses the
     // focus; that is no choice of the user's.
@@ -38,7 +42,11 @@ private:
     KitList* owner_;
 };
 
-KitList::KitList(Style style, QWidget* parent) : QWidget(parent), KitControl(this), style_(style), box_(new Box(this))
+KitList::KitList(Style style, QWidget* parent)
+    : QWidget(parent),
+      KitControl(this),
+      style_(style),
+      box_(new Box(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -30,7 +30,7 @@ public:
     void addItems(const QStringList& texts);
     void clear();
     int listCount() const;
-    QString list(int index) const;   // the text of item index
+    QString list(int index) const;  // the text of item index
     QStringList items() const;
 
     // The selected item, -1 for none. Setting an item (0..listCount() - 1)

@@ -6,7 +6,11 @@
 
 class KitText::Edit final : public QLineEdit {
 public:
-    explicit Edit(KitText* owner) : QLineEdit(owner), owner_(owner) {}
+    explicit Edit(KitText* owner)
+        : QLineEdit(owner),
+          owner_(owner)
+    {
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -19,7 +23,10 @@ private:
     KitText* owner_;
 };
 
-KitText::KitText(QWidget* parent) : QWidget(parent), KitControl(this), edit_(new Edit(this))
+KitText::KitText(QWidget* parent)
+    : QWidget(parent),
+      KitControl(this),
+      edit_(new Edit(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

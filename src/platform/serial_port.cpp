@@ -100,8 +100,7 @@ public:
         if (!port_.isOpen())
             return;
         // A close right after a write would drop what Qt still buffers.
-        while (port_.bytesToWrite() > 0 && port_.waitForBytesWritten(200)) {
-        }
+        while (port_.bytesToWrite() > 0 && port_.waitForBytesWritten(200)) {}
         closeNow();
     }
 

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <cmath>
 
-StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
+StatusBar::StatusBar(QWidget* parent)
+    : QWidget(parent)
 {
     setAccessibleName(QStringLiteral("StatusBar1"));
     for (int i = 0; i < kStatusPanels; ++i) {

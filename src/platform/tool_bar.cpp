@@ -2,7 +2,8 @@
 
 #include <QAction>
 
-ToolBar::ToolBar(QWidget* parent) : QToolBar(parent)
+ToolBar::ToolBar(QWidget* parent)
+    : QToolBar(parent)
 {
     setObjectName(QStringLiteral("Toolbar1"));
     setAccessibleName(QStringLiteral("Toolbar1"));

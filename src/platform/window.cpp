@@ -156,7 +156,8 @@ private:
     bool frameUnloading_ = false;
 };
 
-Window::Window(WindowKind kind) : kind_(kind)
+Window::Window(WindowKind kind)
+    : kind_(kind)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }

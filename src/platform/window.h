@@ -82,8 +82,7 @@ protected:
 
     // Keeps a part that must stop when the window unloads (a timer, the
     // serial port, a transfer engine) and returns it.
-    template <class T>
-    T& own(std::unique_ptr<T> part)
+    template <class T> T& own(std::unique_ptr<T> part)
     {
         T& kept = *part;
         parts_.push_back(std::shared_ptr<void>(std::move(part)));
@@ -113,19 +112,17 @@ Window* Find(std::type_index type);
 Window* LoadNew(std::type_index type, std::unique_ptr<Window> window);
 // The main window tells that a child window became its active child.
 void ChildActivated(Window* window);
-}
+}  // namespace detail
 
 // The loaded instance of T, or nullptr.
-template <class T>
-T* Find()
+template <class T> T* Find()
 {
     return static_cast<T*>(detail::Find(typeid(T)));
 }
 
 // Loads T: no effect when it is loaded already (it is not brought forward).
 // A child window cannot load while no main window is loaded (nullptr then).
-template <class T>
-T* Load()
+template <class T> T* Load()
 {
     if (Window* loaded = detail::Find(typeid(T)))
         return static_cast<T*>(loaded);
@@ -134,15 +131,13 @@ T* Load()
 
 // Unloads T if it is loaded.
 void Unload(Window* window);
-template <class T>
-void Unload()
+template <class T> void Unload()
 {
     Unload(detail::Find(typeid(T)));
 }
 
 // A fresh instance: unload T if it is loaded, then load it.
-template <class T>
-T* LoadFresh()
+template <class T> T* LoadFresh()
 {
     Unload<T>();
     return Load<T>();
@@ -153,8 +148,7 @@ T* LoadFresh()
 void BringForward(Window* window);
 
 // Loads T, or brings the loaded instance forward with its contents as they are.
-template <class T>
-T* LoadForward()
+template <class T> T* LoadForward()
 {
     if (T* loaded = Find<T>()) {
         BringForward(loaded);

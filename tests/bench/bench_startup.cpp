@@ -56,7 +56,9 @@ double StatusMb(const char* field)
 
 class PaintWatch : public QObject {
 public:
-    PaintWatch(QWidget* a, QWidget* b) : a_(a), b_(b)
+    PaintWatch(QWidget* a, QWidget* b)
+        : a_(a),
+          b_(b)
     {
         a_->installEventFilter(this);
         b_->installEventFilter(this);
@@ -129,8 +131,8 @@ int main(int argc, char* argv[])
     std::printf("process start to main():              %8.1f ms\n", ageAtMain);
     std::printf("main() to painted main window + child: %8.1f ms\n", mainMs);
     std::printf("process start to painted windows:      %8.1f ms  (goal < 1000 ms)\n", totalMs);
-    std::printf("resident memory:                       %8.1f MB  (peak %.1f MB, goal < 100 MB)\n",
-                StatusMb("VmRSS:"), StatusMb("VmHWM:"));
+    std::printf("resident memory:                       %8.1f MB  (peak %.1f MB, goal < 100 MB)\n", StatusMb("VmRSS:"),
+                StatusMb("VmHWM:"));
 
     Windows::UnloadAll();
     InstallCommPortFactory(nullptr);

@@ -78,7 +78,9 @@ constexpr int kWriteFrames = 2 + 784;
 // Counts the bytes that cross the line, both ways, on the application's port.
 class CountingPort final : public CommPort {
 public:
-    CountingPort(std::unique_ptr<CommPort> inner, qint64& bytes) : inner_(std::move(inner)), bytes_(bytes)
+    CountingPort(std::unique_ptr<CommPort> inner, qint64& bytes)
+        : inner_(std::move(inner)),
+          bytes_(bytes)
     {
         inner_->onReceive = [this] {
             if (onReceive)

@@ -129,8 +129,8 @@ void TestChannEdit::column_items()
     QCOMPARE(ChannColumnItems(ChannCol::PttId), QStringList({"OFF", "BOT", "EOT", "BOTH"}));
     QCOMPARE(ChannColumnItems(ChannCol::BusyLock), QStringList({"OFF", "ON"}));
     QCOMPARE(ChannColumnItems(ChannCol::ScanAdd), QStringList({"OFF", "ON"}));
-    QCOMPARE(ChannColumnItems(ChannCol::SigCode), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
-                                                               "11", "12", "13", "14", "15"}));
+    QCOMPARE(ChannColumnItems(ChannCol::SigCode),
+             QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15"}));
     QCOMPARE(ChannColumnItems(ChannCol::OptSignal), QStringList({"OFF", "DTMF", "2TONE", "5TONE"}));
     QCOMPARE(ChannColumnItems(ChannCol::SpMute), QStringList({"QT", "AND", "OR"}));
     QCOMPARE(ChannColumnItems(ChannCol::Scrambler), QStringList({"OFF", "ON"}));

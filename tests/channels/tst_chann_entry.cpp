@@ -131,16 +131,25 @@ void TestChannEntry::completed_freq_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("completed");
     QTest::addColumn<double>("mhz");
-    QTest::newRow("whole") << "145" << "145.00000" << 145.0;
-    QTest::newRow("decimals") << "145.125" << "145.12500" << 145.125;
-    QTest::newRow("one decimal") << "438.5" << "438.50000" << 438.5;
-    QTest::newRow("a point only") << "145." << "145.00000" << 145.0;
-    QTest::newRow("cut to nine") << "145.0025001" << "145.00250" << 145.0025;
-    QTest::newRow("below 100 MHz") << "88" << "88.00000" << 88.0;
+    QTest::newRow("whole") << "145"
+                           << "145.00000" << 145.0;
+    QTest::newRow("decimals") << "145.125"
+                              << "145.12500" << 145.125;
+    QTest::newRow("one decimal") << "438.5"
+                                 << "438.50000" << 438.5;
+    QTest::newRow("a point only") << "145."
+                                  << "145.00000" << 145.0;
+    QTest::newRow("cut to nine") << "145.0025001"
+                                 << "145.00250" << 145.0025;
+    QTest::newRow("below 100 MHz") << "88"
+                                   << "88.00000" << 88.0;
     // The zeros went in front of the point before: 14,500,000 MHz.
-    QTest::newRow("a stray blank stays 145 MHz") << "145 " << "145.00000" << 145.0;
-    QTest::newRow("blanks before and inside") << " 14 5.5" << "145.50000" << 145.5;
-    QTest::newRow("a leading zero keeps its point") << "0145" << "0145.0000" << 145.0;
+    QTest::newRow("a stray blank stays 145 MHz") << "145 "
+                                                 << "145.00000" << 145.0;
+    QTest::newRow("blanks before and inside") << " 14 5.5"
+                                              << "145.50000" << 145.5;
+    QTest::newRow("a leading zero keeps its point") << "0145"
+                                                    << "0145.0000" << 145.0;
 }
 
 void TestChannEntry::completed_freq()
@@ -270,10 +279,14 @@ void TestChannEntry::messages_and_titles_data()
     QTest::addColumn<Message>("message");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("englishTitle");
-    QTest::newRow("RX") << ChannEntryText::RxOutOfRange() << "接收频率超出范围 ！" << "Operate prompt";
-    QTest::newRow("TX before RX") << ChannEntryText::TxBeforeRx() << "请先输入接收频率 ！" << "Operate prompt";
-    QTest::newRow("TX") << ChannEntryText::TxOutOfRange() << "发射频率超出范围 ！" << "Operate prompt";
-    QTest::newRow("name") << ChannEntryText::NameTooLong() << "信道名称的字符个数最大为 6 位 ！" << "Operate Prompt";
+    QTest::newRow("RX") << ChannEntryText::RxOutOfRange() << "接收频率超出范围 ！"
+                        << "Operate prompt";
+    QTest::newRow("TX before RX") << ChannEntryText::TxBeforeRx() << "请先输入接收频率 ！"
+                                  << "Operate prompt";
+    QTest::newRow("TX") << ChannEntryText::TxOutOfRange() << "发射频率超出范围 ！"
+                        << "Operate prompt";
+    QTest::newRow("name") << ChannEntryText::NameTooLong() << "信道名称的字符个数最大为 6 位 ！"
+                          << "Operate Prompt";
 }
 
 void TestChannEntry::messages_and_titles()
@@ -297,8 +310,8 @@ void TestChannEntry::name_data()
     QTest::newRow("blank inside") << "A B" << false << "A B" << QByteArray("41 FF 42 FF FF FF");
     QTest::newRow("sign inside") << "ab-c1" << false << "AB-C1" << QByteArray("41 42 FF 43 31 FF");
     QTest::newRow("blanks around") << "  x9  " << false << "X9" << QByteArray("58 39 FF FF FF FF");
-    QTest::newRow("six and a blank after the sixth") << "abcdef g" << true << "ABCDEF"
-                                                     << QByteArray("41 42 43 44 45 46");
+    QTest::newRow("six and a blank after the sixth")
+        << "abcdef g" << true << "ABCDEF" << QByteArray("41 42 43 44 45 46");
     QTest::newRow("letters outside A to Z") << "éa" << false << "ÉA" << QByteArray("FF 41 FF FF FF FF");
     QTest::newRow("empty") << "" << false << "" << QByteArray("FF FF FF FF FF FF");
 }

@@ -188,7 +188,8 @@ void TestChannLink::read_alternates_main_and_name_blocks_and_keeps_fifty_of_each
     }
     // Labels 2, 2, 3, 3, ..., 51, 51, 52; bars 3, 3, 5, 5, ..., 98, 98, 100.
     const int first = static_cast<int>(labels.indexOf(QStringLiteral("Reading 2 Data Block")));
-    QCOMPARE(labels.mid(first, 3), (QStringList{"Reading 2 Data Block", "Reading 3 Data Block", "Reading 4 Data Block"}));
+    QCOMPARE(labels.mid(first, 3),
+             (QStringList{"Reading 2 Data Block", "Reading 3 Data Block", "Reading 4 Data Block"}));
     QVERIFY(labels.contains(QStringLiteral("Reading 51 Data Block")));
     QVERIFY(bars.contains(3) && bars.contains(98));
     QCOMPARE(engine.progressValue(), 100);

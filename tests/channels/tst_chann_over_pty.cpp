@@ -146,7 +146,8 @@ void TestChannOverPty::the_main_job_read_edit_write_save_and_load()
 
     // Read.
     Press(chann_->Command_read);
-    QTRY_COMPARE_WITH_TIMEOUT(chann_->Label_tr_count->text(), QStringLiteral("Read Channel Data is Ok ！"), kTransferMs);
+    QTRY_COMPARE_WITH_TIMEOUT(chann_->Label_tr_count->text(), QStringLiteral("Read Channel Data is Ok ！"),
+                              kTransferMs);
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading data from the transceiver.")});
     const QList<int> reads = HeardAddresses(radio, RadioSimulator::Heard::Read);
     QCOMPARE(reads.size(), 102);
@@ -157,11 +158,11 @@ void TestChannOverPty::the_main_job_read_edit_write_save_and_load()
     // The grid shows the radio's channels, the names from the name area.
     for (int i = 0; i < ChannelTable::kChannels; ++i) {
         const QByteArray record = ChannelTable::MainRecord(i);
-        const QString rx = ChannelTable::Empty(i) ? QString()
-                                                  : BCDToFreq(static_cast<std::uint8_t>(record.at(0)),
-                                                              static_cast<std::uint8_t>(record.at(1)),
-                                                              static_cast<std::uint8_t>(record.at(2)),
-                                                              static_cast<std::uint8_t>(record.at(3)));
+        const QString rx =
+            ChannelTable::Empty(i)
+                ? QString()
+                : BCDToFreq(static_cast<std::uint8_t>(record.at(0)), static_cast<std::uint8_t>(record.at(1)),
+                            static_cast<std::uint8_t>(record.at(2)), static_cast<std::uint8_t>(record.at(3)));
         QCOMPARE(cell(i + 1, ChannCol::RxFreq), rx);
         QCOMPARE(cell(i + 1, ChannCol::Name), ChannelTable::Name(i));
     }

@@ -68,16 +68,14 @@ void TestChannRecords::headers_in_both_languages_data()
 {
     QTest::addColumn<int>("chinese");
     QTest::addColumn<QStringList>("headers");
-    QTest::newRow("English") << 0
-                             << QStringList{"Channel",  "  Band  ", "RX Frequency", "TX Frequency",
-                                            "CTCSS/DCS Dec", "CTCSS/DCS Enc", "TX Power", " W/N ",
-                                            "PTT-ID",   "BusyLock", "Scan_Add",     "SigCode",
-                                            "Opisug",   "Spmute",   "SCR",          "CH-Name"};
-    QTest::newRow("Chinese") << 1
-                             << QStringList{"信道号",   " 工作频段 ", "接收频率(MHZ)", "发射频率(MHZ)",
-                                            "QT/DQT 解码", "QT/DQT 编码", "发射功率", "信道带宽",
-                                            "PTT-ID",   "繁忙锁定",   "扫描添加",      "信令码",
-                                            "可选信令", "静音方式",   "扰频",          "信 道 名 称"};
+    QTest::newRow("English") << 0 << QStringList{"Channel",       "  Band  ",      "RX Frequency", "TX Frequency",
+                                                 "CTCSS/DCS Dec", "CTCSS/DCS Enc", "TX Power",     " W/N ",
+                                                 "PTT-ID",        "BusyLock",      "Scan_Add",     "SigCode",
+                                                 "Opisug",        "Spmute",        "SCR",          "CH-Name"};
+    QTest::newRow("Chinese") << 1 << QStringList{"信道号",      " 工作频段 ",  "接收频率(MHZ)", "发射频率(MHZ)",
+                                                 "QT/DQT 解码", "QT/DQT 编码", "发射功率",      "信道带宽",
+                                                 "PTT-ID",      "繁忙锁定",    "扫描添加",      "信令码",
+                                                 "可选信令",    "静音方式",    "扰频",          "信 道 名 称"};
 }
 
 void TestChannRecords::headers_in_both_languages()
@@ -152,16 +150,26 @@ void TestChannRecords::tone_cells_data()
     QTest::addColumn<int>("hi");
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("tx");
-    QTest::newRow("00 00 off") << 0x00 << 0x00 << "OFF" << "OFF";
-    QTest::newRow("FF FF off") << 0xFF << 0xFF << "OFF" << "OFF";
-    QTest::newRow("00 01 is 25.6 Hz, not off") << 0x00 << 0x01 << "25.6" << "25.6";
-    QTest::newRow("88.5") << 0x75 << 0x03 << "88.5" << "88.5";
-    QTest::newRow("67.0") << 0x9E << 0x02 << "67.0" << "67.0";
-    QTest::newRow("100.0") << 0xE8 << 0x03 << "100.0" << "100.0";
-    QTest::newRow("typed 77.5") << 0x07 << 0x03 << "77.5" << "77.5";
-    QTest::newRow("DCS keeps the RX entry's blanks") << 0xD2 << 0x00 << " D754I   " << "D754I";
-    QTest::newRow("first DCS") << 0x01 << 0x00 << "  D023N   " << "D023N";
-    QTest::newRow("FF 00 is DCS 255, no text") << 0xFF << 0x00 << "" << "";
+    QTest::newRow("00 00 off") << 0x00 << 0x00 << "OFF"
+                               << "OFF";
+    QTest::newRow("FF FF off") << 0xFF << 0xFF << "OFF"
+                               << "OFF";
+    QTest::newRow("00 01 is 25.6 Hz, not off") << 0x00 << 0x01 << "25.6"
+                                               << "25.6";
+    QTest::newRow("88.5") << 0x75 << 0x03 << "88.5"
+                          << "88.5";
+    QTest::newRow("67.0") << 0x9E << 0x02 << "67.0"
+                          << "67.0";
+    QTest::newRow("100.0") << 0xE8 << 0x03 << "100.0"
+                           << "100.0";
+    QTest::newRow("typed 77.5") << 0x07 << 0x03 << "77.5"
+                                << "77.5";
+    QTest::newRow("DCS keeps the RX entry's blanks") << 0xD2 << 0x00 << " D754I   "
+                                                     << "D754I";
+    QTest::newRow("first DCS") << 0x01 << 0x00 << "  D023N   "
+                               << "D023N";
+    QTest::newRow("FF 00 is DCS 255, no text") << 0xFF << 0x00 << ""
+                                               << "";
 }
 
 void TestChannRecords::tone_cells()
@@ -281,11 +289,16 @@ void TestChannRecords::name_cells_data()
 {
     QTest::addColumn<QString>("record");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("small letter and blank skipped") << "41 42 61 20 39 FF" << "AB9";
-    QTest::newRow("byte 0 FF is no name") << "FF 41 42 43 44 45" << "";
-    QTest::newRow("six characters") << "5A 30 31 32 33 34" << "Z01234";
-    QTest::newRow("gap leaves no gap") << "41 FF 42 FF FF FF" << "AB";
-    QTest::newRow("bytes 6 on not read") << "31 FF FF FF FF FF 41 42" << "1";
+    QTest::newRow("small letter and blank skipped") << "41 42 61 20 39 FF"
+                                                    << "AB9";
+    QTest::newRow("byte 0 FF is no name") << "FF 41 42 43 44 45"
+                                          << "";
+    QTest::newRow("six characters") << "5A 30 31 32 33 34"
+                                    << "Z01234";
+    QTest::newRow("gap leaves no gap") << "41 FF 42 FF FF FF"
+                                       << "AB";
+    QTest::newRow("bytes 6 on not read") << "31 FF FF FF FF FF 41 42"
+                                         << "1";
 }
 
 void TestChannRecords::name_cells()
@@ -306,8 +319,8 @@ void TestChannRecords::default_gives_new_channel_settings()
     Chann_Default(cells_, 5, image_);
     QCOMPARE(RowHex(image_, ChannRecRow(5)), QByteArray("50 12 50 14 50 12 50 14 00 00 00 00 00 00 00 04"));
     QCOMPARE(RowHex(image_, ChannNameRow(5)), RowHex(MemoryImage(), 0));
-    QCOMPARE(cells_.row(5), QStringList({"old", "old", "old", "old", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON",
-                                         "1", "OFF", "QT", "OFF", ""}));
+    QCOMPARE(cells_.row(5), QStringList({"old", "old", "old", "old", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1",
+                                         "OFF", "QT", "OFF", ""}));
     // The row shows the same after a redraw.
     CellTable redrawn;
     Chann_Refresh(redrawn, 5, image_);

@@ -134,8 +134,8 @@ frm_chann* TestFrmChann::reload()
 bool TestFrmChann::overCell(QWidget* editor) const
 {
     const KitGrid* grid = window_->MSF_Chann;
-    return editor->isVisible() && editor->x() == grid->x() + grid->cellLeft() &&
-           editor->y() == grid->y() + grid->cellTop() && editor->width() == grid->cellWidth();
+    return editor->isVisible() && editor->x() == grid->x() + grid->cellLeft()
+           && editor->y() == grid->y() + grid->cellTop() && editor->width() == grid->cellWidth();
 }
 
 void TestFrmChann::load_shows_every_channel_and_resets_the_record_after_the_last()
@@ -177,8 +177,10 @@ void TestFrmChann::captions_follow_the_language_data()
     QTest::addColumn<int>("chinese");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("bandHeader");
-    QTest::newRow("English") << 0 << "Channel Information" << "  Band  ";
-    QTest::newRow("Chinese") << 1 << "信道参数编辑" << " 工作频段 ";
+    QTest::newRow("English") << 0 << "Channel Information"
+                             << "  Band  ";
+    QTest::newRow("Chinese") << 1 << "信道参数编辑"
+                             << " 工作频段 ";
 }
 
 void TestFrmChann::captions_follow_the_language()
@@ -580,7 +582,7 @@ void TestFrmChann::committed_cell_is_not_committed_again()
 {
     open(2, ChannCol::Power);
     KitDriver::ChooseItem(window_->Combo_edit, 1);
-    open(2, ChannCol::Width);                              // commits the power cell
+    open(2, ChannCol::Width);                               // commits the power cell
     KitDriver::PressKey(window_->MSF_Chann, Qt::Key_Left);  // commits the width cell
     KitDriver::PressKey(window_->MSF_Chann, Qt::Key_Right);
     KitDriver::PressKey(window_->MSF_Chann, Qt::Key_Left);

@@ -41,7 +41,10 @@ const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 // Another child window, to take the activation from the channel window.
 class OtherChild final : public Window {
 public:
-    OtherChild() : Window(WindowKind::Child) {}
+    OtherChild()
+        : Window(WindowKind::Child)
+    {
+    }
 };
 
 void PutTableInto(MemoryImage& image)
@@ -163,12 +166,18 @@ void TestFrmChannWindow::captions_data()
 {
     QTest::addColumn<int>("chinese");
     QTest::addColumn<QStringList>("captions");
-    QTest::newRow("English") << 0
-                             << QStringList{"Channel Information", "Read", "Write", "Clear", "Default", "Save", "Open",
-                                            "Close", "PassWord", "  Band  "};
-    QTest::newRow("Chinese") << -1
-                             << QStringList{"信道参数编辑", "读 取", "写 入", "清 除", "出厂值", "保 存", "打 开",
-                                            "关 闭", "读写密码", " 工作频段 "};
+    QTest::newRow("English") << 0 << QStringList{"Channel Information",
+                                                 "Read",
+                                                 "Write",
+                                                 "Clear",
+                                                 "Default",
+                                                 "Save",
+                                                 "Open",
+                                                 "Close",
+                                                 "PassWord",
+                                                 "  Band  "};
+    QTest::newRow("Chinese") << -1 << QStringList{"信道参数编辑", "读 取", "写 入", "清 除",    "出厂值",
+                                                  "保 存",        "打 开", "关 闭", "读写密码", " 工作频段 "};
 }
 
 void TestFrmChannWindow::captions()
@@ -179,11 +188,16 @@ void TestFrmChannWindow::captions()
     Windows::Unload(window_);
     window_ = Windows::Load<frm_chann>();
     LangChinese = 0;
-    const QStringList shown{window_->windowTitle(),          window_->Command_read->caption(),
-                            window_->Command_Write->caption(), window_->Command_Clear->caption(),
-                            window_->Command_def->caption(),   window_->Command_save->caption(),
-                            window_->Command_open->caption(),  window_->Command_close->caption(),
-                            window_->Label_PassWord->text(),   window_->MSF_Chann->textMatrix(0, ChannCol::Band)};
+    const QStringList shown{window_->windowTitle(),
+                            window_->Command_read->caption(),
+                            window_->Command_Write->caption(),
+                            window_->Command_Clear->caption(),
+                            window_->Command_def->caption(),
+                            window_->Command_save->caption(),
+                            window_->Command_open->caption(),
+                            window_->Command_close->caption(),
+                            window_->Label_PassWord->text(),
+                            window_->MSF_Chann->textMatrix(0, ChannCol::Band)};
     QCOMPARE(shown, captions);
     QCOMPARE(window_->Label_PassWord->buddy(), window_->Text_PassWord);
 }
@@ -233,10 +247,9 @@ void TestFrmChannWindow::read_shows_the_radio_channels_and_names()
             QCOMPARE(cell(r, ChannCol::RxFreq), QString());
         } else {
             QCOMPARE(cell(r, ChannCol::Band), QStringLiteral("VHF/UHF "));
-            QCOMPARE(cell(r, ChannCol::RxFreq), BCDToFreq(static_cast<std::uint8_t>(main.at(0)),
-                                                          static_cast<std::uint8_t>(main.at(1)),
-                                                          static_cast<std::uint8_t>(main.at(2)),
-                                                          static_cast<std::uint8_t>(main.at(3))));
+            QCOMPARE(cell(r, ChannCol::RxFreq),
+                     BCDToFreq(static_cast<std::uint8_t>(main.at(0)), static_cast<std::uint8_t>(main.at(1)),
+                               static_cast<std::uint8_t>(main.at(2)), static_cast<std::uint8_t>(main.at(3))));
         }
         QCOMPARE(cell(r, ChannCol::Name), ChannelTable::Name(i));
         QCOMPARE(cell(r, ChannCol::Number), QString::number(i));
@@ -268,7 +281,8 @@ void TestFrmChannWindow::write_refuses_a_value_that_is_no_byte()
     PutTableInto(Edata);
     Edata(ChannNameRow(31), 9) = 0x1FF;  // as an edited file could hold it
     window_->Command_Write->click();
-    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Channel 30 data out of the range 0-255, nothing written .")});
+    QCOMPARE(recorder_->takeTexts(),
+             QStringList{QStringLiteral("Channel 30 data out of the range 0-255, nothing written .")});
     QCOMPARE(ports_->opens(kPort), 0);
     QCOMPARE(radio_->heard.size(), 0);
 }
@@ -368,7 +382,7 @@ void TestFrmChannWindow::buttons_while_a_transfer_runs()
     readUnderWay();
     const MemoryImage before = Edata;
     const std::map<QString, KitButton*> buttons{
-        {"Clear", window_->Command_Clear}, {"Open", window_->Command_open}, {"Save", window_->Command_save},
+        {"Clear", window_->Command_Clear}, {"Open", window_->Command_open},   {"Save", window_->Command_save},
         {"Read", window_->Command_read},   {"Write", window_->Command_Write}, {"Close", window_->Command_close},
     };
     LangChinese = chinese;

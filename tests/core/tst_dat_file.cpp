@@ -156,7 +156,7 @@ void TestDatFile::lineFormat()
     QCOMPARE(line, expected);
     QCOMPARE(line.size(), 92);
     QCOMPARE(DatLine(EveryValueImage(0), 0), QByteArray(" 0  0  0  0  17  34  51  68  85  102  119  136  153  170 "
-                                                         " 187  204  221  238  255 \r\n"));
+                                                        " 187  204  221  238  255 \r\n"));
     QVERIFY(DatLine(image, 1024).startsWith(" 64  0  1024 "));
 }
 

@@ -59,8 +59,7 @@ QWidget* NextTabStop(QWidget* widget)
     return next;
 }
 
-template <class Dialog>
-void Confirm(Dialog* dialog, const QString& name)
+template <class Dialog> void Confirm(Dialog* dialog, const QString& name)
 {
     dialog->Text1->setText(name);
     dialog->Command_enter->click();
@@ -396,12 +395,24 @@ void TestFileDialogs::handOver_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("flag");
-    QTest::newRow("open .adj") << 0 << "table.ADJ" << "Open Adjust File" << "FileOpenPending";
-    QTest::newRow("save .adj") << 1 << "table.adj" << "Save Adjust File" << "FileSavePending";
-    QTest::newRow("open .sig") << 2 << "calls.sig" << "Open Signal File" << "SigOpenPending";
-    QTest::newRow("save .sig") << 3 << "calls.SIG" << "Save Signal File " << "SigSavePending";
-    QTest::newRow("open .menu sets its own flag") << 4 << "opts.menu" << "Open Optional File" << "MenuOpenPending";
-    QTest::newRow("save .menu sets its own flag") << 5 << "opts.MENU" << "Save Optional File " << "MenuSavePending";
+    QTest::newRow("open .adj") << 0 << "table.ADJ"
+                               << "Open Adjust File"
+                               << "FileOpenPending";
+    QTest::newRow("save .adj") << 1 << "table.adj"
+                               << "Save Adjust File"
+                               << "FileSavePending";
+    QTest::newRow("open .sig") << 2 << "calls.sig"
+                               << "Open Signal File"
+                               << "SigOpenPending";
+    QTest::newRow("save .sig") << 3 << "calls.SIG"
+                               << "Save Signal File "
+                               << "SigSavePending";
+    QTest::newRow("open .menu sets its own flag") << 4 << "opts.menu"
+                                                  << "Open Optional File"
+                                                  << "MenuOpenPending";
+    QTest::newRow("save .menu sets its own flag") << 5 << "opts.MENU"
+                                                  << "Save Optional File "
+                                                  << "MenuSavePending";
 }
 
 namespace {
@@ -459,21 +470,28 @@ void TestFileDialogs::handOverDialogsRefuseBadNames_data()
     QTest::addColumn<int>("dialog");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("open .adj, mixed case") << 0 << "t.Adj" << "Nullity file suffix name of adjust parameter.";
-    QTest::newRow("open .adj, hash") << 0 << "t#.adj" << "Open the file name of channel parameter is nullity ";
-    QTest::newRow("save .adj, empty") << 1 << "" << "Advice don't modify file suffix name of system default ！";
+    QTest::newRow("open .adj, mixed case") << 0 << "t.Adj"
+                                           << "Nullity file suffix name of adjust parameter.";
+    QTest::newRow("open .adj, hash") << 0 << "t#.adj"
+                                     << "Open the file name of channel parameter is nullity ";
+    QTest::newRow("save .adj, empty") << 1 << ""
+                                      << "Advice don't modify file suffix name of system default ！";
     QTest::newRow("save .adj, dollar") << 1 << "$.adj"
                                        << "Store the file name of adjust parameter need is nullity. ";
-    QTest::newRow("open .sig, wrong") << 2 << "x.dat" << "Nullity file suffix name of Signal parameter.";
-    QTest::newRow("save .sig, star") << 3 << "*.sig" << "Store the file name of Signal parameter need is nullity.";
-    QTest::newRow("save .sig, wrong") << 3 << "x.si" << "Advice don't modify file suffix name of system default.";
+    QTest::newRow("open .sig, wrong") << 2 << "x.dat"
+                                      << "Nullity file suffix name of Signal parameter.";
+    QTest::newRow("save .sig, star") << 3 << "*.sig"
+                                     << "Store the file name of Signal parameter need is nullity.";
+    QTest::newRow("save .sig, wrong") << 3 << "x.si"
+                                      << "Advice don't modify file suffix name of system default.";
     QTest::newRow("open .menu checks five characters") << 4 << "x.enu"
                                                        << "Nullity file suffix name of system parameter.";
     QTest::newRow("open .menu, backslash") << 4 << "a\\b.menu"
                                            << "Open the file name of system parameter is nullity. ";
     QTest::newRow("save .menu, four characters") << 5 << "menu"
                                                  << "Advice don't modify file suffix name of system default.";
-    QTest::newRow("save .menu, slash") << 5 << "/x.menu" << "Store the file name of system parameter need is nullity.";
+    QTest::newRow("save .menu, slash") << 5 << "/x.menu"
+                                       << "Store the file name of system parameter need is nullity.";
 }
 
 void TestFileDialogs::handOverDialogsRefuseBadNames()

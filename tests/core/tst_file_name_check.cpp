@@ -7,7 +7,7 @@ Q_DECLARE_METATYPE(FileNameVerdict)
 namespace {
 const FileNameRule kDat{4, {QStringLiteral(".dat"), QStringLiteral(".DAT")}};
 const FileNameRule kMenu{5, {QStringLiteral(".menu"), QStringLiteral(".MENU")}};
-}
+}  // namespace
 
 class TestFileNameCheck : public QObject {
     Q_OBJECT
@@ -37,12 +37,11 @@ void TestFileNameCheck::datNames_data()
     QTest::newRow("inner blank passes") << "my radio.dat" << FileNameVerdict::Accepted << "my radio.dat";
     QTest::newRow("colons and points pass") << "a:b.c.dat" << FileNameVerdict::Accepted << "a:b.c.dat";
     QTest::newRow("a slash is refused") << "dir/radio.dat" << FileNameVerdict::BadCharacter << "dir/radio.dat";
-    QTest::newRow("a backslash is refused") << "dir\\radio.dat" << FileNameVerdict::BadCharacter
-                                            << "dir\\radio.dat";
+    QTest::newRow("a backslash is refused") << "dir\\radio.dat" << FileNameVerdict::BadCharacter << "dir\\radio.dat";
     QTest::newRow("a hash anywhere is refused") << "ra#dio.dat" << FileNameVerdict::BadCharacter << "ra#dio.dat";
     QTest::newRow("a dollar is refused") << "$.dat" << FileNameVerdict::BadCharacter << "$.dat";
-    QTest::newRow("a blank inside the extension is trimmed") << "radio. dat" << FileNameVerdict::BadExtension
-                                                             << "radio. dat";
+    QTest::newRow("a blank inside the extension is trimmed")
+        << "radio. dat" << FileNameVerdict::BadExtension << "radio. dat";
     QTest::newRow("another extension") << "radio.adj" << FileNameVerdict::BadExtension << "radio.adj";
 }
 
@@ -70,9 +69,15 @@ void TestFileNameCheck::joinPath_data()
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
-    QTest::newRow("plain") << "/home/user/data" << "x.dat" << "/home/user/data/x.dat";
-    QTest::newRow("root is not doubled") << "/" << "x.dat" << "/x.dat";
-    QTest::newRow("trailing separator is not doubled") << "/mnt/usb/" << "x.dat" << "/mnt/usb/x.dat";
+    QTest::newRow("plain") << "/home/user/data"
+                           << "x.dat"
+                           << "/home/user/data/x.dat";
+    QTest::newRow("root is not doubled") << "/"
+                                         << "x.dat"
+                                         << "/x.dat";
+    QTest::newRow("trailing separator is not doubled") << "/mnt/usb/"
+                                                       << "x.dat"
+                                                       << "/mnt/usb/x.dat";
 }
 
 void TestFileNameCheck::joinPath()

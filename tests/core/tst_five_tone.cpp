@@ -153,12 +153,12 @@ void TestFiveTone::defaultsWriteTheSettingsRows()
     FiveTone_Defaults(image);
     QCOMPARE(RowBytes(image, 576, 0, 3), (Bytes{8, 10, 14}));
     QCOMPARE(RowBytes(image, 577, 0, 3), (Bytes{5, 10, 14}));
-    QCOMPARE(image(585, 0), 2);   // EEA
-    QCOMPARE(image(586, 0), 1);   // EIA
-    QCOMPARE(image(587, 0), 8);   // EURO
-    QCOMPARE(image(590, 0), 2);   // MODAT
-    QCOMPARE(image(592, 15), 0);  // encode code 1 sent with CCIR1
-    QCOMPARE(image(606, 15), 14); // encode code 15 sent with MODAT
+    QCOMPARE(image(585, 0), 2);    // EEA
+    QCOMPARE(image(586, 0), 1);    // EIA
+    QCOMPARE(image(587, 0), 8);    // EURO
+    QCOMPARE(image(590, 0), 2);    // MODAT
+    QCOMPARE(image(592, 15), 0);   // encode code 1 sent with CCIR1
+    QCOMPARE(image(606, 15), 14);  // encode code 15 sent with MODAT
     QCOMPARE(RowBytes(image, 607), HexBytes("14 14 14 00 FF FF FF FF 00 01 06 3B FF FF FF FF"));
     QVERIFY(RowsHold(image, 593, 605, kErased));
     QCOMPARE(image(512, 0), 0xBD);  // the tables come first

@@ -86,8 +86,7 @@ void TestFmAdjustDefaults::putFmName_data()
     QTest::addColumn<int>("preset");
     QTest::addColumn<int>("row");
     QTest::addColumn<Bytes>("nameBytes");
-    QTest::newRow("eight characters fill the record")
-        << "ABCDEFGH" << 4 << kFmRow + 4 << Codes("ABCDEFGH");
+    QTest::newRow("eight characters fill the record") << "ABCDEFGH" << 4 << kFmRow + 4 << Codes("ABCDEFGH");
     QTest::newRow("a longer name stops at the end of its row")
         << "ABCDEFGHIJ" << 15 << kFmRow + 15 << Codes("ABCDEFGH");
     QTest::newRow("a character without a byte is no character")

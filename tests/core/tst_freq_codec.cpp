@@ -99,11 +99,16 @@ void TestFreqCodec::putFreqLeavesTheNormalisedText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("normalised");
-    QTest::newRow("whole MHz") << "145" << "145.00000";
-    QTest::newRow("one decimal") << "136.1" << "136.10000";
-    QTest::newRow("snapped") << "145.003" << "145.00250";
-    QTest::newRow("four decimals") << "145.0025" << "145.00250";
-    QTest::newRow("five decimals") << "145.00625" << "145.00625";
+    QTest::newRow("whole MHz") << "145"
+                               << "145.00000";
+    QTest::newRow("one decimal") << "136.1"
+                                 << "136.10000";
+    QTest::newRow("snapped") << "145.003"
+                             << "145.00250";
+    QTest::newRow("four decimals") << "145.0025"
+                                   << "145.00250";
+    QTest::newRow("five decimals") << "145.00625"
+                                   << "145.00625";
 }
 
 void TestFreqCodec::putFreqLeavesTheNormalisedText()
@@ -204,8 +209,8 @@ void TestFreqCodec::outOfBand_data()
     QTest::newRow("all empty") << QStringList{} << editor << kNoChannel;
     QTest::newRow("receive below the VHF low limit") << QStringList{"5 136.1 -"} << editor << 5;
     QTest::newRow("transmit above the UHF high limit") << QStringList{"2 445 480.625"} << editor << 2;
-    QTest::newRow("450.9975 passes a 450 limit in whole MHz") << QStringList{"0 450.9975 450.9975"} << editor
-                                                               << kNoChannel;
+    QTest::newRow("450.9975 passes a 450 limit in whole MHz")
+        << QStringList{"0 450.9975 450.9975"} << editor << kNoChannel;
     QTest::newRow("179.995 passes a 179 limit") << QStringList{"0 179.995 179.995"} << startUp << kNoChannel;
     QTest::newRow("180 offends a 179 limit") << QStringList{"0 180 -"} << startUp << 0;
     QTest::newRow("between the bands") << QStringList{"7 300 300"} << startUp << 7;

@@ -1,4 +1,5 @@
 #include "channels/chann_rec.h"
+#include "channels/ui/frm_chann.h"
 #include "core/language.h"
 #include "core/language_texts.h"
 #include "core/memory_image.h"
@@ -7,7 +8,6 @@
 #include "core/startup_image.h"
 #include "core/status_panels.h"
 #include "core/two_tone_defaults.h"
-#include "channels/ui/frm_chann.h"
 #include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
@@ -52,12 +52,12 @@ QStringList VisibleCaptions(const QList<QAction*>& actions)
 
 QString Describe(TargetAction action, Target target)
 {
-    static const char* const names[] = {"frm_chann", "frm_FM", "frm_option", "frm_dtmf", "frm_2tone",
-                                        "frm_5tone", "frm_Adj_Txp", "Form_open_chann", "Form_save_chann",
-                                        "Form_Comm_Read", "Form_Comm_Write", "Form_Write_PassWord",
-                                        "Form_setup", "Form_type", "frmAbout"};
-    return QString::fromLatin1(action == TargetAction::Load ? "load " : "unload ") +
-           QString::fromLatin1(names[static_cast<int>(target)]);
+    static const char* const names[] = {"frm_chann",       "frm_FM",         "frm_option",      "frm_dtmf",
+                                        "frm_2tone",       "frm_5tone",      "frm_Adj_Txp",     "Form_open_chann",
+                                        "Form_save_chann", "Form_Comm_Read", "Form_Comm_Write", "Form_Write_PassWord",
+                                        "Form_setup",      "Form_type",      "frmAbout"};
+    return QString::fromLatin1(action == TargetAction::Load ? "load " : "unload ")
+           + QString::fromLatin1(names[static_cast<int>(target)]);
 }
 
 }  // namespace
@@ -381,8 +381,7 @@ void TestMainWindow::menuItemsOpenTheirWindows_data()
     QTest::newRow("New does nothing") << "File_New" << none;
     QTest::newRow("Open") << "File_Open" << QStringList{"unload Form_open_chann", "load Form_open_chann"};
     QTest::newRow("Save As") << "File_saveas" << QStringList{"unload Form_save_chann", "load Form_save_chann"};
-    QTest::newRow("FM-Radio closes the channels")
-        << "fm_chann_edit" << QStringList{"unload frm_chann", "load frm_FM"};
+    QTest::newRow("FM-Radio closes the channels") << "fm_chann_edit" << QStringList{"unload frm_chann", "load frm_FM"};
     QTest::newRow("Option") << "sys_edit" << QStringList{"load frm_option"};
     QTest::newRow("DTMF") << "Sig_dtmf" << QStringList{"load frm_dtmf"};
     QTest::newRow("2 TONE") << "Sig_2tone" << QStringList{"load frm_2tone"};
@@ -390,8 +389,7 @@ void TestMainWindow::menuItemsOpenTheirWindows_data()
     QTest::newRow("Other") << "frm_adj" << QStringList{"load frm_Adj_Txp"};
     QTest::newRow("Read") << "Prog_read" << QStringList{"unload Form_Comm_Read", "load Form_Comm_Read"};
     QTest::newRow("Write") << "Prog_write" << QStringList{"unload Form_Comm_Write", "load Form_Comm_Write"};
-    QTest::newRow("PassWord") << "PC_PassWord"
-                              << QStringList{"unload Form_Write_PassWord", "load Form_Write_PassWord"};
+    QTest::newRow("PassWord") << "PC_PassWord" << QStringList{"unload Form_Write_PassWord", "load Form_Write_PassWord"};
     QTest::newRow("Communication") << "proc_setup" << QStringList{"load Form_setup"};
 }
 
@@ -402,10 +400,10 @@ void TestMainWindow::menuItemsOpenTheirWindows()
     MDImain* main = startUp();
     recorder_->takeTexts();
     const std::map<QString, QAction*> items{
-        {"File_New", main->File_New},   {"File_Open", main->File_Open},   {"File_saveas", main->File_saveas},
-        {"fm_chann_edit", main->fm_chann_edit}, {"sys_edit", main->sys_edit}, {"Sig_dtmf", main->Sig_dtmf},
-        {"Sig_2tone", main->Sig_2tone}, {"Sig_5tone", main->Sig_5tone},   {"frm_adj", main->frm_adj},
-        {"Prog_read", main->Prog_read}, {"Prog_write", main->Prog_write}, {"PC_PassWord", main->PC_PassWord},
+        {"File_New", main->File_New},           {"File_Open", main->File_Open},   {"File_saveas", main->File_saveas},
+        {"fm_chann_edit", main->fm_chann_edit}, {"sys_edit", main->sys_edit},     {"Sig_dtmf", main->Sig_dtmf},
+        {"Sig_2tone", main->Sig_2tone},         {"Sig_5tone", main->Sig_5tone},   {"frm_adj", main->frm_adj},
+        {"Prog_read", main->Prog_read},         {"Prog_write", main->Prog_write}, {"PC_PassWord", main->PC_PassWord},
         {"proc_setup", main->proc_setup},
     };
     items.at(item)->trigger();
@@ -438,8 +436,7 @@ void TestMainWindow::toolbarButtons_data()
     QTest::newRow("edit_chann") << "edit_chann" << QStringList{"unload frm_chann", "load frm_chann"} << true << true;
     QTest::newRow("edit_dtmf") << "edit_dtmf" << QStringList{"unload frm_chann", "load frm_dtmf"} << false << false;
     QTest::newRow("read") << "read" << QStringList{"unload Form_Comm_Read", "load Form_Comm_Read"} << true << false;
-    QTest::newRow("write") << "write" << QStringList{"unload Form_Comm_Write", "load Form_Comm_Write"} << true
-                           << false;
+    QTest::newRow("write") << "write" << QStringList{"unload Form_Comm_Write", "load Form_Comm_Write"} << true << false;
 }
 
 void TestMainWindow::toolbarButtons()
@@ -450,8 +447,8 @@ void TestMainWindow::toolbarButtons()
     QFETCH(bool, freshChannels);
     MDImain* main = startUp();
     recorder_->takeTexts();
-    QCOMPARE(main->toolBar()->keys(), (QStringList{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read",
-                                                   "write", "exit"}));
+    QCOMPARE(main->toolBar()->keys(),
+             (QStringList{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"}));
     QPointer<frm_chann> before = Windows::Find<frm_chann>();
     BandVhfMin = 136;
     main->toolBar()->button(key)->trigger();

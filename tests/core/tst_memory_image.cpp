@@ -47,8 +47,8 @@ void TestMemoryImage::areaRows_data()
     QTest::newRow("options transfer") << Area::Opt.firstRow() << Area::Opt.lastRow() << 224 << 255;
     QTest::newRow("channel names") << Area::ChannName.firstRow() << Area::ChannName.lastRow() << 256 << 455;
     QTest::newRow("tone tables") << Area::FiveToneTables.firstRow() << Area::FiveToneTables.lastRow() << 512 << 575;
-    QTest::newRow("five-tone settings") << Area::FiveToneSettings.firstRow() << Area::FiveToneSettings.lastRow()
-                                        << 576 << 607;
+    QTest::newRow("five-tone settings") << Area::FiveToneSettings.firstRow() << Area::FiveToneSettings.lastRow() << 576
+                                        << 607;
     QTest::newRow("DTMF") << Area::Dtmf.firstRow() << Area::Dtmf.lastRow() << 656 << 687;
     QTest::newRow("two-tone") << Area::TwoTone.firstRow() << Area::TwoTone.lastRow() << 720 << 767;
     QTest::newRow("FM page") << Area::FmPage.firstRow() << Area::FmPage.lastRow() << 768 << 783;

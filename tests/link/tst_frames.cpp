@@ -237,7 +237,8 @@ void TestFrames::passwordCodes_data()
     QTest::newRow("empty box gives six blanks") << "" << QByteArray("      ");
     QTest::newRow("an inner blank is 0x20") << "a b" << QByteArray("a b   ");
     QTest::newRow("after the sixth nothing counts") << "12345678" << QByteArray("123456");
-    QTest::newRow("characters outside printable ASCII are left out") << QStringLiteral("12\u00e93\u4e2d4") << QByteArray("1234  ");
+    QTest::newRow("characters outside printable ASCII are left out")
+        << QStringLiteral("12\u00e93\u4e2d4") << QByteArray("1234  ");
 }
 
 void TestFrames::passwordCodes()
@@ -252,10 +253,14 @@ void TestFrames::passwordBoxText_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("six characters stay") << "583920" << "583920";
-    QTest::newRow("a seventh is cut off") << "5839201" << "583920";
-    QTest::newRow("blanks around do not count") << "  583920 " << "  583920 ";
-    QTest::newRow("blanks around, then too many") << "  5839201" << "  583920";
+    QTest::newRow("six characters stay") << "583920"
+                                         << "583920";
+    QTest::newRow("a seventh is cut off") << "5839201"
+                                          << "583920";
+    QTest::newRow("blanks around do not count") << "  583920 "
+                                                << "  583920 ";
+    QTest::newRow("blanks around, then too many") << "  5839201"
+                                                  << "  583920";
     QTest::newRow("only printable ASCII") << QStringLiteral("a\tb\u00e9c") << "abc";
 }
 

@@ -30,13 +30,16 @@ TransferParams DtmfParams()
     p.readBlocks = 8;
     p.writeFrames = Area::Dtmf.rows;
     p.kept = {{false, 2, 8, Area::Dtmf.firstRow()}};
-    p.readDoneLabel = {QStringLiteral("DTMF 信令参数读出正常 ！"), QStringLiteral("Read DTMF Signal parameters in gear. ")};
-    p.readDoneMessage = {{QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-                         Titles::OperatePromptUpper};
+    p.readDoneLabel = {QStringLiteral("DTMF 信令参数读出正常 ！"),
+                       QStringLiteral("Read DTMF Signal parameters in gear. ")};
+    p.readDoneMessage = {
+        {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
+        Titles::OperatePromptUpper};
     p.writeDoneMessage = {{QStringLiteral("向对讲机写入 DTMF 信令参数完毕 ！"),
                            QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")},
                           Titles::OperatePromptUpper};
-    p.writeDoneLabel = {QStringLiteral("DTMF 信令参数写入完毕 ！"), QStringLiteral("Complete Written DTMF Signal parameters ")};
+    p.writeDoneLabel = {QStringLiteral("DTMF 信令参数写入完毕 ！"),
+                        QStringLiteral("Complete Written DTMF Signal parameters ")};
     return p;
 }
 

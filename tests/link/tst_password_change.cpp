@@ -16,7 +16,7 @@
 namespace {
 constexpr int kPort = 2;
 constexpr int kPassAt = 0x3DF0;
-}
+}  // namespace
 
 class TestPasswordChange : public QObject {
     Q_OBJECT
@@ -122,7 +122,8 @@ void TestPasswordChange::oldPassword_data()
     QTest::addColumn<QByteArray>("second");
     QTest::addColumn<QString>("old");
     QTest::addColumn<bool>("changed");
-    QTest::newRow("old is password 2: accepted, password 2 stays") << QByteArray("583920") << QByteArray("222222") << "222222" << true;
+    QTest::newRow("old is password 2: accepted, password 2 stays")
+        << QByteArray("583920") << QByteArray("222222") << "222222" << true;
     QTest::newRow("no password: an empty old one is accepted") << QByteArray() << QByteArray("222222") << "" << true;
     QTest::newRow("neither") << QByteArray("583920") << QByteArray("222222") << "583921" << false;
 }

@@ -145,7 +145,8 @@ void TestStartupIdentification::wrongTerminatorCountsAsASilentAttempt()
 {
     radio_->addFault(Fault::WrongTerminator, ReplyKind::Ident, 0, 1);
     ident_->ConnectRadio();
-    QVERIFY(clock_->advanceUntil([this] { return radio_->answered(ReplyKind::Ident) == 1 && !ports_->isOpen(kPort); }, 5000));
+    QVERIFY(clock_->advanceUntil([this] { return radio_->answered(ReplyKind::Ident) == 1 && !ports_->isOpen(kPort); },
+                                 5000));
     QVERIFY(StatusBar1.text(8).isEmpty());
     QVERIFY(clock_->advanceUntil([this] { return identified_ > 0; }, 5000));
     QCOMPARE(linkOpens(), 2);

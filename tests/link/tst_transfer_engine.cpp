@@ -23,10 +23,13 @@ namespace {
 constexpr int kPort = 3;
 constexpr qint64 kLongEnough = 120000;
 
-const BiText kDtmfReadDone{QStringLiteral("DTMF 信令参数读出正常 ！"), QStringLiteral("Read DTMF Signal parameters in gear. ")};
-const BiText kDtmfWriteDone{QStringLiteral("DTMF 信令参数写入完毕 ！"), QStringLiteral("Complete Written DTMF Signal parameters ")};
-const Message kDtmfReadMessage{{QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-                               Titles::OperatePromptUpper};
+const BiText kDtmfReadDone{QStringLiteral("DTMF 信令参数读出正常 ！"),
+                           QStringLiteral("Read DTMF Signal parameters in gear. ")};
+const BiText kDtmfWriteDone{QStringLiteral("DTMF 信令参数写入完毕 ！"),
+                            QStringLiteral("Complete Written DTMF Signal parameters ")};
+const Message kDtmfReadMessage{
+    {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
+    Titles::OperatePromptUpper};
 const Message kDtmfWriteMessage{{QStringLiteral("向对讲机写入 DTMF 信令参数完毕 ！"),
                                  QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")},
                                 Titles::OperatePromptUpper};
@@ -226,7 +229,8 @@ void TestTransferEngine::dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine()
     QStringList progress;
     for (int n = 3; n <= 9; ++n)
         progress << QStringLiteral("Reading %1 Data Block").arg(n);
-    QCOMPARE(labels, QStringList{QStringLiteral("Connecting with transceiver. ")} + progress + QStringList{kDtmfReadDone.eng});
+    QCOMPARE(labels,
+             QStringList{QStringLiteral("Connecting with transceiver. ")} + progress + QStringList{kDtmfReadDone.eng});
     QCOMPARE(bars, (QList<int>{0, 33, 44, 55, 66, 77, 88, 100}));
 
     for (int row = 656; row <= 687; ++row) {
@@ -434,12 +438,14 @@ void TestTransferEngine::simulatorFault_data()
     QTest::newRow("identification split with a gap") << Fault::SplitReply << ReplyKind::Ident << 0 << 1 << false << 1;
     QTest::newRow("password reply split with a gap") << Fault::SplitReply << ReplyKind::Block << 0 << 1 << false << 1;
     QTest::newRow("every block split with a gap") << Fault::SplitReply << ReplyKind::Block << 1 << always << false << 1;
-    QTest::newRow("no leading byte in any read reply") << Fault::NoLeadingByte << ReplyKind::Block << 0 << always << false << 1;
+    QTest::newRow("no leading byte in any read reply")
+        << Fault::NoLeadingByte << ReplyKind::Block << 0 << always << false << 1;
     QTest::newRow("no leading byte in a write") << Fault::NoLeadingByte << ReplyKind::Block << 0 << always << true << 1;
     QTest::newRow("wrong acknowledgement: time-out, the retry succeeds")
         << Fault::WrongAck << ReplyKind::WriteAck << 5 << 1 << true << 2;
     QTest::newRow("block later than the time-out") << Fault::LateReply << ReplyKind::Block << 3 << 1 << false << 2;
-    QTest::newRow("write ack later than the time-out") << Fault::LateReply << ReplyKind::WriteAck << 7 << 1 << true << 2;
+    QTest::newRow("write ack later than the time-out")
+        << Fault::LateReply << ReplyKind::WriteAck << 7 << 1 << true << 2;
     QTest::newRow("silent in mid-write") << Fault::Silent << ReplyKind::WriteAck << 10 << 1 << true << 2;
     QTest::newRow("straggler after the identification, gone before the next frame")
         << Fault::StragglingByte << ReplyKind::Ident << 0 << 1 << false << 1;
@@ -536,8 +542,7 @@ void TestTransferEngine::busyWindowRefusesAndTheTransferGoesOn()
     const QString label = engine.label();
     engine.startWrite();
     engine.startRead();
-    QCOMPARE(recorder_->takeTexts(),
-             QStringList(2, QStringLiteral("Read-write operating with transceiver .")));
+    QCOMPARE(recorder_->takeTexts(), QStringList(2, QStringLiteral("Read-write operating with transceiver .")));
     QVERIFY(engine.Reading());
     QCOMPARE(engine.label(), label);
     QVERIFY(runToEnd(engine));

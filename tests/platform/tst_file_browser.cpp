@@ -9,7 +9,7 @@ void Touch(const QString& path)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
-}
+}  // namespace
 
 class TestFileBrowser : public QObject {
     Q_OBJECT

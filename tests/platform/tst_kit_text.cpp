@@ -74,10 +74,14 @@ void TestKitText::key_filter_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QList<int>>("keys");
     // The filter: capitals for small letters, "x" dropped, Backspace dropped.
-    QTest::newRow("letters replaced") << "ab1" << "AB1" << QList<int>{'a', 'b', '1'};
-    QTest::newRow("character dropped") << "1x2" << "12" << QList<int>{'1', 'x', '2'};
-    QTest::newRow("blank passes") << "A B" << "A B" << QList<int>{'A', ' ', 'B'};
-    QTest::newRow("backspace is a character") << "12\b" << "12" << QList<int>{'1', '2', kKeyBackspace};
+    QTest::newRow("letters replaced") << "ab1"
+                                      << "AB1" << QList<int>{'a', 'b', '1'};
+    QTest::newRow("character dropped") << "1x2"
+                                       << "12" << QList<int>{'1', 'x', '2'};
+    QTest::newRow("blank passes") << "A B"
+                                  << "A B" << QList<int>{'A', ' ', 'B'};
+    QTest::newRow("backspace is a character") << "12\b"
+                                              << "12" << QList<int>{'1', '2', kKeyBackspace};
 }
 
 void TestKitText::key_filter()

@@ -51,14 +51,14 @@ void TestMessageBox::showsTextTitleAndIconWithOkOnly_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("boxIcon");
-    QTest::newRow("English, exclamation") << 0 << int(MessageIcon::Exclamation) << "english" << "Operate Prompt"
-                                          << int(QMessageBox::Warning);
-    QTest::newRow("Chinese, chosen when shown") << -1 << int(MessageIcon::Exclamation) << "中文" << "操作提示"
-                                                << int(QMessageBox::Warning);
-    QTest::newRow("information") << 0 << int(MessageIcon::Information) << "english" << "Operate Prompt"
-                                 << int(QMessageBox::Information);
-    QTest::newRow("no icon") << 0 << int(MessageIcon::None) << "english" << "Operate Prompt"
-                             << int(QMessageBox::NoIcon);
+    QTest::newRow("English, exclamation") << 0 << int(MessageIcon::Exclamation) << "english"
+                                          << "Operate Prompt" << int(QMessageBox::Warning);
+    QTest::newRow("Chinese, chosen when shown") << -1 << int(MessageIcon::Exclamation) << "中文"
+                                                << "操作提示" << int(QMessageBox::Warning);
+    QTest::newRow("information") << 0 << int(MessageIcon::Information) << "english"
+                                 << "Operate Prompt" << int(QMessageBox::Information);
+    QTest::newRow("no icon") << 0 << int(MessageIcon::None) << "english"
+                             << "Operate Prompt" << int(QMessageBox::NoIcon);
 }
 
 void TestMessageBox::showsTextTitleAndIconWithOkOnly()
@@ -68,7 +68,8 @@ void TestMessageBox::showsTextTitleAndIconWithOkOnly()
     QFETCH(QString, text);
     QFETCH(QString, title);
     QFETCH(int, boxIcon);
-    const Message message{{QStringLiteral("中文"), QStringLiteral("english")}, Titles::OperatePromptUpper,
+    const Message message{{QStringLiteral("中文"), QStringLiteral("english")},
+                          Titles::OperatePromptUpper,
                           static_cast<MessageIcon>(icon)};
     LangChinese = lang;
     const SeenBox seen = showAndDismiss(message);

@@ -16,15 +16,20 @@ namespace {
 QStringList events;  // what the windows' handlers did, in order
 
 struct Probe {
-    explicit Probe(QString n) : name(std::move(n)) {}
+    explicit Probe(QString n)
+        : name(std::move(n))
+    {
+    }
     ~Probe() { events << name + QStringLiteral(" part released"); }
     QString name;
 };
 
-template <WindowKind Kind>
-class TestWindow : public Window {
+template <WindowKind Kind> class TestWindow : public Window {
 public:
-    TestWindow() : Window(Kind) {}
+    TestWindow()
+        : Window(Kind)
+    {
+    }
     Probe* probe = nullptr;
     std::function<void()> onUnload;
 
@@ -63,7 +68,10 @@ class ChildB final : public TestWindow<WindowKind::Child> {
 // Shows itself in the middle of its load, as the editors do.
 class ShownInLoad final : public Window {
 public:
-    ShownInLoad() : Window(WindowKind::Child) {}
+    ShownInLoad()
+        : Window(WindowKind::Child)
+    {
+    }
 
 protected:
     void Form_Load() override

@@ -8,7 +8,10 @@
 
 class CellTable final : public ChannCells {
 public:
-    explicit CellTable(int rows = kChannels + 2, int cols = kChannCols) : cells_(rows, QStringList(cols)) {}
+    explicit CellTable(int rows = kChannels + 2, int cols = kChannCols)
+        : cells_(rows, QStringList(cols))
+    {
+    }
 
     QString cell(int row, int col) const override { return cells_.at(row).at(col); }
     void setCell(int row, int col, const QString& text) override { cells_[row][col] = text; }

@@ -34,13 +34,13 @@ QByteArray ToneWord(int i)
 {
     switch (i % 4) {
     case 0:
-        return QByteArray("\x00\x00", 2);                      // off
+        return QByteArray("\x00\x00", 2);  // off
     case 1:
-        return QByteArray("\x75\x03", 2);                      // 88.5 Hz
+        return QByteArray("\x75\x03", 2);  // 88.5 Hz
     case 2:
         return QByteArray(1, static_cast<char>(i % 210 + 1)) + QByteArray(1, '\0');  // DCS
     default:
-        return QByteArray("\xE8\x03", 2);                      // 100.0 Hz
+        return QByteArray("\xE8\x03", 2);  // 100.0 Hz
     }
 }
 

@@ -11,7 +11,7 @@
 
 struct ShownMessage {
     Message message;
-    QString text;   // the text in the language of the moment it was shown
+    QString text;  // the text in the language of the moment it was shown
     QString title;
 };
 

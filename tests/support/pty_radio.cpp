@@ -2,12 +2,12 @@
 
 PtyRadio::PtyRadio(RadioSimulator& radio, double byteUs)
     : line_(
-          radio,
-          [this](const QByteArray& bytes) {
-              sent_ += bytes.size();
-              pty_.write(bytes);
-          },
-          byteUs)
+        radio,
+        [this](const QByteArray& bytes) {
+            sent_ += bytes.size();
+            pty_.write(bytes);
+        },
+        byteUs)
 {
     pty_.onReadable = [this] {
         const QByteArray bytes = pty_.readAvailable();

@@ -27,7 +27,8 @@ QByteArray Padded(const QByteArray& text)
 
 }  // namespace
 
-RadioSimulator::RadioSimulator() : memory(kMemoryBytes, '\0')
+RadioSimulator::RadioSimulator()
+    : memory(kMemoryBytes, '\0')
 {
     for (int a = 0; a < kMemoryBytes; ++a)
         memory[a] = static_cast<char>(patternByte(a));

@@ -56,7 +56,7 @@ public:
     QByteArray model{"TR-UV1"};
     QByteArray version{"123456"};
     QByteArray serial{"ABCDEFGHIJKLMNOP"};
-    QByteArray linkOpen;  // the frame it waits for (LinkOpenFrame's placeholder)
+    QByteArray linkOpen;       // the frame it waits for (LinkOpenFrame's placeholder)
     QByteArray identOverride;  // when set, sent instead of the identification reply
 
     // Password 1 and 2 of the password block, blank padded to six.

@@ -6,7 +6,10 @@
 #include <cmath>
 
 SimLine::SimLine(RadioSimulator& radio, std::function<void(const QByteArray&)> toProgram, double byteUs)
-    : radio_(radio), deliver_(std::move(toProgram)), byteUs_(byteUs), timer_(SystemClock().createTimer())
+    : radio_(radio),
+      deliver_(std::move(toProgram)),
+      byteUs_(byteUs),
+      timer_(SystemClock().createTimer())
 {
     timer_->onTick = [this] { tick(); };
 }

@@ -4,7 +4,10 @@
 
 class SimPort final : public CommPort {
 public:
-    explicit SimPort(SimPortFactory* factory) : factory_(factory) {}
+    explicit SimPort(SimPortFactory* factory)
+        : factory_(factory)
+    {
+    }
     ~SimPort() override
     {
         close();

@@ -12,7 +12,8 @@ struct VirtualClock::Entry {
 
 class VirtualTimer final : public Timer {
 public:
-    explicit VirtualTimer(VirtualClock& clock) : clock_(clock)
+    explicit VirtualTimer(VirtualClock& clock)
+        : clock_(clock)
     {
         entry_.timer = this;
         entry_.fire = [this] {

@@ -9,7 +9,7 @@
 
 class VirtualClock final : public Clock {
 public:
-    VirtualClock();   // installs itself as the system clock
+    VirtualClock();  // installs itself as the system clock
     ~VirtualClock() override;
     VirtualClock(const VirtualClock&) = delete;
     VirtualClock& operator=(const VirtualClock&) = delete;

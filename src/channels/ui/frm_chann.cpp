@@ -480,7 +480,7 @@ void frm_chann::Tone_Commit()
         return;
     const int item = ChannItemIndex(Combo_edit->items(), tone);
     if (item < 0)
-        return;  // neither a tone nor an item: nothing changes
+        return;                      // neither a tone nor an item: nothing changes
     Combo_edit->setListIndex(item);  // stores it (Combo_edit_Click)
     MSF_Chann->setTextMatrix(EditRow, EditCol, Combo_edit->text());
 }

@@ -6,7 +6,10 @@
 
 class GridCells final : public ChannCells {
 public:
-    explicit GridCells(KitGrid* grid) : grid_(grid) {}
+    explicit GridCells(KitGrid* grid)
+        : grid_(grid)
+    {
+    }
 
     QString cell(int row, int col) const override { return grid_->textMatrix(row, col); }
     void setCell(int row, int col, const QString& text) override { grid_->setTextMatrix(row, col, text); }

@@ -46,7 +46,10 @@ void Report(FileDialog* dialog, const DatResult& result, const BiText& success)
 
 }  // namespace
 
-Form_open_chann::Form_open_chann() : FileDialog(WindowKind::Child, {kDatPattern, kDatRule, kOpenTexts}) {}
+Form_open_chann::Form_open_chann()
+    : FileDialog(WindowKind::Child, {kDatPattern, kDatRule, kOpenTexts})
+{
+}
 
 void Form_open_chann::accept(const QString& path)
 {
@@ -54,7 +57,10 @@ void Form_open_chann::accept(const QString& path)
     Report(this, LoadDatFile(path), kLoaded);
 }
 
-Form_save_chann::Form_save_chann() : FileDialog(WindowKind::TopLevel, {kDatPattern, kDatRule, kSaveTexts}) {}
+Form_save_chann::Form_save_chann()
+    : FileDialog(WindowKind::TopLevel, {kDatPattern, kDatRule, kSaveTexts})
+{
+}
 
 void Form_save_chann::accept(const QString& path)
 {

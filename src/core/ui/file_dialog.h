@@ -17,13 +17,13 @@ class QPushButton;
 
 struct FileDialogTexts {
     BiText caption;
-    BiText labelName;      // "Open File:" or "Save File:"
-    BiText badCharacter;   // message of a forbidden character in the name
-    BiText badExtension;   // message of a wrong extension
+    BiText labelName;     // "Open File:" or "Save File:"
+    BiText badCharacter;  // message of a forbidden character in the name
+    BiText badExtension;  // message of a wrong extension
 };
 
 struct FileDialogSpec {
-    QString pattern;       // "*.dat": the file list's filter and the box's initial text
+    QString pattern;  // "*.dat": the file list's filter and the box's initial text
     FileNameRule rule;
     FileDialogTexts texts;
 };

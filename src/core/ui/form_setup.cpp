@@ -27,7 +27,7 @@ constexpr double kWidthDivisor = 1.9;
 constexpr double kHeightDivisor = 2;
 constexpr double kRaiseTwips = 500;
 constexpr int kColumns = 2;
-}
+}  // namespace
 
 Form_setup::Form_setup()
     : Window(WindowKind::Child),

@@ -17,8 +17,8 @@ public:
     Form_setup();
 
     QGroupBox* Frame1;
-    std::array<QRadioButton*, 12> Option{};     // Option1..Option12 (Option[0] is Option1)
-    std::array<QLabel*, 12> DeviceLabel{};      // the device beside each port
+    std::array<QRadioButton*, 12> Option{};  // Option1..Option12 (Option[0] is Option1)
+    std::array<QLabel*, 12> DeviceLabel{};   // the device beside each port
     QPushButton* Command_ok;
     QPushButton* Command1;
 

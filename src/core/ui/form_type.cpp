@@ -22,7 +22,7 @@ const BiText kBand{QStringLiteral("频  段"), QStringLiteral("Band")};
 constexpr int kListedModels = 7;  // ModelNames 0..6, the last four empty
 constexpr double kSizeDivisor = 3;
 constexpr double kRaiseTwips = 500;
-}
+}  // namespace
 
 Form_type::Form_type()
     : Window(WindowKind::TopLevel),
@@ -92,8 +92,8 @@ void Form_type::showBand(int row)
 {
     if (row < 0)
         return;
-    Label_band->setText(QStringLiteral(" ") + SignedText(BandTableCell(row, 0)) + QStringLiteral(" -- ") +
-                        SignedText(BandTableCell(row, 1)));
+    Label_band->setText(QStringLiteral(" ") + SignedText(BandTableCell(row, 0)) + QStringLiteral(" -- ")
+                        + SignedText(BandTableCell(row, 1)));
 }
 
 void Form_type::Combo_type_Click()

@@ -32,7 +32,7 @@ Message SysInfoUnavailable()
 }
 
 enum AboutText { Title, Version, Description, Disclaimer, OkCaption, SysInfoCaption };
-}
+}  // namespace
 
 frmAbout::frmAbout()
     : Window(WindowKind::Child),

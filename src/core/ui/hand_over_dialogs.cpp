@@ -16,16 +16,20 @@ const BiText kKeepDefaultSuffix{QStringLiteral("建议不要修改系统默认�
 
 FileDialogSpec AdjOpen()
 {
-    return {QStringLiteral("*.adj"), RuleFor(QStringLiteral(".adj")),
+    return {QStringLiteral("*.adj"),
+            RuleFor(QStringLiteral(".adj")),
             {{QStringLiteral("打开调整参数文件"), QStringLiteral("Open Adjust File")},
              kOpenFile,
-             {QStringLiteral("打开信道参数文件名无效 "), QStringLiteral("Open the file name of channel parameter is nullity ")},
-             {QStringLiteral("无效的调整参数文件后缀名！"), QStringLiteral("Nullity file suffix name of adjust parameter.")}}};
+             {QStringLiteral("打开信道参数文件名无效 "),
+              QStringLiteral("Open the file name of channel parameter is nullity ")},
+             {QStringLiteral("无效的调整参数文件后缀名！"),
+              QStringLiteral("Nullity file suffix name of adjust parameter.")}}};
 }
 
 FileDialogSpec AdjSave()
 {
-    return {QStringLiteral("*.adj"), RuleFor(QStringLiteral(".adj")),
+    return {QStringLiteral("*.adj"),
+            RuleFor(QStringLiteral(".adj")),
             {{QStringLiteral("保存调整参数文件"), QStringLiteral("Save Adjust File")},
              kSaveFile,
              {QStringLiteral("保存调整参数所需要的文件名无效 "),
@@ -36,16 +40,20 @@ FileDialogSpec AdjSave()
 
 FileDialogSpec SigOpen()
 {
-    return {QStringLiteral("*.sig"), RuleFor(QStringLiteral(".sig")),
+    return {QStringLiteral("*.sig"),
+            RuleFor(QStringLiteral(".sig")),
             {{QStringLiteral("打开信令参数文件"), QStringLiteral("Open Signal File")},
              kOpenFile,
-             {QStringLiteral("打开信令参数文件名无效 "), QStringLiteral("Open the file name of Signal parameter is nullity. ")},
-             {QStringLiteral("无效的信令参数文件后缀名！"), QStringLiteral("Nullity file suffix name of Signal parameter.")}}};
+             {QStringLiteral("打开信令参数文件名无效 "),
+              QStringLiteral("Open the file name of Signal parameter is nullity. ")},
+             {QStringLiteral("无效的信令参数文件后缀名！"),
+              QStringLiteral("Nullity file suffix name of Signal parameter.")}}};
 }
 
 FileDialogSpec SigSave()
 {
-    return {QStringLiteral("*.sig"), RuleFor(QStringLiteral(".sig")),
+    return {QStringLiteral("*.sig"),
+            RuleFor(QStringLiteral(".sig")),
             {{QStringLiteral("保存信令参数文件"), QStringLiteral("Save Signal File ")},
              kSaveFile,
              {QStringLiteral("保存信令参数所需要的文件名无效 "),
@@ -55,16 +63,20 @@ FileDialogSpec SigSave()
 
 FileDialogSpec MenuOpen()
 {
-    return {QStringLiteral("*.menu"), RuleFor(QStringLiteral(".menu")),
+    return {QStringLiteral("*.menu"),
+            RuleFor(QStringLiteral(".menu")),
             {{QStringLiteral("打开可选参数文件"), QStringLiteral("Open Optional File")},
              kOpenFile,
-             {QStringLiteral("打开系统参数文件名无效 "), QStringLiteral("Open the file name of system parameter is nullity. ")},
-             {QStringLiteral("无效的系统参数文件后缀名！"), QStringLiteral("Nullity file suffix name of system parameter.")}}};
+             {QStringLiteral("打开系统参数文件名无效 "),
+              QStringLiteral("Open the file name of system parameter is nullity. ")},
+             {QStringLiteral("无效的系统参数文件后缀名！"),
+              QStringLiteral("Nullity file suffix name of system parameter.")}}};
 }
 
 FileDialogSpec MenuSave()
 {
-    return {QStringLiteral("*.menu"), RuleFor(QStringLiteral(".menu")),
+    return {QStringLiteral("*.menu"),
+            RuleFor(QStringLiteral(".menu")),
             {{QStringLiteral("保存可选参数文件"), QStringLiteral("Save Optional File ")},
              kSaveFile,
              {QStringLiteral("保存系统参数所需要的文件名无效 "),
@@ -75,7 +87,8 @@ FileDialogSpec MenuSave()
 }  // namespace
 
 HandOverDialog::HandOverDialog(FileDialogSpec spec, int& pendingFlag)
-    : FileDialog(WindowKind::TopLevel, std::move(spec)), pendingFlag_(pendingFlag)
+    : FileDialog(WindowKind::TopLevel, std::move(spec)),
+      pendingFlag_(pendingFlag)
 {
 }
 
@@ -85,9 +98,27 @@ void HandOverDialog::accept(const QString&)
     Windows::Unload(this);
 }
 
-Form_open_adj::Form_open_adj() : HandOverDialog(AdjOpen(), FileOpenPending) {}
-Form_save_adj::Form_save_adj() : HandOverDialog(AdjSave(), FileSavePending) {}
-Form_open_sig::Form_open_sig() : HandOverDialog(SigOpen(), SigOpenPending) {}
-Form_save_sig::Form_save_sig() : HandOverDialog(SigSave(), SigSavePending) {}
-Form_open_menu::Form_open_menu() : HandOverDialog(MenuOpen(), MenuOpenPending) {}
-Form_save_menu::Form_save_menu() : HandOverDialog(MenuSave(), MenuSavePending) {}
+Form_open_adj::Form_open_adj()
+    : HandOverDialog(AdjOpen(), FileOpenPending)
+{
+}
+Form_save_adj::Form_save_adj()
+    : HandOverDialog(AdjSave(), FileSavePending)
+{
+}
+Form_open_sig::Form_open_sig()
+    : HandOverDialog(SigOpen(), SigOpenPending)
+{
+}
+Form_save_sig::Form_save_sig()
+    : HandOverDialog(SigSave(), SigSavePending)
+{
+}
+Form_open_menu::Form_open_menu()
+    : HandOverDialog(MenuOpen(), MenuOpenPending)
+{
+}
+Form_save_menu::Form_save_menu()
+    : HandOverDialog(MenuSave(), MenuSavePending)
+{
+}

@@ -59,7 +59,8 @@ void Hide(QAction* item)
 
 }  // namespace
 
-MDImain::MDImain() : link_(own(std::make_unique<StartupIdentification>()))
+MDImain::MDImain()
+    : link_(own(std::make_unique<StartupIdentification>()))
 {
     setObjectName(QStringLiteral("MDImain"));
     buildMenus();
@@ -273,8 +274,8 @@ void MDImain::applySwitchCaptions(bool chinese)
 void MDImain::nameToolbarButtons()
 {
     const std::vector<std::pair<const char*, QAction*>> names{
-        {"open", File_Open}, {"save", File_saveas}, {"edit_option", sys_edit}, {"edit_chann", chann_edit},
-        {"edit_dtmf", Sig_dtmf}, {"read", Prog_read}, {"write", Prog_write}, {"exit", Menu_Exit},
+        {"open", File_Open},     {"save", File_saveas}, {"edit_option", sys_edit}, {"edit_chann", chann_edit},
+        {"edit_dtmf", Sig_dtmf}, {"read", Prog_read},   {"write", Prog_write},     {"exit", Menu_Exit},
     };
     for (const auto& [key, item] : names) {
         if (QAction* button = toolBar()->button(QString::fromLatin1(key)))

@@ -21,8 +21,7 @@ struct Wiring {
     bool (*loaded)() = nullptr;
 };
 
-template <class T>
-Wiring Wired()
+template <class T> Wiring Wired()
 {
     return {[] { Windows::Load<T>(); }, [] { Windows::Unload<T>(); }, [] { return Windows::Find<T>() != nullptr; }};
 }

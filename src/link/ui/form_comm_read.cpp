@@ -13,7 +13,8 @@ constexpr int kCloseRequested = -1;
 constexpr int kPollMs = 200;
 }  // namespace
 
-Form_Comm_Read::Form_Comm_Read() : Command_read(startButton_)
+Form_Comm_Read::Form_Comm_Read()
+    : Command_read(startButton_)
 {
     Command_read->onClick = [this] { Command_read_Click(); };
 }

@@ -10,7 +10,8 @@ const BiText kWrite{QStringLiteral("写入"), QStringLiteral("Write")};
 const QString kPresetPassword = QStringLiteral("263958");
 }  // namespace
 
-Form_Comm_Write::Form_Comm_Write() : Command_Write(startButton_)
+Form_Comm_Write::Form_Comm_Write()
+    : Command_Write(startButton_)
 {
     Command_Write->onClick = [this] { Command_Write_Click(); };
 }

@@ -39,10 +39,15 @@ void LimitKey(const KitText& box, int& key)
 }  // namespace
 
 Form_Write_PassWord::Form_Write_PassWord()
-    : Window(WindowKind::Child), Command_Write(new KitButton(this)), Command_Cancel(new KitButton(this)),
-      Label_old_PassWord(new QLabel(this)), Text_Old_PassWord(new KitText(this)),
-      Label_New_Password_1(new QLabel(this)), Text_New_Password_1(new KitText(this)),
-      Label_New_PassWord_2(new QLabel(this)), Text_New_PassWord_2(new KitText(this))
+    : Window(WindowKind::Child),
+      Command_Write(new KitButton(this)),
+      Command_Cancel(new KitButton(this)),
+      Label_old_PassWord(new QLabel(this)),
+      Text_Old_PassWord(new KitText(this)),
+      Label_New_Password_1(new QLabel(this)),
+      Text_New_Password_1(new KitText(this)),
+      Label_New_PassWord_2(new QLabel(this)),
+      Text_New_PassWord_2(new KitText(this))
 {
     auto* boxes = new QGridLayout;
     const std::array<std::pair<QLabel*, KitText*>, 3> rows{{{Label_old_PassWord, Text_Old_PassWord},

@@ -21,9 +21,14 @@ constexpr int kBarMaximum = 100;
 }  // namespace
 
 WholeImageDialog::WholeImageDialog()
-    : Window(WindowKind::Child), ProgressBar1(new QProgressBar(this)), Label_tr_count(new QLabel(this)),
-      startButton_(new KitButton(this)), Command_Cancel(new KitButton(this)), Command_Help(new KitButton(this)),
-      Label_PassWord(new QLabel(this)), Text_PassWord(new KitText(this))
+    : Window(WindowKind::Child),
+      ProgressBar1(new QProgressBar(this)),
+      Label_tr_count(new QLabel(this)),
+      startButton_(new KitButton(this)),
+      Command_Cancel(new KitButton(this)),
+      Command_Help(new KitButton(this)),
+      Label_PassWord(new QLabel(this)),
+      Text_PassWord(new KitText(this))
 {
     ProgressBar1->setRange(0, kBarMaximum);
     ProgressBar1->setValue(0);
