@@ -150,8 +150,13 @@ DatResult LoadDatFile(const QString& path, MemoryImage& image)
 {
     if (path.isEmpty())
         return LoadFailed(path, QStringLiteral("no file name"));
-    if (QFileInfo(path).isDir())
+    // Only a regular file: opening a named pipe would wait for a writer,
+    // and a device or a directory is no image file.
+    const QFileInfo info(path);
+    if (info.isDir())
         return LoadFailed(path, QStringLiteral("it is a directory"));
+    if (info.exists() && !info.isFile())
+        return LoadFailed(path, QStringLiteral("it is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LoadFailed(path, file.errorString());

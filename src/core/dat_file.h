@@ -77,8 +77,9 @@ private:
 // image as it was and returns the load-failure message.
 DatResult ReadDatText(QByteArrayView text, MemoryImage& image = Edata);
 
-// The same for a file. A missing, unreadable or empty file, or a directory,
-// is refused like a malformed one. Diagnostics go to the log.
+// The same for a file. A missing, unreadable or empty file, a directory or
+// anything else that is not a regular file (a named pipe, a device) is
+// refused like a malformed one. Diagnostics go to the log.
 DatResult LoadDatFile(const QString& path, MemoryImage& image = Edata);
 
 // Writes the image to the file through a temporary file that replaces the old

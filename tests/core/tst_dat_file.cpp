@@ -11,6 +11,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -297,12 +298,15 @@ void TestDatFile::fileThatCannotBeReadLeavesTheImageUnchanged_data()
     QTest::newRow("missing file") << "missing.dat";
     QTest::newRow("a directory") << "folder.dat";
     QTest::newRow("an empty path") << "";
+    // Opening a pipe waits for a writer that never comes: the load hung.
+    QTest::newRow("a named pipe, not a hang") << "pipe.dat";
 }
 
 void TestDatFile::fileThatCannotBeReadLeavesTheImageUnchanged()
 {
     QFETCH(QString, name);
     QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("folder.dat")));
+    QCOMPARE(mkfifo(qPrintable(path(QStringLiteral("pipe.dat"))), 0600), 0);
     const MemoryImage before = EveryValueImage(5);
     MemoryImage image = before;
     IgnoreLoadWarning();
