@@ -36,7 +36,14 @@ double NumericValue(const QString& text)
     if (*first == '+' || *first == '-')
         ++first;
     double value = 0.0;
-    std::from_chars(first, last, value, std::chars_format::fixed);
+    if (std::from_chars(first, last, value, std::chars_format::fixed).ec == std::errc::result_out_of_range) {
+        // Beyond a double: too large when a digit before the point is not 0,
+        // else too small.
+        const char* digit = first;
+        while (digit != last && *digit == '0')
+            ++digit;
+        value = digit != last && *digit != '.' ? HUGE_VAL : 0.0;
+    }
     return negative ? -value : value;
 }
 

@@ -7,7 +7,8 @@
 // anywhere are ignored; an optional sign and digits with at most one decimal
 // point are read; reading stops at the first character that cannot continue
 // the number. A text without a number at its start (the empty text included)
-// is 0.
+// is 0; a number too large for a double is infinite (with its sign), one too
+// small is 0.
 double NumericValue(const QString& text);
 
 // Int(): the largest whole number not above x.

@@ -33,6 +33,11 @@ void TestNumbers::numericValue_data()
     QTest::newRow("a lone point is zero") << "." << 0.0;
     QTest::newRow("no exponent") << "1e3" << 1.0;
     QTest::newRow("comma is not a point") << "1,5" << 1.0;
+    // A number too large for a double read as 0, which a range check passes.
+    QTest::newRow("too large is not zero") << QString(400, QLatin1Char('9')) << qInf();
+    QTest::newRow("too large negative is not zero") << QLatin1Char('-') + QString(400, QLatin1Char('9')) << -qInf();
+    QTest::newRow("too small is zero") << QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QLatin1Char('1')
+                                       << 0.0;
 }
 
 void TestNumbers::numericValue()
