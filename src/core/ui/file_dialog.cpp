@@ -42,7 +42,7 @@ void Put(QWidget* widget, const Place& place)
 
 }  // namespace
 
-FileDialog::FileDialog(WindowKind kind, FileDialogSpec spec)
+FileDialog::FileDialog(WindowKind kind, FileDialogSetup setup)
     : Window(kind),
       Label_drive(new QLabel(this)),
       Drive1(new DriveList(this)),
@@ -52,7 +52,7 @@ FileDialog::FileDialog(WindowKind kind, FileDialogSpec spec)
       Text1(new QLineEdit(this)),
       Command_enter(new QPushButton(this)),
       Command_close(new QPushButton(this)),
-      spec_(std::move(spec))
+      setup_(std::move(setup))
 {
     // Kept at its design size: no maximise or minimise.
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
@@ -76,8 +76,8 @@ FileDialog::FileDialog(WindowKind kind, FileDialogSpec spec)
     setTabOrder(Text1, Command_enter);
     setTabOrder(Command_enter, Command_close);
 
-    File1->setPattern(spec_.pattern);
-    Text1->setText(spec_.pattern);
+    File1->setPattern(setup_.pattern);
+    Text1->setText(setup_.pattern);
 
     // The lists start at the process's current directory; handlers are
     // attached afterwards, so starting there runs none of them.
@@ -95,9 +95,9 @@ FileDialog::FileDialog(WindowKind kind, FileDialogSpec spec)
 
 void FileDialog::Form_Load()
 {
-    setWindowTitle(spec_.texts.caption.text());
+    setWindowTitle(setup_.texts.caption.text());
     Label_drive->setText(kLabelDriveText.text());
-    Label_name->setText(spec_.texts.labelName.text());
+    Label_name->setText(setup_.texts.labelName.text());
     Command_enter->setText(kConfirm.text());
     Command_close->setText(kCancel.text());
     Dir1->setAccessibleName(kDirListName.text());
@@ -133,13 +133,13 @@ void FileDialog::File1_Click(const QString& name)
 
 void FileDialog::Command_enter_Click()
 {
-    const FileNameCheck check = CheckFileName(Text1->text(), spec_.rule);
+    const FileNameCheck check = CheckFileName(Text1->text(), setup_.rule);
     switch (check.verdict) {
     case FileNameVerdict::BadCharacter:
-        Prompt(spec_.texts.badCharacter);
+        Prompt(setup_.texts.badCharacter);
         return;
     case FileNameVerdict::BadExtension:
-        Prompt(spec_.texts.badExtension);
+        Prompt(setup_.texts.badExtension);
         return;
     case FileNameVerdict::Accepted:
         break;

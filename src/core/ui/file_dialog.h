@@ -22,7 +22,7 @@ struct FileDialogTexts {
     BiText badExtension;  // message of a wrong extension
 };
 
-struct FileDialogSpec {
+struct FileDialogSetup {
     QString pattern;  // "*.dat": the file list's filter and the box's initial text
     FileNameRule rule;
     FileDialogTexts texts;
@@ -30,7 +30,7 @@ struct FileDialogSpec {
 
 class FileDialog : public Window {
 public:
-    FileDialog(WindowKind kind, FileDialogSpec spec);
+    FileDialog(WindowKind kind, FileDialogSetup setup);
 
     QLabel* const Label_drive;
     DriveList* const Drive1;
@@ -56,7 +56,7 @@ protected:
     static void Prompt(const BiText& text);
 
 private:
-    FileDialogSpec spec_;
+    FileDialogSetup setup_;
 };
 
 // The messages of every file dialog use this title.

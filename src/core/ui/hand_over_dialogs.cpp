@@ -14,7 +14,7 @@ const BiText kSaveFile{QStringLiteral("保存文件名："), QStringLiteral("Sav
 const BiText kKeepDefaultSuffix{QStringLiteral("建议不要修改系统默认的文件后缀名！"),
                                 QStringLiteral("Advice don't modify file suffix name of system default.")};
 
-FileDialogSpec AdjOpen()
+FileDialogSetup AdjOpen()
 {
     return {QStringLiteral("*.adj"),
             RuleFor(QStringLiteral(".adj")),
@@ -26,7 +26,7 @@ FileDialogSpec AdjOpen()
               QStringLiteral("Nullity file suffix name of adjust parameter.")}}};
 }
 
-FileDialogSpec AdjSave()
+FileDialogSetup AdjSave()
 {
     return {QStringLiteral("*.adj"),
             RuleFor(QStringLiteral(".adj")),
@@ -38,7 +38,7 @@ FileDialogSpec AdjSave()
               QStringLiteral("Advice don't modify file suffix name of system default ！")}}};
 }
 
-FileDialogSpec SigOpen()
+FileDialogSetup SigOpen()
 {
     return {QStringLiteral("*.sig"),
             RuleFor(QStringLiteral(".sig")),
@@ -50,7 +50,7 @@ FileDialogSpec SigOpen()
               QStringLiteral("Nullity file suffix name of Signal parameter.")}}};
 }
 
-FileDialogSpec SigSave()
+FileDialogSetup SigSave()
 {
     return {QStringLiteral("*.sig"),
             RuleFor(QStringLiteral(".sig")),
@@ -61,7 +61,7 @@ FileDialogSpec SigSave()
              kKeepDefaultSuffix}};
 }
 
-FileDialogSpec MenuOpen()
+FileDialogSetup MenuOpen()
 {
     return {QStringLiteral("*.menu"),
             RuleFor(QStringLiteral(".menu")),
@@ -73,7 +73,7 @@ FileDialogSpec MenuOpen()
               QStringLiteral("Nullity file suffix name of system parameter.")}}};
 }
 
-FileDialogSpec MenuSave()
+FileDialogSetup MenuSave()
 {
     return {QStringLiteral("*.menu"),
             RuleFor(QStringLiteral(".menu")),
@@ -86,8 +86,8 @@ FileDialogSpec MenuSave()
 
 }  // namespace
 
-HandOverDialog::HandOverDialog(FileDialogSpec spec, int& pendingFlag)
-    : FileDialog(WindowKind::TopLevel, std::move(spec)),
+HandOverDialog::HandOverDialog(FileDialogSetup setup, int& pendingFlag)
+    : FileDialog(WindowKind::TopLevel, std::move(setup)),
       pendingFlag_(pendingFlag)
 {
 }

@@ -10,7 +10,7 @@
 
 class HandOverDialog : public FileDialog {
 public:
-    HandOverDialog(FileDialogSpec spec, int& pendingFlag);
+    HandOverDialog(FileDialogSetup setup, int& pendingFlag);
 
 protected:
     void accept(const QString& path) override;
