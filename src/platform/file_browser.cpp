@@ -96,6 +96,20 @@ FileList::FileList(QWidget* parent)
         if (onClick)
             onClick(item->text());
     });
+    // A key that selects a file (an arrow, a letter, the space bar on the
+    // file the focus frame is on) counts as a click on it.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = selectedItems();
+        if (inKeyPress_ && !chosen.isEmpty() && onClick)
+            onClick(chosen.first()->text());
+    });
+}
+
+void FileList::keyPressEvent(QKeyEvent* event)
+{
+    inKeyPress_ = true;
+    QListWidget::keyPressEvent(event);
+    inKeyPress_ = false;
 }
 
 void FileList::setPath(const QString& path)

@@ -43,7 +43,7 @@ private:
 
 // File1: the files of a directory that match the pattern, without regard to
 // case, so that "X.DAT" shows under "*.dat". A click on a file tells its
-// bare name.
+// bare name, and so does choosing a file with the keyboard.
 class FileList : public QListWidget {
 public:
     explicit FileList(QWidget* parent = nullptr);
@@ -56,8 +56,12 @@ public:
 
     std::function<void(const QString& name)> onClick;  // File1_Click
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void fill();
     QString path_;
     QString pattern_;
+    bool inKeyPress_ = false;  // a key is being handled
 };

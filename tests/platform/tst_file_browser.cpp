@@ -19,6 +19,7 @@ private slots:
     void driveOfAPathIsItsLongestMountRoot();
     void filesMatchThePatternWithoutRegardToCase();
     void aClickTellsTheBareName();
+    void aChoiceByKeyboardTellsTheNameToo();
     void settingThePathRunsTheChangeHandlerOnce();
     void activatingAnEntryEntersIt();
     void neverChangesTheCurrentDirectory();
@@ -75,6 +76,28 @@ void TestFileBrowser::aClickTellsTheBareName()
     const QRect rect = files.visualItemRect(files.item(1));
     QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(clicked, QStringLiteral("B.DAT"));
+}
+
+void TestFileBrowser::aChoiceByKeyboardTellsTheNameToo()
+{
+    FileList files;
+    files.setPattern(QStringLiteral("*.dat"));
+    files.setPath(dir_.path());
+    QStringList told;
+    files.onClick = [&](const QString& name) { told << name; };
+    files.show();
+    files.setFocus();
+    QTest::keyClick(&files, Qt::Key_Down);
+    QTest::keyClick(&files, Qt::Key_Down);
+    QCOMPARE(told, (QStringList{"a.dat", "B.DAT"}));
+    // Filling the list again is no choice.
+    files.setPath(dir_.path());
+    QCOMPARE(told.size(), 2);
+    // Tabbing in leaves the focus frame on the first file, not chosen: the
+    // space bar chooses it.
+    files.setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(&files, Qt::Key_Space);
+    QCOMPARE(told, (QStringList{"a.dat", "B.DAT", "a.dat"}));
 }
 
 void TestFileBrowser::settingThePathRunsTheChangeHandlerOnce()
