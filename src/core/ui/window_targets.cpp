@@ -18,12 +18,11 @@ namespace {
 struct Wiring {
     void (*load)() = nullptr;
     void (*unload)() = nullptr;
-    bool (*loaded)() = nullptr;
 };
 
 template <class T> Wiring Wired()
 {
-    return {[] { Windows::Load<T>(); }, [] { Windows::Unload<T>(); }, [] { return Windows::Find<T>() != nullptr; }};
+    return {[] { Windows::Load<T>(); }, [] { Windows::Unload<T>(); }};
 }
 
 // Windows that are not built yet open nothing.
@@ -85,10 +84,4 @@ void LoadFreshTarget(Target target)
 {
     UnloadTarget(target);
     LoadTarget(target);
-}
-
-bool TargetLoaded(Target target)
-{
-    const Wiring wiring = WiringOf(target);
-    return wiring.loaded != nullptr && wiring.loaded();
 }

@@ -30,8 +30,6 @@ void LoadTarget(Target target);
 void UnloadTarget(Target target);
 // A fresh instance: unload, then load.
 void LoadFreshTarget(Target target);
-// True when the window is loaded.
-bool TargetLoaded(Target target);
 
 // Runs before every load and unload asked for, built or not (tests follow
 // what the menus ask for with it).
