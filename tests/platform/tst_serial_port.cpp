@@ -17,6 +17,7 @@ private slots:
     void anAbsentDeviceDoesNotOpen();
     void discardInputDropsWaitingBytes();
     void writeOnAClosedPortFails();
+    void aPulledCableClosesThePort();
 
 private:
     SerialPortFactory factory_;
@@ -139,6 +140,24 @@ void TestSerialPort::writeOnAClosedPortFails()
     QCOMPARE(port->bytesWaiting(), 0);
     QCOMPARE(port->read(1), QByteArray());
     port->close();
+}
+
+void TestSerialPort::aPulledCableClosesThePort()
+{
+    PseudoTerminal pty;
+    SetPortDevice(8, pty.slavePath());
+    auto port = factory_.createPort();
+    int receives = 0;
+    port->onReceive = [&] { ++receives; };
+    QVERIFY(port->open(8));
+    pty.hangUp();
+    // The error is not raised again and again: the port closes, and what
+    // the line does next is the transfer's time-out to decide.
+    QTRY_VERIFY(!port->isOpen());
+    QVERIFY(!port->write(QByteArray("x")));
+    QCOMPARE(port->bytesWaiting(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(receives, 0);
 }
 
 QTEST_GUILESS_MAIN(TestSerialPort)

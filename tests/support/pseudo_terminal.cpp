@@ -77,3 +77,11 @@ bool PseudoTerminal::write(const QByteArray& bytes)
     }
     return true;
 }
+
+void PseudoTerminal::hangUp()
+{
+    notifier_.reset();
+    if (master_ >= 0)
+        ::close(master_);
+    master_ = -1;
+}

@@ -25,6 +25,9 @@ public:
     QByteArray readAvailable();
     // Sends bytes to the program.
     bool write(const QByteArray& bytes);
+    // Closes the master side, as a pulled cable ends the line: the program's
+    // side reads an error from then on.
+    void hangUp();
 
     // Runs on the event loop when the program has sent bytes.
     std::function<void()> onReadable;
