@@ -70,6 +70,10 @@ private slots:
     void tone_key_filter();
     void item_index_compares_exactly();
 
+    void open_cell_commits_only_its_own_cell_once();
+    void open_cell_over_records_changed_elsewhere_is_dropped_data();
+    void open_cell_over_records_changed_elsewhere_is_dropped();
+
 private:
     MemoryImage image_;
     CellTable cells_;
@@ -403,6 +407,45 @@ void TestChannEdit::item_index_compares_exactly()
     QCOMPARE(ChannItemIndex(tones, QStringLiteral("D999N")), -1);
     QCOMPARE(ChannItemIndex(tones, QStringLiteral("d754i")), -1);
     QCOMPARE(ChannItemIndex(ToneList, QStringLiteral("D754I")), 260);  // the stored entries carry blanks
+}
+
+void TestChannEdit::open_cell_commits_only_its_own_cell_once()
+{
+    using Leave = ChannOpenCell::Leave;
+    ChannOpenCell open;
+    QCOMPARE(open.leave(3, ChannCol::RxFreq, image_), Leave::Nothing);
+    open.open(3, ChannCol::RxFreq, image_);
+    QCOMPARE(open.leave(3, ChannCol::TxFreq, image_), Leave::Nothing);
+    QCOMPARE(open.leave(4, ChannCol::RxFreq, image_), Leave::Nothing);
+    // Another channel's records are not the cell's.
+    SetRow(image_, ChannRecRow(4), kSimplex);
+    QVERIFY(!open.stale(image_));
+    QCOMPARE(open.leave(3, ChannCol::RxFreq, image_), Leave::Commit);
+    QCOMPARE(open.leave(3, ChannCol::RxFreq, image_), Leave::Nothing);
+}
+
+void TestChannEdit::open_cell_over_records_changed_elsewhere_is_dropped_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("byTheEditor");
+    QTest::newRow("main record, by a read") << ChannRecRow(3) << false;
+    QTest::newRow("name record, by a file") << ChannNameRow(3) << false;
+    QTest::newRow("main record, by the editor's own choice") << ChannRecRow(3) << true;
+}
+
+void TestChannEdit::open_cell_over_records_changed_elsewhere_is_dropped()
+{
+    QFETCH(int, row);
+    QFETCH(bool, byTheEditor);
+    ChannOpenCell open;
+    open.open(3, ChannCol::Power, image_);
+    image_(row, 14) = 0x01;
+    QVERIFY(open.stale(image_));
+    if (byTheEditor)
+        open.recordsEdited(image_);
+    QCOMPARE(open.leave(3, ChannCol::Power, image_),
+             byTheEditor ? ChannOpenCell::Leave::Commit : ChannOpenCell::Leave::Drop);
+    QVERIFY(!open.isOpen(3, ChannCol::Power));
 }
 
 QTEST_MAIN(TestChannEdit)

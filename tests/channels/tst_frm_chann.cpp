@@ -1,4 +1,5 @@
 #include "channels/ui/frm_chann.h"
+#include "core/channel_defaults.h"
 #include "core/model_bands.h"
 #include "core/tone_list.h"
 #include "support/image_bytes.h"
@@ -71,6 +72,11 @@ private slots:
     void redraw_passing_a_band_cell_without_editor_erases_nothing();
     void committed_cell_is_not_committed_again();
     void band_list_left_open_acts_on_its_own_cell();
+
+    void editor_left_open_wrote_its_old_text_over_a_newly_loaded_channel();
+    void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample_data();
+    void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample();
+    void clear_with_an_editor_open_brought_the_channel_back_on_the_next_click();
 
 private:
     void open(int row, int col) { KitDriver::ClickCell(window_->MSF_Chann, row, col); }
@@ -606,6 +612,71 @@ void TestFrmChann::band_list_left_open_acts_on_its_own_cell()
     QCOMPARE(RowHex(Edata, 6), RowHex(MemoryImage(), 0));
     QCOMPARE(RowHex(Edata, 1), QByteArray(kChannel1));
     QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("445.50000"));
+}
+
+void TestFrmChann::editor_left_open_wrote_its_old_text_over_a_newly_loaded_channel()
+{
+    // The RX editor of channel 2 (145 / 145.6 MHz) is left open; a ".dat"
+    // file or a whole-image read then replaces the channel, and the window's
+    // activation redraws it.
+    open(3, ChannCol::RxFreq);
+    QCOMPARE(window_->Text_Edit->text(), QStringLiteral("145.00000"));
+    SetRow(Edata, 2, kChannel1);
+    SetRow(Edata, ChannNameRow(3), "4E 45 57 FF FF FF");
+
+    window_->RedrawRows();
+
+    QCOMPARE(RowHex(Edata, 2), QByteArray(kChannel1));
+    QCOMPARE(RowHex(Edata, ChannNameRow(3)).left(17), QByteArray("4E 45 57 FF FF FF"));
+    QCOMPARE(cell(3, ChannCol::RxFreq), QStringLiteral("445.50000"));
+    QVERIFY(window_->Text_Edit->isHidden());
+    // The cell was left behind: a click elsewhere commits nothing either.
+    open(5, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, 2), QByteArray(kChannel1));
+}
+
+void TestFrmChann::default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("RX of sample channel 0") << 1 << int(ChannCol::RxFreq) << "146";
+    QTest::newRow("RX of channel 10, left empty") << 11 << int(ChannCol::RxFreq) << "147";
+    QTest::newRow("TX of sample channel 2") << 3 << int(ChannCol::TxFreq) << "146";
+}
+
+void TestFrmChann::default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    MemoryImage samples = Edata;
+    Channel_Defaults(samples);
+    open(row, col);
+    retype(typed);
+
+    window_->Command_def->click();
+
+    for (int r = 1; r <= ChannCount; ++r)
+        QCOMPARE(RowHex(Edata, ChannRecRow(r)), RowHex(samples, ChannRecRow(r)));
+    QVERIFY(window_->Text_Edit->isHidden());
+    open(row + 1, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, ChannRecRow(row)), RowHex(samples, ChannRecRow(row)));
+}
+
+void TestFrmChann::clear_with_an_editor_open_brought_the_channel_back_on_the_next_click()
+{
+    open(3, ChannCol::RxFreq);
+    retype(QStringLiteral("146"));
+    window_->Command_Clear->click();
+    QVERIFY(RowHex(Edata, 2) == RowHex(MemoryImage(), 0));
+
+    open(5, ChannCol::Number);
+
+    QCOMPARE(RowHex(Edata, 2), RowHex(MemoryImage(), 0));
+    QCOMPARE(cell(3, ChannCol::RxFreq), QString());
+    QCOMPARE(cell(3, ChannCol::Band), QString());
+    QVERIFY(window_->Text_Edit->isHidden());
 }
 
 QTEST_MAIN(TestFrmChann)

@@ -47,6 +47,11 @@ public:
     }
 };
 
+int Byte(const QByteArray& bytes, int i)
+{
+    return static_cast<std::uint8_t>(bytes.at(i));
+}
+
 void PutTableInto(MemoryImage& image)
 {
     for (int i = 0; i < ChannelTable::kChannels; ++i) {
@@ -76,6 +81,7 @@ private slots:
     void write_refuses_the_default_samples_before_the_port_opens();
     void write_refuses_a_value_that_is_no_byte();
     void failed_write_reports_on_the_status_bar();
+    void editor_open_over_an_empty_row_during_a_read_deleted_the_channel_read();
 
     void default_keeps_the_sample_names_and_empties_the_others();
     void clear_when_idle_empties_every_channel();
@@ -300,6 +306,25 @@ void TestFrmChannWindow::failed_write_reports_on_the_status_bar()
     // The bar and the label keep what they showed.
     QVERIFY(window_->ProgressBar1->isVisible());
     QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Connecting with transceiver. "));
+}
+
+void TestFrmChannWindow::editor_open_over_an_empty_row_during_a_read_deleted_the_channel_read()
+{
+    // The start-up image has no channels: the RX editor of channel 0 opens
+    // over a blank cell, and stays open while the channels are read.
+    KitDriver::ClickCell(window_->MSF_Chann, 1, ChannCol::RxFreq);
+    QVERIFY(window_->Text_Edit->isVisible());
+    QCOMPARE(window_->Text_Edit->text(), QString());
+    window_->Command_read->click();
+    QVERIFY(runUntil([this] { return !ends_.isEmpty(); }));
+    recorder_->takeAll();
+
+    KitDriver::ClickCell(window_->MSF_Chann, 2, ChannCol::Number);
+
+    for (int c = 0; c < kRowBytes; ++c)
+        QCOMPARE(int(Edata(0, c)), Byte(ChannelTable::MainRecord(0), c));
+    QCOMPARE(cell(1, ChannCol::RxFreq), QStringLiteral("140.00000"));
+    QCOMPARE(cell(1, ChannCol::Name), ChannelTable::Name(0));
 }
 
 void TestFrmChannWindow::default_keeps_the_sample_names_and_empties_the_others()

@@ -223,6 +223,9 @@ void frm_chann::Chann_FromBlocks()
     for (int r = 1; r <= ChannCount; ++r)
         Chann_Refresh(cells_, r);
     Comm_ShowNames(cells_, RxBlock2);
+    // An editor left open over a channel the read replaced holds old text.
+    if (openCell_.stale())
+        CloseEditors();
 }
 
 // ---- Buttons ---------------------------------------------------------------
@@ -246,6 +249,8 @@ void frm_chann::Command_save_Click()
 void frm_chann::Command_def_Click()
 {
     // Not refused while a transfer runs: a write then sends the samples.
+    // An edit still open goes in first, so that the samples replace it.
+    Commit_EditedCell();
     Channel_Defaults();
     RedrawRows();
 }
@@ -256,6 +261,8 @@ void frm_chann::Command_Clear_Click()
         ShowMessage(LinkText::ClearWhileBusy());
         return;
     }
+    // An edit still open goes in first, so that nothing of it survives.
+    Commit_EditedCell();
     link_->setProgressValue(0);
     link_->setLabel(QString());
     link_->setProgressVisible(false);
@@ -366,6 +373,7 @@ void frm_chann::Combo_edit_Click()
         Chann_BandCommit(cells_, EditRow, EditText);
     else
         Chann_StoreChoice(cells_, EditRow, EditCol, Combo_edit->listIndex());
+    openCell_.recordsEdited();
 }
 
 void frm_chann::Combo_edit_Change()
@@ -409,12 +417,14 @@ void frm_chann::Text_Edit_KeyPress(int& key)
     std::optional<Message> message;
     if (EditCol == ChannCol::RxFreq) {
         const EntryOutcome out = Chann_RxEnter(cells_, EditRow, Text_Edit->text());
+        openCell_.recordsEdited();
         Text_Edit->setText(out.editorText);
         message = out.message;
         MSF_Chann->setCol(ChannCol::TxFreq);  // commits the RX cell
         Cell_Edit();
     } else if (EditCol == ChannCol::TxFreq) {
         const EntryOutcome out = Chann_TxEnter(cells_, EditRow, Text_Edit->text());
+        openCell_.recordsEdited();
         Text_Edit->setText(out.editorText);
         message = out.message;
         const int row = EditRow;
@@ -437,13 +447,25 @@ void frm_chann::Text_Edit_KeyPress(int& key)
 
 void frm_chann::MSF_Chann_LeaveCell()
 {
+    Commit_EditedCell();
+}
+
+void frm_chann::Commit_EditedCell()
+{
     EditRow = MSF_Chann->row();
     EditCol = MSF_Chann->col();
     Text_Edit->hide();
     // Only a cell with an open editor is committed: a cell reached with the
     // arrow keys or passed by a redraw keeps its text and its bytes.
-    if (!openCell_.takeForCommit(EditRow, EditCol))
+    switch (openCell_.leave(EditRow, EditCol)) {
+    case ChannOpenCell::Leave::Nothing:
         return;
+    case ChannOpenCell::Leave::Drop:
+        CloseEditors();
+        return;
+    case ChannOpenCell::Leave::Commit:
+        break;
+    }
 
     std::optional<Message> message;
     switch (EditCol) {
@@ -464,13 +486,19 @@ void frm_chann::MSF_Chann_LeaveCell()
         MSF_Chann->setTextMatrix(EditRow, EditCol, Combo_edit->text());
         break;
     }
+    CloseEditors();
+    // The cell is done: a box now runs other events over a finished commit.
+    if (message)
+        ShowMessage(*message);
+}
+
+void frm_chann::CloseEditors()
+{
+    openCell_.close();
     Text_Edit->hide();
     Combo_edit->hide();
     Text_Edit->setText(QString());
     Combo_edit->setText(QString());
-    // The cell is done: a box now runs other events over a finished commit.
-    if (message)
-        ShowMessage(*message);
 }
 
 void frm_chann::Tone_Commit()

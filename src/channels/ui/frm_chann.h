@@ -86,8 +86,14 @@ private:
     // Text editor: Enter prepares the cell and moves on.
     void Text_Edit_KeyPress(int& key);
 
-    // The commits of MSF_Chann_LeaveCell, by column; a commit returns the
-    // message the frame shows once the cell is done.
+    // The commit frame of MSF_Chann_LeaveCell: the current cell, when its
+    // editor is open, is committed (or, when its records were replaced
+    // meanwhile, its editor dropped). Default and Clear run it first too.
+    void Commit_EditedCell();
+    // Both editors hidden and emptied; no cell is open any more.
+    void CloseEditors();
+    // The commits of the frame, by column; a commit returns the message the
+    // frame shows once the cell is done.
     void Tone_Commit();
     std::optional<Message> Entry_Commit();
 
