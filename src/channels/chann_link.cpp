@@ -105,6 +105,9 @@ Message NotBytes(int line)
 
 std::optional<Message> ChannWriteRefusal(const MemoryImage& image)
 {
+    const int outside = FindOutOfBandChannel(image);
+    if (outside != kNoChannel)
+        return ChannLinkText::OutOfBand(outside);
     // A frame carries each value as one byte: a value that is none would go
     // out as another one.
     for (int line = 0; line <= ChannCount; ++line) {
@@ -113,9 +116,6 @@ std::optional<Message> ChannWriteRefusal(const MemoryImage& image)
         if (!image.rowsHoldBytes(main, main) || !image.rowsHoldBytes(name, name))
             return ChannLinkText::NotBytes(line);
     }
-    const int outside = FindOutOfBandChannel(image);
-    if (outside != kNoChannel)
-        return ChannLinkText::OutOfBand(outside);
     return std::nullopt;
 }
 

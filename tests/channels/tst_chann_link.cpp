@@ -83,6 +83,7 @@ private slots:
     void write_refusal_data();
     void write_refusal();
     void samples_of_default_lie_outside_the_editor_limits();
+    void out_of_band_channel_was_reported_as_a_bad_byte_further_on();
 
 private:
     bool runToEnd(TransferEngine& engine);
@@ -433,6 +434,22 @@ void TestChannLink::samples_of_default_lie_outside_the_editor_limits()
     BandUhfMin = 400;
     BandUhfMax = 480;
     QVERIFY(!ChannWriteRefusal(*image_));
+}
+
+void TestChannLink::out_of_band_channel_was_reported_as_a_bad_byte_further_on()
+{
+    // The band check comes first, as in the whole-image write: channel 7's TX
+    // lies outside the limits, a name row further on holds a value above 255.
+    for (int i = 0; i < kChannels; ++i) {
+        for (int c = 0; c < 16; ++c)
+            (*image_)(i, c) = static_cast<std::uint8_t>(ChannelTable::MainRecord(i).at(c));
+    }
+    (*image_)(7, 7) = 0x16;  // TX 160 MHz
+    (*image_)(ChannNameRow(41), 9) = 0x1FF;
+    const std::optional<Message> refusal = ChannWriteRefusal(*image_);
+    QVERIFY(refusal);
+    QCOMPARE(refusal->text.eng,
+             QStringLiteral("Channel 7that Receiving or transmitting frequency  out of frequency limitation range "));
 }
 
 QTEST_GUILESS_MAIN(TestChannLink)
