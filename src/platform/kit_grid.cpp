@@ -262,7 +262,6 @@ void KitGrid::showCurrent()
 
 void KitGrid::setFormatString(const QString& format)
 {
-    format_ = format;
     const QStringList pieces = format.split(QLatin1Char('|'));
     setCols(static_cast<int>(pieces.size()));
     for (int c = 0; c < pieces.size(); ++c) {
@@ -287,11 +286,6 @@ Qt::Alignment KitGrid::colAlignment(int col) const
 int KitGrid::colWidth(int col) const
 {
     return table_->columnWidth(col);
-}
-
-void KitGrid::setColWidth(int col, int width)
-{
-    table_->setColumnWidth(col, width);
 }
 
 int KitGrid::topRow() const

@@ -54,12 +54,10 @@ public:
     // a leading "^" centres the column, "<" aligns it left, ">" right. Sets
     // the column count and fits each column to its header text.
     void setFormatString(const QString& format);
-    QString formatString() const { return format_; }
 
     // The alignment a column got from the format string.
     Qt::Alignment colAlignment(int col) const;
     int colWidth(int col) const;
-    void setColWidth(int col, int width);
 
     // The first data row shown at the top; setting it scrolls.
     int topRow() const;
@@ -88,6 +86,5 @@ private:
     Table* table_;
     int row_ = 0;
     int col_ = 0;
-    QString format_;
     QList<Qt::Alignment> alignments_;
 };
