@@ -50,7 +50,8 @@ public:
     TransferEngine& link() { return *link_; }
 
     // The redraw of every row from the image (activation and Default): the
-    // rows numbered and each redrawn; an editor still open is committed first.
+    // rows numbered and each redrawn; an editor still open is committed first
+    // (dropped when its channel's records were replaced meanwhile).
     void RedrawRows();
 
 protected:
@@ -97,7 +98,8 @@ private:
     void Tone_Commit();
     std::optional<Message> Entry_Commit();
 
-    // After a read: every row redrawn from the image, then the received names.
+    // After a read: every row redrawn from the image, then the received names;
+    // an editor left open over a channel the read replaced is dropped.
     void Chann_FromBlocks();
     // ProgressBar1 and Label_tr_count show what the transfer reports.
     void ShowLinkDisplay();
