@@ -410,10 +410,7 @@ void TestChannLink::write_refusal()
     QFETCH(int, col);
     QFETCH(int, value);
     QFETCH(QString, message);
-    for (int i = 0; i < kChannels; ++i) {
-        for (int c = 0; c < 16; ++c)
-            (*image_)(i, c) = static_cast<std::uint8_t>(ChannelTable::MainRecord(i).at(c));
-    }
+    ChannelTable::PutInto(*image_);
     if (row >= 0)
         (*image_)(row, col) = static_cast<std::int16_t>(value);
     const std::optional<Message> refusal = ChannWriteRefusal(*image_);
@@ -440,10 +437,7 @@ void TestChannLink::out_of_band_channel_was_reported_as_a_bad_byte_further_on()
 {
     // The band check comes first, as in the whole-image write: channel 7's TX
     // lies outside the limits, a name row further on holds a value above 255.
-    for (int i = 0; i < kChannels; ++i) {
-        for (int c = 0; c < 16; ++c)
-            (*image_)(i, c) = static_cast<std::uint8_t>(ChannelTable::MainRecord(i).at(c));
-    }
+    ChannelTable::PutInto(*image_);
     (*image_)(7, 7) = 0x16;  // TX 160 MHz
     (*image_)(ChannNameRow(41), 9) = 0x1FF;
     const std::optional<Message> refusal = ChannWriteRefusal(*image_);

@@ -52,16 +52,6 @@ int Byte(const QByteArray& bytes, int i)
     return static_cast<std::uint8_t>(bytes.at(i));
 }
 
-void PutTableInto(MemoryImage& image)
-{
-    for (int i = 0; i < ChannelTable::kChannels; ++i) {
-        for (int c = 0; c < kRowBytes; ++c) {
-            image(i, c) = static_cast<std::uint8_t>(ChannelTable::MainRecord(i).at(c));
-            image(256 + i, c) = static_cast<std::uint8_t>(ChannelTable::NameRecord(i).at(c));
-        }
-    }
-}
-
 }  // namespace
 
 class TestFrmChannWindow : public QObject {
@@ -227,7 +217,7 @@ void TestFrmChannWindow::activation_shows_what_the_image_holds_now()
 {
     Windows::Load<OtherChild>();
     // As a whole-image read or a ".dat" file would leave it.
-    PutTableInto(Edata);
+    ChannelTable::PutInto(Edata);
     QCOMPARE(cell(1, ChannCol::RxFreq), QString());
     frame_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window_->frameWidget()));
     QCOMPARE(cell(1, ChannCol::RxFreq), QStringLiteral("140.00000"));
@@ -284,7 +274,7 @@ void TestFrmChannWindow::write_refuses_the_default_samples_before_the_port_opens
 
 void TestFrmChannWindow::write_refuses_a_value_that_is_no_byte()
 {
-    PutTableInto(Edata);
+    ChannelTable::PutInto(Edata);
     Edata(ChannNameRow(31), 9) = 0x1FF;  // as an edited file could hold it
     window_->Command_Write->click();
     QCOMPARE(recorder_->takeTexts(),
@@ -295,7 +285,7 @@ void TestFrmChannWindow::write_refuses_a_value_that_is_no_byte()
 
 void TestFrmChannWindow::failed_write_reports_on_the_status_bar()
 {
-    PutTableInto(Edata);
+    ChannelTable::PutInto(Edata);
     radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
     window_->Command_Write->click();
     QVERIFY(runUntil([this] { return !ends_.isEmpty(); }));
@@ -329,7 +319,7 @@ void TestFrmChannWindow::editor_open_over_an_empty_row_during_a_read_deleted_the
 
 void TestFrmChannWindow::default_keeps_the_sample_names_and_empties_the_others()
 {
-    PutTableInto(Edata);
+    ChannelTable::PutInto(Edata);
     SetRow(Edata, ChannNameRow(4), "44 45 46");   // channel 3, a sample channel
     SetRow(Edata, ChannNameRow(11), "4E 41 4D");  // channel 10
     window_->Command_def->click();
@@ -348,7 +338,7 @@ void TestFrmChannWindow::default_keeps_the_sample_names_and_empties_the_others()
 
 void TestFrmChannWindow::clear_when_idle_empties_every_channel()
 {
-    PutTableInto(Edata);
+    ChannelTable::PutInto(Edata);
     window_->RedrawRows();
     window_->Command_Clear->click();
     QVERIFY(RowsHold(Edata, 0, 199, kErased));
@@ -402,7 +392,7 @@ void TestFrmChannWindow::buttons_while_a_transfer_runs()
     QFETCH(QString, button);
     QFETCH(int, chinese);
     QFETCH(QString, message);
-    PutTableInto(Edata);
+    ChannelTable::PutInto(Edata);
     window_->RedrawRows();
     readUnderWay();
     const MemoryImage before = Edata;

@@ -96,4 +96,16 @@ void PutInto(RadioSimulator& radio)
     radio.memory.replace(kNameArea + kChannels * kRecordBytes, kRecordBytes, QByteArray(kRecordBytes, '\xFF'));
 }
 
+void PutInto(MemoryImage& image)
+{
+    for (int i = 0; i < kChannels; ++i) {
+        const QByteArray main = MainRecord(i);
+        const QByteArray name = NameRecord(i);
+        for (int c = 0; c < kRecordBytes; ++c) {
+            image(Area::Chann.firstRow() + i, c) = static_cast<std::uint8_t>(main.at(c));
+            image(Area::ChannName.firstRow() + i, c) = static_cast<std::uint8_t>(name.at(c));
+        }
+    }
+}
+
 }  // namespace ChannelTable

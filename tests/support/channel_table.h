@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+class MemoryImage;
 class RadioSimulator;
 
 namespace ChannelTable {
@@ -22,5 +23,8 @@ bool Empty(int channel);
 // Puts the table into the radio's channel and name areas; the rows after the
 // last channel (0x0C80, 0x1C80), which a write sends from the image, hold 0xFF.
 void PutInto(RadioSimulator& radio);
+// Puts the table into the image's channel and name rows, as a read, a ".dat"
+// file or a whole-image read would leave it.
+void PutInto(MemoryImage& image);
 
 }  // namespace ChannelTable
