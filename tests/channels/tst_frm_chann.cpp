@@ -77,6 +77,9 @@ private slots:
     void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample_data();
     void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample();
     void clear_with_an_editor_open_brought_the_channel_back_on_the_next_click();
+    void a_click_through_a_text_cell_turned_a_duplex_channel_simplex_data();
+    void a_click_through_a_text_cell_turned_a_duplex_channel_simplex();
+    void retyping_the_rx_still_makes_the_channel_simplex();
 
 private:
     void open(int row, int col) { KitDriver::ClickCell(window_->MSF_Chann, row, col); }
@@ -681,3 +684,37 @@ void TestFrmChann::clear_with_an_editor_open_brought_the_channel_back_on_the_nex
 
 QTEST_MAIN(TestFrmChann)
 #include "tst_frm_chann.moc"
+
+void TestFrmChann::a_click_through_a_text_cell_turned_a_duplex_channel_simplex_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::newRow("RX cell") << int(ChannCol::RxFreq);
+    QTest::newRow("TX cell") << int(ChannCol::TxFreq);
+    QTest::newRow("name cell") << int(ChannCol::Name);
+}
+
+// A name from the radio with a character the cell does not show (a blank
+// between A and B) and the duplex channel 2: clicking a text cell and going
+// on without typing changes no byte.
+void TestFrmChann::a_click_through_a_text_cell_turned_a_duplex_channel_simplex()
+{
+    QFETCH(int, col);
+    const char* name = "41 20 42 FF FF FF FF FF FF FF FF FF FF FF FF FF";
+    SetRow(Edata, ChannNameRow(3), name);
+    window_->RedrawRows();
+    open(3, col);
+    QVERIFY(!window_->Text_Edit->isHidden());
+    open(5, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, 2), QByteArray(kDuplex));
+    QCOMPARE(RowHex(Edata, ChannNameRow(3)), QByteArray(name));
+    QVERIFY(window_->Text_Edit->isHidden());
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrmChann::retyping_the_rx_still_makes_the_channel_simplex()
+{
+    open(3, ChannCol::RxFreq);
+    retype(QStringLiteral("145"));
+    open(5, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, 2).left(23), QByteArray("00 00 50 14 00 00 50 14"));
+}

@@ -107,6 +107,7 @@ frm_chann::frm_chann()
     Combo_edit->onGotFocus = [this] { Combo_edit_GotFocus(); };
     Combo_edit->onKeyPress = [this](int& key) { Combo_edit_KeyPress(key); };
     Text_Edit->onKeyPress = [this](int& key) { Text_Edit_KeyPress(key); };
+    Text_Edit->onChange = [this] { Text_Edit_Change(); };
     Text_PassWord->onChange = [this] { Text_PassWord_Change(); };
     Command_open->onClick = [this] { Command_open_Click(); };
     Command_save->onClick = [this] { Command_save_Click(); };
@@ -344,6 +345,7 @@ void frm_chann::Cell_Edit()
         Combo_edit->hide();
         PlaceOverCell(Text_Edit, MSF_Chann->cellHeight());
         Text_Edit->setText(cellText);
+        editorTyped_ = false;
         Text_Edit->setFocus();
         openCell_.open(EditRow, EditCol);
         return;
@@ -445,6 +447,11 @@ void frm_chann::Text_Edit_KeyPress(int& key)
         ShowMessage(*message);
 }
 
+void frm_chann::Text_Edit_Change()
+{
+    editorTyped_ = true;
+}
+
 void frm_chann::MSF_Chann_LeaveCell()
 {
     Commit_EditedCell();
@@ -516,6 +523,12 @@ void frm_chann::Tone_Commit()
 std::optional<Message> frm_chann::Entry_Commit()
 {
     const QString typed = Text_Edit->text();
+    // A frequency or name cell that was only clicked stores nothing: its
+    // commit would make TX equal RX, or store a name from the radio anew
+    // with only the characters the cell shows, changing a channel nobody
+    // edited. (A blank cell is still committed: it clears the row.)
+    if (!editorTyped_ && !TrimBlanks(typed).isEmpty())
+        return std::nullopt;
     EntryOutcome out;
     if (EditCol == ChannCol::RxFreq)
         out = Chann_RxCommit(cells_, EditRow, typed);

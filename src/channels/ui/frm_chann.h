@@ -86,6 +86,7 @@ private:
     void Combo_edit_KeyPress(int& key);
     // Text editor: Enter prepares the cell and moves on.
     void Text_Edit_KeyPress(int& key);
+    void Text_Edit_Change();
 
     // The commit frame of MSF_Chann_LeaveCell: the current cell, when its
     // editor is open, is committed (or, when its records were replaced
@@ -113,6 +114,9 @@ private:
     TransferEngine* link_ = nullptr;
     // The cell whose editor is open and not committed yet.
     ChannOpenCell openCell_;
+    // The text editor's text changed since it opened over its cell (typing,
+    // or the Enter preparation).
+    bool editorTyped_ = false;
     // The cell the list editor was opened for: its choices act there, even
     // when the list stays open after the current cell moved on.
     int comboRow_ = -1;
