@@ -5,6 +5,7 @@
 
 #include "core/memory_image.h"
 #include "core/tone_list.h"
+#include "link/dtmf_transfer.h"
 #include "link/link_state.h"
 #include "link/link_timing.h"
 #include "link/password_entry.h"
@@ -39,14 +40,8 @@ Run RunOnce(bool write)
     SetPortDevice(kPort, pty.slavePath());
     CommPortNo = kPort;
 
-    TransferParams p;
-    p.readStart = Area::Dtmf.address;
-    p.writeStart = Area::Dtmf.address;
-    p.readBlocks = 8;
-    p.writeFrames = Area::Dtmf.rows;
-    p.kept = {{false, 2, 8, Area::Dtmf.firstRow()}};
     MemoryImage image;
-    TransferEngine engine(p, image);
+    TransferEngine engine(DtmfTransferParams(), image);
     QEventLoop loop;
     Run run;
     engine.onFinished = [&](TransferEnd end) {
@@ -61,7 +56,7 @@ Run RunOnce(bool write)
 
     // Sender frames: the link-open frame, the password request, then one
     // per block or write frame.
-    const int frames = 2 + (write ? Area::Dtmf.rows : 8);
+    const int frames = 2 + (write ? Area::Dtmf.rows : kDtmfReadBlocks);
     const qint64 wireBytes = pty.received().size() + pty.sentBytes();
     run.idealMs = static_cast<double>(wireBytes) * kByteUs9600 / 1000 + frames * kSendDelayMs;
     return run;

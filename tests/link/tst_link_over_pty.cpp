@@ -5,6 +5,7 @@
 #include "core/memory_image.h"
 #include "core/status_panels.h"
 #include "core/tone_list.h"
+#include "link/dtmf_transfer.h"
 #include "link/link_state.h"
 #include "link/password_entry.h"
 #include "link/startup_identification.h"
@@ -21,27 +22,6 @@ namespace {
 
 constexpr int kPort = 4;
 constexpr int kTimeoutMs = 15000;
-
-TransferParams DtmfParams()
-{
-    TransferParams p;
-    p.readStart = Area::Dtmf.address;
-    p.writeStart = Area::Dtmf.address;
-    p.readBlocks = 8;
-    p.writeFrames = Area::Dtmf.rows;
-    p.kept = {{false, 2, 8, Area::Dtmf.firstRow()}};
-    p.readDoneLabel = {QStringLiteral("DTMF 信令参数读出正常 ！"),
-                       QStringLiteral("Read DTMF Signal parameters in gear. ")};
-    p.readDoneMessage = {
-        {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-        Titles::OperatePromptUpper};
-    p.writeDoneMessage = {{QStringLiteral("向对讲机写入 DTMF 信令参数完毕 ！"),
-                           QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")},
-                          Titles::OperatePromptUpper};
-    p.writeDoneLabel = {QStringLiteral("DTMF 信令参数写入完毕 ！"),
-                        QStringLiteral("Complete Written DTMF Signal parameters ")};
-    return p;
-}
 
 }  // namespace
 
@@ -98,9 +78,7 @@ void TestLinkOverPty::dtmfReadAndWrite()
     radio_->setPasswords("583920", "");
     MemoryImage image;
     int shown = 0;
-    TransferParams p = DtmfParams();
-    p.afterRead = [&] { ++shown; };
-    TransferEngine engine(p, image);
+    TransferEngine engine(DtmfTransferParams([&] { ++shown; }), image);
     QList<TransferEnd> ends;
     engine.onFinished = [&](TransferEnd end) { ends << end; };
 
@@ -134,7 +112,7 @@ void TestLinkOverPty::splitRepliesAreJoinedAcrossReads()
 {
     radio_->addFault(Fault::SplitReply, ReplyKind::Any, 0, RadioSimulator::kForever, 40);
     MemoryImage image;
-    TransferEngine engine(DtmfParams(), image);
+    TransferEngine engine(DtmfTransferParams(), image);
     QList<TransferEnd> ends;
     engine.onFinished = [&](TransferEnd end) { ends << end; };
     engine.startRead();

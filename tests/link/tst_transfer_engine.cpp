@@ -6,6 +6,7 @@
 #include "core/model_bands.h"
 #include "core/status_panels.h"
 #include "core/tone_list.h"
+#include "link/dtmf_transfer.h"
 #include "link/link_state.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
@@ -22,32 +23,6 @@ namespace {
 
 constexpr int kPort = 3;
 constexpr qint64 kLongEnough = 120000;
-
-const BiText kDtmfReadDone{QStringLiteral("DTMF 信令参数读出正常 ！"),
-                           QStringLiteral("Read DTMF Signal parameters in gear. ")};
-const BiText kDtmfWriteDone{QStringLiteral("DTMF 信令参数写入完毕 ！"),
-                            QStringLiteral("Complete Written DTMF Signal parameters ")};
-const Message kDtmfReadMessage{
-    {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-    Titles::OperatePromptUpper};
-const Message kDtmfWriteMessage{{QStringLiteral("向对讲机写入 DTMF 信令参数完毕 ！"),
-                                 QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")},
-                                Titles::OperatePromptUpper};
-
-TransferParams DtmfParams()
-{
-    TransferParams p;
-    p.readStart = Area::Dtmf.address;
-    p.writeStart = Area::Dtmf.address;
-    p.readBlocks = 8;
-    p.writeFrames = Area::Dtmf.rows;
-    p.kept = {{false, 2, 8, Area::Dtmf.firstRow()}};
-    p.readDoneLabel = kDtmfReadDone;
-    p.readDoneMessage = kDtmfReadMessage;
-    p.writeDoneMessage = kDtmfWriteMessage;
-    p.writeDoneLabel = kDtmfWriteDone;
-    return p;
-}
 
 bool IsLoneAck(const QByteArray& w)
 {
@@ -88,6 +63,7 @@ private slots:
 
     void dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine();
     void dtmfWriteSendsThirtyTwoFramesAndNothingAfterTheLastAck();
+    void dtmfTextsInChinese();
     void silentRadioGetsFourLinkOpensThenTheFailure();
     void refusedPasswordEndsWithoutRetry_data();
     void refusedPasswordEndsWithoutRetry();
@@ -175,7 +151,7 @@ bool TestTransferEngine::runToEnd(TransferEngine& engine)
 
 void TestTransferEngine::dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine()
 {
-    TransferParams p = DtmfParams();
+    TransferParams p = DtmfTransferParams();
     int shown = 0;
     TransferEngine* self = nullptr;
     p.afterRead = [&] {
@@ -197,7 +173,7 @@ void TestTransferEngine::dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine()
             bars << engine.progressValue();
     };
     recorder_->onShow = [&](const ShownMessage&) {
-        QCOMPARE(engine.label(), kDtmfReadDone.eng);
+        QCOMPARE(engine.label(), QStringLiteral("Read DTMF Signal parameters in gear. "));
         QCOMPARE(engine.progressValue(), 100);
     };
 
@@ -229,8 +205,8 @@ void TestTransferEngine::dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine()
     QStringList progress;
     for (int n = 3; n <= 9; ++n)
         progress << QStringLiteral("Reading %1 Data Block").arg(n);
-    QCOMPARE(labels,
-             QStringList{QStringLiteral("Connecting with transceiver. ")} + progress + QStringList{kDtmfReadDone.eng});
+    QCOMPARE(labels, QStringList{QStringLiteral("Connecting with transceiver. ")} + progress
+                         + QStringList{QStringLiteral("Read DTMF Signal parameters in gear. ")});
     QCOMPARE(bars, (QList<int>{0, 33, 44, 55, 66, 77, 88, 100}));
 
     for (int row = 656; row <= 687; ++row) {
@@ -252,7 +228,7 @@ void TestTransferEngine::dtmfWriteSendsThirtyTwoFramesAndNothingAfterTheLastAck(
         for (int c = 0; c < 16; ++c)
             (*image_)(row, c) = static_cast<std::int16_t>((row * 3 + c) & 0xFF);
     }
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     QStringList labels;
     engine.onDisplayChanged = [&] {
         if (!engine.label().isEmpty() && (labels.isEmpty() || labels.last() != engine.label()))
@@ -266,7 +242,8 @@ void TestTransferEngine::dtmfWriteSendsThirtyTwoFramesAndNothingAfterTheLastAck(
     QVERIFY(engine.Writing());
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
-    QCOMPARE(recorder_->takeTexts(), QStringList{kDtmfWriteMessage.text.eng});
+    QCOMPARE(recorder_->takeTexts(),
+             QStringList{QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")});
 
     const QList<QByteArray> w = writes();
     QCOMPARE(w.size(), 4 + 32);
@@ -294,16 +271,36 @@ void TestTransferEngine::dtmfWriteSendsThirtyTwoFramesAndNothingAfterTheLastAck(
     QCOMPARE(labels.first(), QStringLiteral("Connecting with transceiver. "));
     QCOMPARE(labels.at(1), QStringLiteral("Writing  1  Data Block"));
     QCOMPARE(labels.at(31), QStringLiteral("Writing  31  Data Block"));
-    QCOMPARE(labels.last(), kDtmfWriteDone.eng);
+    QCOMPARE(labels.last(), QStringLiteral("Complete Written DTMF Signal parameters "));
     QCOMPARE(labels.size(), 33);
     QCOMPARE(engine.progressValue(), 96);
     QVERIFY(!engine.busy());
 }
 
+void TestTransferEngine::dtmfTextsInChinese()
+{
+    LangChinese = 1;
+    TransferEngine engine(DtmfTransferParams(), *image_);
+    engine.startRead();
+    QVERIFY(runToEnd(engine));
+    QCOMPARE(engine.label(), QStringLiteral("DTMF 信令参数读出正常 ！"));
+    engine.startWrite();
+    QVERIFY(runToEnd(engine));
+    QCOMPARE(engine.label(), QStringLiteral("DTMF 信令参数写入完毕 ！"));
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.at(0).text, QStringLiteral("从对讲机中读取数据完毕 ！"));
+    QCOMPARE(shown.at(1).text, QStringLiteral("向对讲机写入 DTMF 信令参数完毕 ！"));
+    for (const ShownMessage& m : shown) {
+        QCOMPARE(m.title, QStringLiteral("操作提示"));
+        QCOMPARE(m.message.title.eng, QStringLiteral("Operate Prompt"));
+    }
+}
+
 void TestTransferEngine::silentRadioGetsFourLinkOpensThenTheFailure()
 {
     radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     qint64 failedAt = -1;
     recorder_->onShow = [&](const ShownMessage&) { failedAt = clock_->nowMs(); };
     engine.startRead();
@@ -339,7 +336,7 @@ void TestTransferEngine::refusedPasswordEndsWithoutRetry()
 {
     QFETCH(bool, write);
     radio_->setPasswords("111111", "222222");
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     write ? engine.startWrite() : engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::PasswordRefused});
@@ -379,7 +376,7 @@ void TestTransferEngine::passwordOfTheRadio()
     QFETCH(bool, accepted);
     radio_->setPasswords(first, second);
     Text_PassWord_Change(typed);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_.first(), accepted ? TransferEnd::ReadDone : TransferEnd::PasswordRefused);
@@ -390,7 +387,7 @@ void TestTransferEngine::passwordOfTheRadio()
 void TestTransferEngine::timeoutInMidReadRestartsFromTheLinkOpenFrame()
 {
     radio_->addFault(Fault::Silent, ReplyKind::Block, 4);  // the password read is block answer 0
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
@@ -409,7 +406,7 @@ void TestTransferEngine::identityIsShownAndStaysAfterAFailure()
     radio_->addFault(Fault::Silent, ReplyKind::Block, 1, RadioSimulator::kForever);
     BandVhfMin = 140;
     BandUhfMax = 450;
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
@@ -465,7 +462,7 @@ void TestTransferEngine::simulatorFault()
             (*image_)(row, c) = static_cast<std::int16_t>((row + 5 * c) & 0xFF);
     }
     radio_->addFault(fault, kind, first, count);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     write ? engine.startWrite() : engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{write ? TransferEnd::WriteDone : TransferEnd::ReadDone});
@@ -494,7 +491,7 @@ void TestTransferEngine::straggling_byte_does_not_shift_next_block()
     QFETCH(int, gapMs);
     QFETCH(int, linkOpens);
     radio_->addFault(Fault::StragglingByte, ReplyKind::Block, 3, 1, gapMs);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
@@ -511,7 +508,7 @@ void TestTransferEngine::ack_arriving_with_other_bytes_is_not_waited_for_again()
     // the 0x06 would have waited for an event that never comes.
     ports_->attach(kPort, *radio_, 0);
     radio_->addFault(Fault::StragglingByte, ReplyKind::WriteAck, 4, 1, 20);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startWrite();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
@@ -524,7 +521,7 @@ void TestTransferEngine::failedReadLeavesTheImageAlone()
 {
     radio_->addFault(Fault::Silent, ReplyKind::Block, 5, RadioSimulator::kForever);
     const MemoryImage before = *image_;
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(runToEnd(engine));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
@@ -535,7 +532,7 @@ void TestTransferEngine::failedReadLeavesTheImageAlone()
 
 void TestTransferEngine::busyWindowRefusesAndTheTransferGoesOn()
 {
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     clock_->advance(200);
     QVERIFY(engine.Reading());
@@ -555,7 +552,7 @@ void TestTransferEngine::busyWindowRefusesAndTheTransferGoesOn()
 void TestTransferEngine::startDuringTheRetryDelayCancelsThePendingRetry()
 {
     radio_->addFault(Fault::Silent, ReplyKind::Ident, 0, 1);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     // Past the time-out, inside the 3000 ms delay: the window is not busy.
     clock_->advance(1500);
@@ -577,7 +574,7 @@ void TestTransferEngine::startDuringTheRetryDelayCancelsThePendingRetry()
 void TestTransferEngine::failedWriteToThePortIsALostReply()
 {
     ports_->failWrites(kPort, true);
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(engine.Reading());
     QVERIFY(runToEnd(engine));
@@ -589,7 +586,7 @@ void TestTransferEngine::failedWriteToThePortIsALostReply()
 
 void TestTransferEngine::pulledCableEndsWithThePortMessage()
 {
-    TransferEngine engine(DtmfParams(), *image_);
+    TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(clock_->advanceUntil([&] { return radio_->answered(ReplyKind::Block) >= 3; }, 10000));
     const QString label = engine.label();
@@ -612,7 +609,7 @@ void TestTransferEngine::pulledCableEndsWithThePortMessage()
 void TestTransferEngine::portThatDoesNotOpenStartsNothing()
 {
     CommPortNo = 9;  // no such cable
-    TransferParams p = DtmfParams();
+    TransferParams p = DtmfTransferParams();
     p.portError = PortErrorVariant::Long;
     TransferEngine engine(p, *image_);
     engine.startRead();
@@ -633,7 +630,7 @@ void TestTransferEngine::labelAfterTheBoxDoesNotOverwriteANewTransfer()
 {
     // A read whose label follows its message (the dialogs): a new read
     // started while the box is open keeps its own label.
-    TransferParams p = DtmfParams();
+    TransferParams p = DtmfTransferParams();
     p.readDoneLabelFirst = false;
     p.readDoneFillsBar = false;
     TransferEngine engine(p, *image_);
@@ -649,13 +646,13 @@ void TestTransferEngine::labelAfterTheBoxDoesNotOverwriteANewTransfer()
     QVERIFY(engine.Reading());
     QCOMPARE(engine.label(), QStringLiteral("Connecting with transceiver. "));
     QVERIFY(runToEnd(engine));
-    QCOMPARE(engine.label(), kDtmfReadDone.eng);
+    QCOMPARE(engine.label(), DtmfText::ReadDoneLabel.eng);
     QCOMPARE(recorder_->takeTexts().size(), 2);
 }
 
 void TestTransferEngine::destroyingTheEngineEndsTheTransfer()
 {
-    auto engine = std::make_unique<TransferEngine>(DtmfParams(), *image_);
+    auto engine = std::make_unique<TransferEngine>(DtmfTransferParams(), *image_);
     engine->startRead();
     clock_->advance(300);
     QVERIFY(ports_->isOpen(kPort));
