@@ -13,6 +13,8 @@ constexpr int kReadBlocks = 200;
 constexpr int kFirstReplyRow = 1;
 constexpr int kKeptFirstRow = 2;
 constexpr int kKeptBlocks = Area::WholeRead.rows / (kBlockBytes / kRowBytes);  // 197
+// Image_FromBlocks: the replies of rows 2..198 into image rows 0..787.
+constexpr KeptBlocks Image_FromBlocks{false, kKeptFirstRow, kKeptBlocks, Area::WholeRead.firstRow()};
 constexpr int kWriteFailureDelayMs = 5000;
 
 const BiText kReadDoneLabel{QStringLiteral("数据读出正常 ！"), QStringLiteral("Read Data is Ok ！")};
@@ -32,7 +34,7 @@ TransferParams WholeReadParams()
     p.readStart = Area::WholeRead.address;
     p.readBlocks = kReadBlocks;
     p.firstReplyRow = kFirstReplyRow;
-    p.kept = {{false, kKeptFirstRow, kKeptBlocks, Area::WholeRead.firstRow()}};
+    p.kept = {Image_FromBlocks};
     p.ackPasswordAlone = false;
     p.readLabelOffset = -1;
     p.readDoneFillsBar = false;
