@@ -11,6 +11,7 @@
 #include "link/startup_identification.h"
 #include "link/transfer_engine.h"
 #include "platform/serial_port.h"
+#include "support/event_wait.h"
 #include "support/message_recorder.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
@@ -83,7 +84,7 @@ void TestLinkOverPty::dtmfReadAndWrite()
     engine.onFinished = [&](TransferEnd end) { ends << end; };
 
     engine.startRead();
-    QTRY_COMPARE_WITH_TIMEOUT(ends.size(), 1, kTimeoutMs);
+    QVERIFY(RunEventsUntil([&] { return ends.size() == 1; }, kTimeoutMs));
     QCOMPARE(ends.last(), TransferEnd::ReadDone);
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading the data from transceiver.")});
     QCOMPARE(shown, 1);
@@ -97,7 +98,7 @@ void TestLinkOverPty::dtmfReadAndWrite()
             image(row, c) = static_cast<std::int16_t>((row * 11 + c) & 0xFF);
     }
     engine.startWrite();
-    QTRY_COMPARE_WITH_TIMEOUT(ends.size(), 2, kTimeoutMs);
+    QVERIFY(RunEventsUntil([&] { return ends.size() == 2; }, kTimeoutMs));
     QCOMPARE(ends.last(), TransferEnd::WriteDone);
     QCOMPARE(recorder_->takeTexts(),
              QStringList{QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")});
@@ -116,7 +117,7 @@ void TestLinkOverPty::splitRepliesAreJoinedAcrossReads()
     QList<TransferEnd> ends;
     engine.onFinished = [&](TransferEnd end) { ends << end; };
     engine.startRead();
-    QTRY_COMPARE_WITH_TIMEOUT(ends.size(), 1, kTimeoutMs);
+    QVERIFY(RunEventsUntil([&] { return ends.size() == 1; }, kTimeoutMs));
     QCOMPARE(ends.last(), TransferEnd::ReadDone);
     recorder_->takeAll();
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::LinkOpen), 1);
@@ -141,7 +142,7 @@ void TestLinkOverPty::startupIdentification()
     QCOMPARE(CommPortNo, kPort);  // the first port of the scan that opens
     ident.closePort();
     ident.ConnectRadio();
-    QTRY_COMPARE_WITH_TIMEOUT(identified, 1, kTimeoutMs);
+    QVERIFY(RunEventsUntil([&] { return identified == 1; }, kTimeoutMs));
     QCOMPARE(StatusBar1.text(4), QStringLiteral("ABCDEF--GHIJKL--MNOP"));
     QCOMPARE(StatusBar1.text(6), QStringLiteral("12.34.5.6"));
     QCOMPARE(StatusBar1.text(10), QStringLiteral(" 400-- 470 MHZ"));
