@@ -121,7 +121,6 @@ void PasswordChangeLink::Comm_StartSession()
             return;
         }
     }
-    closeRequested_ = false;
     port().discardInput();
     rxBuf_.clear();
     stage_ = Stage::Identify;
@@ -177,7 +176,6 @@ void PasswordChangeLink::MSC_OnComm()
                 finish(PasswordChangeEnd::NotConfirmed);
             return;
         }
-        closeRequested_ = true;
         ShowMessage(ModifySuccess());
         if (alive.expired())
             return;

@@ -26,8 +26,7 @@
 // the box calls it on every change; the Modify button calls
 // Command_Write_Click with the two new-password texts; Close refuses while
 // Writing(); onFinished tells the dialog how the exchange ended, after its
-// message (closeRequested() is then set when the radio confirmed the change,
-// and the boxes are to be emptied).
+// message (Changed: the boxes are to be emptied and the dialog closes).
 
 #include "core/timer.h"
 #include "link/comm_port.h"
@@ -72,8 +71,6 @@ public:
     bool Reading() const { return false; }
     bool portOpen() const;
     void closePort();
-    // True once the radio confirmed the change: the dialog closes itself.
-    bool closeRequested() const { return closeRequested_; }
 
     std::function<void(PasswordChangeEnd)> onFinished;
 
@@ -97,7 +94,6 @@ private:
     Stage stage_ = Stage::Idle;
     bool writing_ = false;
     bool frameSent_ = false;
-    bool closeRequested_ = false;
     QByteArray frame_;
     int sendPos_ = 0;
     QByteArray rxBuf_;
