@@ -6,13 +6,15 @@ inline constexpr int kSendDelayMs = 15;
 // The radio must have answered this long after the last byte of a frame.
 inline constexpr int kReplyTimeoutMs = 1000;
 
-// The radio needs a short rest after some acknowledgements. The first
-// program counted busy steps for them; these are the fixed durations used
-// instead.
-inline constexpr int kPauseOf40000StepsMs = 20;  // after the identification reply (editors, whole-image read)
-inline constexpr int kPauseOf4000StepsMs =
-    2;  // after the password reply; after the identification in the whole-image write
-inline constexpr int kPauseOf80000StepsMs = 40;  // after the password dialog's block read
+// The radio needs a short rest after some acknowledgements. The rests are
+// reckoned in busy-loop steps (40000, 4000, 80000), whose length would
+// depend on the machine; these are fixed durations in their place.
+// After the identification reply (editors, whole-image read):
+inline constexpr int kPauseOf40000StepsMs = 20;
+// After the password reply; after the identification in the whole-image write:
+inline constexpr int kPauseOf4000StepsMs = 2;
+// After the password dialog's block read:
+inline constexpr int kPauseOf80000StepsMs = 40;
 
 // The main window's identification: one byte per tick, two retries.
 inline constexpr int kIdentifyByteMs = 15;

@@ -477,10 +477,9 @@ void TestTransferEngine::straggling_byte_does_not_shift_next_block_data()
     QTest::addColumn<int>("gapMs");
     QTest::addColumn<int>("linkOpens");
     // 30 ms after the reply to block 2 the extra byte arrives after the
-    // request for block 3 went out, in front of its reply. Taken at its 0x58
-    // as the first program did, that block and every later one would have
-    // been a byte off; here the reply does not count and the retry reads the
-    // range again.
+    // request for block 3 went out, in front of its reply. Taken wherever
+    // its 0x58 stood, that block and every later one would have been a byte
+    // off; here the reply does not count and the retry reads the range again.
     QTest::newRow("in front of the next reply: a retry") << 30 << 2;
     // Before the next frame goes out it is thrown away with the input.
     QTest::newRow("before the next frame: discarded") << 5 << 1;
