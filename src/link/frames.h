@@ -21,7 +21,6 @@ inline constexpr int kBlockBytes = 0x40;     // the data of one block read
 inline constexpr int kWriteBytes = 0x10;     // the data of one write frame
 inline constexpr int kReplyHeaderBytes = 4;  // 0x58 hi lo n
 inline constexpr int kReplyLeadBytes = 1;    // the radio's byte before the 0x58
-inline constexpr int kBlockReplyBytes = kReplyLeadBytes + kReplyHeaderBytes + kBlockBytes;  // 69
 
 using FrameData = std::array<std::uint8_t, kWriteBytes>;
 

@@ -174,8 +174,6 @@ public:
     void setProgressValue(int value);
     void setLabel(const QString& text);
 
-    const TransferParams& params() const { return params_; }
-
     // Runs after the bar or the label changed.
     std::function<void()> onDisplayChanged;
     // Runs when a transfer has ended, after its messages.

@@ -89,11 +89,6 @@ void RadioSimulator::addFault(Fault fault, ReplyKind kind, int first, int count,
     faults_.append({fault, kind, first, count, param});
 }
 
-void RadioSimulator::clearFaults()
-{
-    faults_.clear();
-}
-
 int RadioSimulator::heardCount(Heard::Kind kind) const
 {
     int n = 0;

@@ -65,7 +65,6 @@ public:
     // Answers number first .. first + count - 1 of the kind (counted from 0
     // since the radio was made) get the fault.
     void addFault(Fault fault, ReplyKind kind = ReplyKind::Any, int first = 0, int count = 1, int param = 0);
-    void clearFaults();
 
     // The bytes the program sent, as they arrive; returns the radio's answers.
     QList<Answer> receive(const QByteArray& bytes);

@@ -26,8 +26,6 @@ public:
 
     // Bytes the program put on the wire now.
     void fromProgram(const QByteArray& bytes);
-    // True when nothing is on the wire in either direction.
-    bool idle() const { return toRadio_.empty() && toProgram_.empty(); }
 
 private:
     struct Timed {
