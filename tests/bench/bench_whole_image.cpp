@@ -24,6 +24,7 @@
 #include "platform/kit_button.h"
 #include "platform/serial_port.h"
 #include "platform/window.h"
+#include "support/event_wait.h"
 #include "support/image_rows.h"
 #include "support/message_recorder.h"
 #include "support/pty_radio.h"
@@ -231,10 +232,7 @@ int main(int argc, char* argv[])
         SetScreenSize(QSize(1280, 800));
 
         auto* main = Windows::Load<MDImain>();
-        QElapsedTimer waited;
-        waited.start();
-        while ((main->Identification().running() || StatusBar1.text(2).isEmpty()) && waited.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        RunEventsUntil([main] { return !main->Identification().running() && !StatusBar1.text(2).isEmpty(); }, 10000);
         recorder.takeAll();
         if (StatusBar1.text(2).isEmpty()) {
             std::fprintf(stderr, "the radio was not identified\n");
