@@ -74,6 +74,8 @@ private slots:
 
     void simulatorFault_data();
     void simulatorFault();
+    void passwordReplyWithItsMarkOutOfPlaceIsNotTaken_data();
+    void passwordReplyWithItsMarkOutOfPlaceIsNotTaken();
     void straggling_byte_does_not_shift_next_block_data();
     void straggling_byte_does_not_shift_next_block();
     void ack_arriving_with_other_bytes_is_not_waited_for_again();
@@ -470,6 +472,31 @@ void TestTransferEngine::simulatorFault()
     QCOMPARE(LinkOpens(writes()), linkOpens);
     for (int a = 0x2900; a < 0x2B00; ++a)
         QCOMPARE(static_cast<int>((*image_)(a / 16, a % 16)), radio_->memoryByte(a));
+}
+
+void TestTransferEngine::passwordReplyWithItsMarkOutOfPlaceIsNotTaken_data()
+{
+    QTest::addColumn<int>("noise");
+    // The 0x58 at index 2 (two bytes before it) or at index 10: the reply
+    // does not count, no 0x06 follows, the time-out and the retry decide.
+    QTest::newRow("0x58 at index 2") << 1;
+    QTest::newRow("0x58 at index 10") << 9;
+}
+
+void TestTransferEngine::passwordReplyWithItsMarkOutOfPlaceIsNotTaken()
+{
+    QFETCH(int, noise);
+    radio_->setPasswords("111111", "");  // were it taken, this block would refuse the typed password
+    radio_->addFault(Fault::LeadingNoise, ReplyKind::Block, 0, RadioSimulator::kForever, noise);
+    TransferEngine engine(DtmfTransferParams(), *image_);
+    engine.startRead();
+    QVERIFY(runToEnd(engine));
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
+    QCOMPARE(LinkOpens(writes()), 4);
+    // Each attempt: link-open, 0x06, the password request, and nothing more.
+    QCOMPARE(writes().size(), 4 * 3);
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Read), 4);
 }
 
 void TestTransferEngine::straggling_byte_does_not_shift_next_block_data()

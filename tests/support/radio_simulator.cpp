@@ -11,6 +11,7 @@ constexpr char kStraggler = 0x00;
 constexpr int kDefaultSplitGapMs = 200;
 constexpr int kDefaultStragglerMs = 30;
 constexpr int kDefaultLateMs = 1200;
+constexpr int kDefaultNoiseBytes = 1;
 
 int At(const QByteArray& bytes, int i)
 {
@@ -229,6 +230,9 @@ QList<Answer> RadioSimulator::answer(ReplyKind kind, QByteArray bytes)
         break;
     case Fault::LateReply:
         answers.append({rule->param > 0 ? rule->param : kDefaultLateMs, bytes});
+        break;
+    case Fault::LeadingNoise:
+        answers.append({0, QByteArray(rule->param > 0 ? rule->param : kDefaultNoiseBytes, '\0') + bytes});
         break;
     }
     return answers;

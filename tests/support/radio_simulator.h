@@ -19,6 +19,7 @@ enum class Fault {
     NoLeadingByte,    // the answer without its leading byte (read replies start with 0x58)
     WrongAck,         // a write frame answered with 0x15 instead of 0x06
     LateReply,        // the answer starts param ms late (default 1200, past the time-out)
+    LeadingNoise,     // param bytes 0x00 in front of the answer (default 1): a read reply's 0x58 moves on by param
 };
 
 // What an answer is an answer to; faults count answers of one kind.
