@@ -3,6 +3,7 @@
 #include "core/freq_codec.h"
 #include "core/latin1.h"
 #include "core/numbers.h"
+#include "link/link_texts.h"
 
 namespace {
 
@@ -84,15 +85,6 @@ BiText WritingChannel(int n)
             QStringLiteral("Writeing  ") + number + QStringLiteral("  Channel")};
 }
 
-Message OutOfBand(int channel)
-{
-    const QString n = QString::number(channel);
-    return {{QStringLiteral("信道 ") + n + QStringLiteral(" 中的接收或发射频率超出频率限制范围"),
-             QStringLiteral("Channel ") + n
-                 + QStringLiteral("that Receiving or transmitting frequency  out of frequency limitation range ")},
-            Titles::OperatePromptLower};
-}
-
 Message NotBytes(int line)
 {
     const QString n = QString::number(line);
@@ -107,7 +99,7 @@ std::optional<Message> ChannWriteRefusal(const MemoryImage& image)
 {
     const int outside = FindOutOfBandChannel(image);
     if (outside != kNoChannel)
-        return ChannLinkText::OutOfBand(outside);
+        return LinkText::OutOfBand(outside);
     // A frame carries each value as one byte: a value that is none would go
     // out as another one.
     for (int line = 0; line <= ChannCount; ++line) {

@@ -24,8 +24,6 @@ TransferParams ChannTransferParams(std::function<void()> afterRead);
 namespace ChannLinkText {
 // Label_tr_count during a write: "Writeing  3  Channel".
 BiText WritingChannel(int n);
-// The first channel whose RX or TX frequency lies outside the band limits.
-Message OutOfBand(int channel);
 // A row to be sent holds a value that is no byte (an edited image file).
 Message NotBytes(int line);
 }  // namespace ChannLinkText
