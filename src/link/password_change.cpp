@@ -58,38 +58,14 @@ void Text_Old_PassWord_Change(const QString& text)
 }
 
 PasswordChangeLink::PasswordChangeLink()
-    : Timer1(SystemClock().createTimer()),
-      Timer2(SystemClock().createTimer()),
-      Timer3(SystemClock().createTimer())
+    : LinkControls({[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); },
+                    [this] { Timer3_Timer(); }})
 {
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
 }
 
 PasswordChangeLink::~PasswordChangeLink()
 {
     end();
-}
-
-CommPort& PasswordChangeLink::port()
-{
-    if (!MSC) {
-        MSC = CreateCommPort();
-        MSC->onReceive = [this] { MSC_OnComm(); };
-    }
-    return *MSC;
-}
-
-bool PasswordChangeLink::portOpen() const
-{
-    return MSC && MSC->isOpen();
-}
-
-void PasswordChangeLink::closePort()
-{
-    if (portOpen())
-        MSC->close();
 }
 
 void PasswordChangeLink::Command_Write_Click(const QString& newPassword1, const QString& newPassword2)

@@ -29,7 +29,7 @@
 // message (Changed: the boxes are to be emptied and the dialog closes).
 
 #include "core/timer.h"
-#include "link/comm_port.h"
+#include "link/link_controls.h"
 #include "link/password_entry.h"
 
 #include <QByteArray>
@@ -53,7 +53,7 @@ enum class PasswordChangeEnd {
     PortFailed,    // the port did not open
 };
 
-class PasswordChangeLink {
+class PasswordChangeLink : private LinkControls {
 public:
     PasswordChangeLink();
     ~PasswordChangeLink();
@@ -69,15 +69,14 @@ public:
 
     bool Writing() const { return writing_; }
     bool Reading() const { return false; }
-    bool portOpen() const;
-    void closePort();
+    using LinkControls::closePort;
+    using LinkControls::portOpen;
 
     std::function<void(PasswordChangeEnd)> onFinished;
 
 private:
     enum class Stage { Idle, Identify, Block, Final, FailureDelay };
 
-    CommPort& port();
     void Comm_StartSession();
     void Comm_StartSend(const QByteArray& frame);
     void Timer1_Timer();
@@ -87,10 +86,6 @@ private:
     void end();
     void finish(PasswordChangeEnd how);
 
-    std::unique_ptr<CommPort> MSC;
-    std::unique_ptr<Timer> Timer1;  // sender, one byte per tick
-    std::unique_ptr<Timer> Timer2;  // reply time-out
-    std::unique_ptr<Timer> Timer3;  // failure delay
     Stage stage_ = Stage::Idle;
     bool writing_ = false;
     bool frameSent_ = false;

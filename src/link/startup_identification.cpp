@@ -8,28 +8,15 @@
 #include "link/link_timing.h"
 
 StartupIdentification::StartupIdentification()
-    : Timer1(SystemClock().createTimer()),
-      Timer2(SystemClock().createTimer()),
-      Timer3(SystemClock().createTimer())
+    : LinkControls({[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); },
+                    [this] { Timer3_Timer(); }})
 {
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
 }
 
 StartupIdentification::~StartupIdentification()
 {
     stopTimers();
     closePort();
-}
-
-CommPort& StartupIdentification::port()
-{
-    if (!MSC) {
-        MSC = CreateCommPort();
-        MSC->onReceive = [this] { MSC_OnComm(); };
-    }
-    return *MSC;
 }
 
 bool StartupIdentification::openPort()
@@ -171,25 +158,8 @@ void StartupIdentification::Stop()
     closePort();
 }
 
-bool StartupIdentification::portOpen() const
-{
-    return MSC && MSC->isOpen();
-}
-
-void StartupIdentification::closePort()
-{
-    if (portOpen())
-        MSC->close();
-}
-
 bool StartupIdentification::running() const
 {
     return Reading != 0 || Writing != 0 || Timer3->enabled();
 }
 
-void StartupIdentification::stopTimers()
-{
-    Timer1->stop();
-    Timer2->stop();
-    Timer3->stop();
-}

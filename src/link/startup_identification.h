@@ -11,13 +11,13 @@
 // time-out; then the failure message, and panels 3 and 4 show the fault.
 
 #include "core/timer.h"
-#include "link/comm_port.h"
+#include "link/link_controls.h"
 
 #include <QByteArray>
 #include <functional>
 #include <memory>
 
-class StartupIdentification {
+class StartupIdentification : private LinkControls {
 public:
     StartupIdentification();
     ~StartupIdentification();
@@ -37,11 +37,12 @@ public:
     // Ends a running identification and closes the port.
     void Stop();
 
-    bool portOpen() const;
-    void closePort();
     // True from ConnectRadio until the radio is identified or the failure
     // has been reported (the retry delay included).
     bool running() const;
+
+    using LinkControls::closePort;
+    using LinkControls::portOpen;
 
     // Runs when a radio has been identified (the main window enables its
     // editing menus).
@@ -55,13 +56,7 @@ private:
     void Timer3_Timer();
     void MSC_OnComm();
     bool openPort();
-    CommPort& port();
-    void stopTimers();
 
-    std::unique_ptr<CommPort> MSC;
-    std::unique_ptr<Timer> Timer1;  // sender, one byte per tick
-    std::unique_ptr<Timer> Timer2;  // reply time-out
-    std::unique_ptr<Timer> Timer3;  // retry delay
     QByteArray Frame;
     int SendPos = 0;
     bool FrameSent = false;

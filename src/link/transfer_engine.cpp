@@ -26,34 +26,16 @@ int Percent(int n, int of)
 }  // namespace
 
 TransferEngine::TransferEngine(TransferParams params, MemoryImage& image)
-    : params_(std::move(params)),
-      image_(image),
-      Timer1(SystemClock().createTimer()),
-      Timer2(SystemClock().createTimer()),
-      Timer3(SystemClock().createTimer())
+    : LinkControls({[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); },
+                    [this] { Timer3_Timer(); }}),
+      params_(std::move(params)),
+      image_(image)
 {
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
 }
 
 TransferEngine::~TransferEngine()
 {
     abandon();
-}
-
-CommPort& TransferEngine::port()
-{
-    if (!MSC) {
-        MSC = CreateCommPort();
-        MSC->onReceive = [this] { MSC_OnComm(); };
-    }
-    return *MSC;
-}
-
-bool TransferEngine::portOpen() const
-{
-    return MSC && MSC->isOpen();
 }
 
 void TransferEngine::startRead()
@@ -479,12 +461,6 @@ void TransferEngine::endTransfer()
 void TransferEngine::sendAck()
 {
     port().write(AckByte());
-}
-
-void TransferEngine::closePort()
-{
-    if (MSC && MSC->isOpen())
-        MSC->close();
 }
 
 void TransferEngine::abandon()

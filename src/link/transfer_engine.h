@@ -33,7 +33,7 @@
 #include "core/memory_image.h"
 #include "core/prompt.h"
 #include "core/timer.h"
-#include "link/comm_port.h"
+#include "link/link_controls.h"
 #include "link/frames.h"
 #include "link/link_texts.h"
 #include "link/link_timing.h"
@@ -136,7 +136,7 @@ enum class TransferEnd {
     PortFailed,  // the port did not open at a retry
 };
 
-class TransferEngine {
+class TransferEngine : private LinkControls {
 public:
     explicit TransferEngine(TransferParams params, MemoryImage& image = Edata);
     ~TransferEngine();
@@ -154,7 +154,7 @@ public:
     bool refuseIfBusy();
 
     // The window's Close button: closes the port if it is open.
-    void closePort();
+    using LinkControls::closePort;
     // Ends whatever runs (the window unloads): timers stop, the port closes,
     // the busy flags clear. Nothing is sent to the radio.
     void abandon();
@@ -162,7 +162,7 @@ public:
     bool Writing() const { return writing_; }
     bool Reading() const { return reading_; }
     bool busy() const { return writing_ || reading_; }
-    bool portOpen() const;
+    using LinkControls::portOpen;
 
     // What ProgressBar1 and Label_tr_count show.
     bool progressVisible() const { return progressVisible_; }
@@ -183,7 +183,6 @@ private:
     enum class Stage { Idle, Identify, Password, Data, RetryDelay };
     enum class Direction { Read, Write };
 
-    CommPort& port();
     void startTransfer(Direction direction);
     bool Comm_Start(Direction direction);
     bool Comm_Open();
@@ -213,10 +212,6 @@ private:
 
     TransferParams params_;
     MemoryImage& image_;
-    std::unique_ptr<CommPort> MSC;
-    std::unique_ptr<Timer> Timer1;  // sender
-    std::unique_ptr<Timer> Timer2;  // reply time-out
-    std::unique_ptr<Timer> Timer3;  // retry delay
 
     Stage stage_ = Stage::Idle;
     Direction direction_ = Direction::Read;
