@@ -58,8 +58,8 @@ void Text_Old_PassWord_Change(const QString& text)
 }
 
 PasswordChangeLink::PasswordChangeLink()
-    : LinkControls({[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); },
-                    [this] { Timer3_Timer(); }})
+    : LinkControls(
+        {[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, [this] { Timer3_Timer(); }})
 {
 }
 

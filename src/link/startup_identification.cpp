@@ -8,8 +8,8 @@
 #include "link/link_timing.h"
 
 StartupIdentification::StartupIdentification()
-    : LinkControls({[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); },
-                    [this] { Timer3_Timer(); }})
+    : LinkControls(
+        {[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, [this] { Timer3_Timer(); }})
 {
 }
 
@@ -162,4 +162,3 @@ bool StartupIdentification::running() const
 {
     return Reading != 0 || Writing != 0 || Timer3->enabled();
 }
-

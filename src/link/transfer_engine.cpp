@@ -26,8 +26,8 @@ int Percent(int n, int of)
 }  // namespace
 
 TransferEngine::TransferEngine(TransferParams params, MemoryImage& image)
-    : LinkControls({[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); },
-                    [this] { Timer3_Timer(); }}),
+    : LinkControls(
+        {[this] { MSC_OnComm(); }, [this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, [this] { Timer3_Timer(); }}),
       params_(std::move(params)),
       image_(image)
 {

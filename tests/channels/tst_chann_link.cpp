@@ -14,10 +14,7 @@
 #include "support/channel_table.h"
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
-#include "support/message_recorder.h"
-#include "support/radio_simulator.h"
-#include "support/sim_port.h"
-#include "support/virtual_clock.h"
+#include "support/sim_link_fixture.h"
 
 #include <QtTest>
 
@@ -63,7 +60,7 @@ QByteArray Codes(std::initializer_list<int> codes)
 
 }  // namespace
 
-class TestChannLink : public QObject {
+class TestChannLink : public QObject, private SimLinkFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -86,16 +83,7 @@ private slots:
     void out_of_band_channel_was_reported_as_a_bad_byte_further_on();
 
 private:
-    bool runToEnd(TransferEngine& engine);
     QList<QByteArray> writes() const { return ports_->writes(kPort); }
-
-    std::unique_ptr<VirtualClock> clock_;
-    std::unique_ptr<MessageRecorder> recorder_;
-    std::unique_ptr<SimPortFactory> ports_;
-    std::unique_ptr<RadioSimulator> radio_;
-    std::unique_ptr<MemoryImage> image_;
-    QList<TransferEnd> ends_;
-    bool ended_ = false;
 };
 
 void TestChannLink::initTestCase()
@@ -106,15 +94,8 @@ void TestChannLink::initTestCase()
 
 void TestChannLink::init()
 {
-    clock_ = std::make_unique<VirtualClock>();
-    recorder_ = std::make_unique<MessageRecorder>();
-    ports_ = std::make_unique<SimPortFactory>();
-    radio_ = std::make_unique<RadioSimulator>();
+    setUpRadio(kPort);
     ChannelTable::PutInto(*radio_);
-    ports_->attach(kPort, *radio_);
-    image_ = std::make_unique<MemoryImage>();
-    CommPortNo = kPort;
-    PortError = 0;
     LangChinese = 0;
     ChannCount = kChannels;
     BandVhfMin = 140;
@@ -123,27 +104,11 @@ void TestChannLink::init()
     BandUhfMax = 450;
     StatusBar1.clear();
     Text_PassWord_Change(QStringLiteral("583920"));
-    ends_.clear();
 }
 
 void TestChannLink::cleanup()
 {
-    QVERIFY(recorder_->verifyAllTaken());
-    image_.reset();
-    ports_.reset();
-    radio_.reset();
-    recorder_.reset();
-    clock_.reset();
-}
-
-bool TestChannLink::runToEnd(TransferEngine& engine)
-{
-    ended_ = false;
-    engine.onFinished = [this](TransferEnd end) {
-        ends_.append(end);
-        ended_ = true;
-    };
-    return clock_->advanceUntil([this] { return ended_; }, kLongEnough);
+    tearDownRadio();
 }
 
 void TestChannLink::read_alternates_main_and_name_blocks_and_keeps_fifty_of_each()
@@ -168,7 +133,7 @@ void TestChannLink::read_alternates_main_and_name_blocks_and_keeps_fifty_of_each
     };
 
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_.last(), TransferEnd::ReadDone);
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);
@@ -220,7 +185,7 @@ void TestChannLink::write_sends_four_hundred_and_two_frames_main_and_name_in_tur
             labels << engine.label();
     };
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_.last(), TransferEnd::WriteDone);
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);
@@ -260,7 +225,7 @@ void TestChannLink::one_timeout_restarts_the_write_from_line_zero_a_second_ends_
     radio_->addFault(Fault::Silent, ReplyKind::WriteAck, 10, 1);
     TransferEngine engine(ChannTransferParams({}), *image_);
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
     QCOMPARE(ends_.last(), TransferEnd::WriteDone);
     const QList<SimPortFactory::Written> log = ports_->writeLog(kPort);
@@ -289,7 +254,7 @@ void TestChannLink::one_timeout_restarts_the_write_from_line_zero_a_second_ends_
     // Silent for good: the retry runs out, then the message and panel 2.
     radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_.last(), TransferEnd::Failed);
     const QList<ShownMessage> failed = recorder_->takeAll();
     QCOMPARE(failed.size(), 1);
@@ -349,7 +314,7 @@ void TestChannLink::names_are_shown_from_the_replies_not_from_the_image()
                           }),
                           *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
     for (int i = 0; i < kChannels; ++i) {
         if (i == 1 || i == 13)

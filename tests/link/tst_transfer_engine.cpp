@@ -11,10 +11,7 @@
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
 #include "link/whole_image.h"
-#include "support/message_recorder.h"
-#include "support/radio_simulator.h"
-#include "support/sim_port.h"
-#include "support/virtual_clock.h"
+#include "support/sim_link_fixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -54,7 +51,7 @@ int Byte(const QByteArray& bytes, int i)
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(ReplyKind)
 
-class TestTransferEngine : public QObject {
+class TestTransferEngine : public QObject, private SimLinkFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -95,17 +92,7 @@ private slots:
     void wholeImageWriteFailureHidesTheBar();
 
 private:
-    // Runs the clock until the engine reports its end (or a long time passed).
-    bool runToEnd(TransferEngine& engine);
     QList<QByteArray> writes() const { return ports_->writes(kPort); }
-
-    std::unique_ptr<VirtualClock> clock_;
-    std::unique_ptr<MessageRecorder> recorder_;
-    std::unique_ptr<SimPortFactory> ports_;
-    std::unique_ptr<RadioSimulator> radio_;
-    std::unique_ptr<MemoryImage> image_;
-    QList<TransferEnd> ends_;
-    bool ended_ = false;
 };
 
 void TestTransferEngine::initTestCase()
@@ -116,39 +103,15 @@ void TestTransferEngine::initTestCase()
 
 void TestTransferEngine::init()
 {
-    clock_ = std::make_unique<VirtualClock>();
-    recorder_ = std::make_unique<MessageRecorder>();
-    ports_ = std::make_unique<SimPortFactory>();
-    radio_ = std::make_unique<RadioSimulator>();
-    ports_->attach(kPort, *radio_);
-    image_ = std::make_unique<MemoryImage>();
-    CommPortNo = kPort;
-    PortError = 0;
+    setUpRadio(kPort);
     LangChinese = 0;
     StatusBar1.clear();
     Text_PassWord_Change(QStringLiteral("583920"));
-    ends_.clear();
-    ended_ = false;
 }
 
 void TestTransferEngine::cleanup()
 {
-    QVERIFY(recorder_->verifyAllTaken());
-    image_.reset();
-    ports_.reset();
-    radio_.reset();
-    recorder_.reset();
-    clock_.reset();
-}
-
-bool TestTransferEngine::runToEnd(TransferEngine& engine)
-{
-    ended_ = false;
-    engine.onFinished = [this](TransferEnd end) {
-        ends_.append(end);
-        ended_ = true;
-    };
-    return clock_->advanceUntil([this] { return ended_; }, kLongEnough);
+    tearDownRadio();
 }
 
 void TestTransferEngine::dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine()
@@ -184,7 +147,7 @@ void TestTransferEngine::dtmfReadSendsEightLoneAcksAndShowsBlocksThreeToNine()
     QVERIFY(!engine.Writing());
     QVERIFY(engine.progressVisible());
     QCOMPARE(engine.label(), QStringLiteral("Connecting with transceiver. "));
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
 
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading the data from transceiver.")});
@@ -242,7 +205,7 @@ void TestTransferEngine::dtmfWriteSendsThirtyTwoFramesAndNothingAfterTheLastAck(
     };
     engine.startWrite();
     QVERIFY(engine.Writing());
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
     QCOMPARE(recorder_->takeTexts(),
              QStringList{QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")});
@@ -284,10 +247,10 @@ void TestTransferEngine::dtmfTextsInChinese()
     LangChinese = 1;
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(engine.label(), QStringLiteral("DTMF 信令参数读出正常 ！"));
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(engine.label(), QStringLiteral("DTMF 信令参数写入完毕 ！"));
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 2);
@@ -306,7 +269,7 @@ void TestTransferEngine::silentRadioGetsFourLinkOpensThenTheFailure()
     qint64 failedAt = -1;
     recorder_->onShow = [&](const ShownMessage&) { failedAt = clock_->nowMs(); };
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);
@@ -340,7 +303,7 @@ void TestTransferEngine::refusedPasswordEndsWithoutRetry()
     radio_->setPasswords("111111", "222222");
     TransferEngine engine(DtmfTransferParams(), *image_);
     write ? engine.startWrite() : engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::PasswordRefused});
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);
@@ -380,7 +343,7 @@ void TestTransferEngine::passwordOfTheRadio()
     Text_PassWord_Change(typed);
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_.first(), accepted ? TransferEnd::ReadDone : TransferEnd::PasswordRefused);
     QCOMPARE(recorder_->count(), 1);
     recorder_->takeAll();
@@ -391,7 +354,7 @@ void TestTransferEngine::timeoutInMidReadRestartsFromTheLinkOpenFrame()
     radio_->addFault(Fault::Silent, ReplyKind::Block, 4);  // the password read is block answer 0
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), 2);
@@ -410,7 +373,7 @@ void TestTransferEngine::identityIsShownAndStaysAfterAFailure()
     BandUhfMax = 450;
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
     recorder_->takeAll();
     QCOMPARE(StatusBar1.text(8), QStringLiteral(" 136-- 174 MHZ"));
@@ -466,7 +429,7 @@ void TestTransferEngine::simulatorFault()
     radio_->addFault(fault, kind, first, count);
     TransferEngine engine(DtmfTransferParams(), *image_);
     write ? engine.startWrite() : engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{write ? TransferEnd::WriteDone : TransferEnd::ReadDone});
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), linkOpens);
@@ -490,7 +453,7 @@ void TestTransferEngine::passwordReplyWithItsMarkOutOfPlaceIsNotTaken()
     radio_->addFault(Fault::LeadingNoise, ReplyKind::Block, 0, RadioSimulator::kForever, noise);
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
     QCOMPARE(LinkOpens(writes()), 4);
@@ -519,7 +482,7 @@ void TestTransferEngine::straggling_byte_does_not_shift_next_block()
     radio_->addFault(Fault::StragglingByte, ReplyKind::Block, 3, 1, gapMs);
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), linkOpens);
@@ -536,7 +499,7 @@ void TestTransferEngine::ack_arriving_with_other_bytes_is_not_waited_for_again()
     radio_->addFault(Fault::StragglingByte, ReplyKind::WriteAck, 4, 1, 20);
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), 1);
@@ -549,7 +512,7 @@ void TestTransferEngine::failedReadLeavesTheImageAlone()
     const MemoryImage before = *image_;
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
     recorder_->takeAll();
     QVERIFY(*image_ == before);
@@ -568,7 +531,7 @@ void TestTransferEngine::busyWindowRefusesAndTheTransferGoesOn()
     QCOMPARE(recorder_->takeTexts(), QStringList(2, QStringLiteral("Read-write operating with transceiver .")));
     QVERIFY(engine.Reading());
     QCOMPARE(engine.label(), label);
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), 1);
@@ -585,7 +548,7 @@ void TestTransferEngine::startDuringTheRetryDelayCancelsThePendingRetry()
     QVERIFY(!engine.busy());
     engine.startWrite();
     QVERIFY(engine.Writing());
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
     recorder_->takeAll();
     // The pending read retry never ran: one link-open for the read, one for
@@ -603,7 +566,7 @@ void TestTransferEngine::failedWriteToThePortIsALostReply()
     TransferEngine engine(DtmfTransferParams(), *image_);
     engine.startRead();
     QVERIFY(engine.Reading());
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
     QCOMPARE(ports_->opens(kPort), 4);
@@ -617,7 +580,7 @@ void TestTransferEngine::pulledCableEndsWithThePortMessage()
     QVERIFY(clock_->advanceUntil([&] { return radio_->answered(ReplyKind::Block) >= 3; }, 10000));
     const QString label = engine.label();
     ports_->pullCable(kPort);
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::PortFailed});
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);
@@ -668,10 +631,10 @@ void TestTransferEngine::labelAfterTheBoxDoesNotOverwriteANewTransfer()
         }
     };
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QVERIFY(engine.Reading());
     QCOMPARE(engine.label(), QStringLiteral("Connecting with transceiver. "));
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(engine.label(), DtmfText::ReadDoneLabel.eng);
     QCOMPARE(recorder_->takeTexts().size(), 2);
 }
@@ -703,7 +666,7 @@ void TestTransferEngine::wholeImageReadAsksForAddressZeroTwice()
         QCOMPARE(engine.progressValue(), 99);
     };
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
     recorder_->takeAll();
 
@@ -747,7 +710,7 @@ void TestTransferEngine::channelTransferAlternatesMainAndNameBlocks()
     TransferEngine engine(p, *image_);
 
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
     const QList<RadioSimulator::Heard>& heard = radio_->heard;
     QList<int> blocks;
@@ -772,7 +735,7 @@ void TestTransferEngine::channelTransferAlternatesMainAndNameBlocks()
 
     ports_->clearWrites(kPort);
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
     const QList<QByteArray> frames = writes().mid(4);
     QCOMPARE(frames.size(), 402);
@@ -808,7 +771,7 @@ void TestTransferEngine::alignmentTransferHasNoPasswordStage()
     TransferEngine engine(p, *image_);
 
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
     QCOMPARE(writes().size(), 3);
     QCOMPARE(writes().at(1), ReadRequest(0x3C80, 0x40, true));
@@ -822,7 +785,7 @@ void TestTransferEngine::alignmentTransferHasNoPasswordStage()
             barAtSend = radio_->heardCount(RadioSimulator::Heard::Write);
     };
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
     QCOMPARE(barAtSend, 0);  // at 100 before the frame reached the radio
     QCOMPARE(writes().size(), 2);
@@ -832,7 +795,7 @@ void TestTransferEngine::alignmentTransferHasNoPasswordStage()
 
     radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
     engine.startRead();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_.last(), TransferEnd::Failed);
     QCOMPARE(recorder_->count(), 0);  // no message box
     QCOMPARE(StatusBar1.text(2), QStringLiteral("Communication fault."));
@@ -847,7 +810,7 @@ void TestTransferEngine::wholeImageWriteFailureHidesTheBar()
         QCOMPARE(engine.label(), QString());
     };
     engine.startWrite();
-    QVERIFY(runToEnd(engine));
+    QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
     QCOMPARE(LinkOpens(writes()), 1);
     QCOMPARE(engine.label(), QStringLiteral("Communication fault."));
