@@ -10,6 +10,10 @@
 
 using PasswordCodes = std::array<std::uint8_t, kPasswordLength>;
 
+// The read/write password every editor's password box and the whole-image
+// read dialog hold when they open (the write dialog holds its own).
+inline const QString kPresetPassword = QStringLiteral("583920");
+
 // A password box takes only printable ASCII (blank to "~") and at most six
 // characters between its leading and trailing blanks. Returns the text the
 // box keeps of what was typed: other characters dropped, the part after the

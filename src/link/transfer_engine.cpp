@@ -417,6 +417,7 @@ void TransferEngine::reportFailure()
     const std::weak_ptr<int> alive = life_;
     switch (params_.failure) {
     case FailureReport::MessageBarLabel:
+    case FailureReport::MessageBarLabelPanel:
         ShowMessage(LinkText::FailConnect());
         if (alive.expired())
             return;
@@ -424,6 +425,8 @@ void TransferEngine::reportFailure()
             setProgressValue(0);
             setLabel(LinkText::CommFaultLabel.text());
         }
+        if (params_.failure == FailureReport::MessageBarLabelPanel)
+            StatusBar1.setText(kFailurePanel, LinkText::CommFaultPanel.text());
         break;
     case FailureReport::MessagePanel:
         ShowMessage(LinkText::FailConnect());

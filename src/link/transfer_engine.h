@@ -57,6 +57,7 @@ enum class FailureReport {
     MessagePanel,            // the message, then status panel 2 "Communication fault."; bar and label kept
     ClearedBarMessageLabel,  // bar hidden at 0 and label emptied, the message, then the label "Communication fault."
     PanelOnly,               // status panel 2 "Communication fault." only, no message
+    MessageBarLabelPanel,    // as MessageBarLabel, then status panel 2 "Communication fault." too
 };
 
 struct TransferParams {

@@ -52,6 +52,8 @@ protected:
         if (!index.isValid())
             return;
         pressed_ = true;
+        owner_->mouseRow_ = index.row() + 1;
+        owner_->mouseCol_ = index.column();
         const int boxes = ShownMessageCount();
         const QPointer<Table> alive(this);
         owner_->moveTo(index.row() + 1, index.column());
@@ -153,6 +155,8 @@ KitGrid::KitGrid(QWidget* parent)
     table_->horizontalHeader()->setSectionsClickable(false);
     table_->horizontalHeader()->setHighlightSections(false);
 
+    table_->horizontalHeader()->viewport()->installEventFilter(this);
+
     const auto scrolled = [this] { RaiseEvent(onScroll); };
     QObject::connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     QObject::connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
@@ -197,6 +201,37 @@ void KitGrid::setCols(int cols)
         table_->setHorizontalHeaderItem(c, header);
     }
     showCurrent();
+}
+
+bool KitGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != table_->horizontalHeader()->viewport())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int col = table_->horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
+        headerPressed_ = mouse->button() == Qt::LeftButton && col >= 0;
+        if (headerPressed_) {
+            mouseRow_ = 0;
+            mouseCol_ = col;
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && headerPressed_) {
+            headerPressed_ = false;
+            RaiseEvent(onClick);
+        }
+        return true;
+    }
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
 }
 
 QString KitGrid::textMatrix(int row, int col) const

@@ -11,7 +11,9 @@
 //   the new cell into view.
 // - A click on a data cell first makes that cell current (onLeaveCell on
 //   the way), then raises onClick when the button is released; a double
-//   click raises onDblClick after the click. Clicks on the header do nothing.
+//   click raises onDblClick after the click. A click on the header row
+//   raises onClick too, with mouseRow() 0, and moves nothing: the handler
+//   makes that cell current when it wants it.
 //   When onLeaveCell showed a message box, the release may never come (the
 //   box was modal): onClick is raised as soon as onLeaveCell returns.
 // - Every scroll of the grid, by the user or by setTopRow(), raises onScroll.
@@ -50,6 +52,10 @@ public:
     QString text() const { return textMatrix(row_, col_); }
     void setText(const QString& text) { setTextMatrix(row_, col_, text); }
 
+    // The cell under the pointer at the last click (row 0: the header row).
+    int mouseRow() const { return mouseRow_; }
+    int mouseCol() const { return mouseCol_; }
+
     // The header texts and alignments, one column per "|"-separated piece:
     // a leading "^" centres the column, "<" aligns it left, ">" right. Sets
     // the column count and fits each column to its header text.
@@ -74,6 +80,10 @@ public:
     std::function<void()> onDblClick;
     std::function<void()> onScroll;
 
+protected:
+    // Clicks on the header row.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class Table;
     friend class Table;
@@ -86,5 +96,8 @@ private:
     Table* table_;
     int row_ = 0;
     int col_ = 0;
+    int mouseRow_ = 0;
+    int mouseCol_ = 0;
+    bool headerPressed_ = false;
     QList<Qt::Alignment> alignments_;
 };

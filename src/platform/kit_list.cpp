@@ -73,6 +73,8 @@ void KitList::userChose(int index)
     if (index < 0 || index >= box_->count())
         return;
     index_ = index;
+    shownText_.clear();
+    box_->setPlaceholderText(QString());
     if (style_ == Style::Editable)
         box_->lineEdit()->setText(box_->itemText(index));
     RaiseEvent(onClick);
@@ -97,6 +99,8 @@ void KitList::clear()
 {
     box_->clear();
     index_ = -1;
+    shownText_.clear();
+    box_->setPlaceholderText(QString());
     if (style_ == Style::Editable)
         box_->lineEdit()->clear();
 }
@@ -122,9 +126,13 @@ QStringList KitList::items() const
 
 void KitList::setListIndex(int index)
 {
+    if (index == -1 && !shownText_.isEmpty())
+        showText(QString());
     if (index < -1 || index >= box_->count() || index == index_)
         return;
     index_ = index;
+    shownText_.clear();
+    box_->setPlaceholderText(QString());
     box_->setCurrentIndex(index);
     if (style_ == Style::Editable)
         box_->lineEdit()->setText(index >= 0 ? box_->itemText(index) : QString());
@@ -136,7 +144,7 @@ QString KitList::text() const
 {
     if (style_ == Style::Editable)
         return box_->lineEdit()->text();
-    return index_ >= 0 ? box_->itemText(index_) : QString();
+    return index_ >= 0 ? box_->itemText(index_) : shownText_;
 }
 
 void KitList::setText(const QString& text)
@@ -150,4 +158,18 @@ void KitList::setText(const QString& text)
     index_ = -1;
     box_->lineEdit()->setText(text);
     RaiseEvent(onChange);
+}
+
+void KitList::showText(const QString& text)
+{
+    if (style_ == Style::Editable) {
+        setText(text);
+        return;
+    }
+    // With no item selected, the box shows its placeholder text.
+    index_ = -1;
+    shownText_ = text;
+    box_->setCurrentIndex(-1);
+    box_->setPlaceholderText(text);
+    box_->update();
 }

@@ -47,6 +47,12 @@ public:
     QString text() const;
     void setText(const QString& text);
 
+    // ChooseOnly: shows a text, an item's or not, with no item selected; it
+    // runs nothing (no choice, no change). The text stays until an item is
+    // chosen or selected, the selection is set to -1, or the list is cleared;
+    // text() returns it meanwhile. Editable: setText.
+    void showText(const QString& text);
+
     // An item was chosen, by the user or by setListIndex.
     std::function<void()> onClick;
     // The text of an editable list changed, by typing or by setText.
@@ -61,4 +67,5 @@ private:
     Style style_;
     Box* box_;
     int index_ = -1;
+    QString shownText_;  // ChooseOnly: what showText() shows with no item selected
 };

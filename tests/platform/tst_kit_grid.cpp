@@ -26,7 +26,7 @@ private slots:
     void click_on_the_current_cell_only_clicks();
     void double_click_follows_the_click();
     void click_whose_leave_cell_shows_a_box_completes_without_its_release();
-    void header_click_does_nothing();
+    void header_click_raises_click_and_moves_nothing();
     void moving_the_current_cell_from_code_never_scrolls();
     void arrow_key_leaves_the_cell_and_scrolls_it_into_view();
     void scrolling_raises_scroll();
@@ -216,13 +216,38 @@ void TestKitGrid::click_whose_leave_cell_shows_a_box_completes_without_its_relea
     QCOMPARE(events_, QStringList({"leave 3,1", "click 5,2"}));
 }
 
-void TestKitGrid::header_click_does_nothing()
+void TestKitGrid::header_click_raises_click_and_moves_nothing()
 {
     QHeaderView* header = table()->horizontalHeader();
+    int clickedRow = -1;
+    int clickedCol = -1;
+    grid_->onClick = [&] {
+        events_ << QStringLiteral("click");
+        clickedRow = grid_->mouseRow();
+        clickedCol = grid_->mouseCol();
+    };
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(2) + 3, header->height() / 2));
-    QCOMPARE(events_, QStringList{});
+    QCOMPARE(events_, QStringList{QStringLiteral("click")});
+    QCOMPARE(clickedRow, 0);
+    QCOMPARE(clickedCol, 2);
     QCOMPARE(grid_->row(), 1);
+
+    // The handler may make the header cell current: the leave runs as usual.
+    grid_->onClick = [&] { grid_->setRow(0); };
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(2) + 3, header->height() / 2));
+    QCOMPARE(grid_->row(), 0);
+    QCOMPARE(events_.filter(QStringLiteral("leave ")), QStringList{QStringLiteral("leave 1,0")});
+
+    // A data cell's click names its own cell.
+    grid_->onClick = [&] {
+        clickedRow = grid_->mouseRow();
+        clickedCol = grid_->mouseCol();
+    };
+    KitDriver::ClickCell(grid_, 3, 1);
+    QCOMPARE(clickedRow, 3);
+    QCOMPARE(clickedCol, 1);
 }
 
 void TestKitGrid::moving_the_current_cell_from_code_never_scrolls()

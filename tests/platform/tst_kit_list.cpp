@@ -1,6 +1,7 @@
 #include "platform/kit_list.h"
 #include "support/kit_driver.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -42,6 +43,7 @@ private slots:
     void no_selection_runs_nothing();
     void set_text_runs_change_not_click();
     void choose_only_set_text_selects_the_item();
+    void choose_only_show_text_selects_nothing_and_runs_nothing();
     void user_choice_runs_click_not_change();
     void choosing_the_selected_item_again_is_a_choice();
     void typing_runs_change_not_click_and_drops_the_selection();
@@ -204,6 +206,40 @@ void TestKitList::choose_only_set_text_selects_the_item()
     QCOMPARE(events.indexAtClick, QList<int>{1});
     chooseOnly_->setText(QStringLiteral("on"));  // no item has this text
     QCOMPARE(chooseOnly_->listIndex(), -1);
+    QCOMPARE(events.clicks, 1);
+}
+
+void TestKitList::choose_only_show_text_selects_nothing_and_runs_nothing()
+{
+    chooseOnly_->addItems({QStringLiteral("*"), QStringLiteral("#")});
+    chooseOnly_->setListIndex(1);
+    ListEvents events;
+    events.attach(*chooseOnly_);
+    auto* box = chooseOnly_->findChild<QComboBox*>();
+
+    // A text that is no item, and one that is: neither selects, neither runs.
+    for (const QString& shown : {QStringLiteral("0"), QStringLiteral("*")}) {
+        chooseOnly_->showText(shown);
+        QCOMPARE(chooseOnly_->listIndex(), -1);
+        QCOMPARE(chooseOnly_->text(), shown);
+        QCOMPARE(box->currentIndex(), -1);
+        QCOMPARE(box->placeholderText(), shown);
+    }
+    QCOMPARE(events.clicks, 0);
+    QCOMPARE(events.changes, 0);
+
+    // Typing changes nothing; choosing any item is a choice again.
+    KitDriver::TypeText(chooseOnly_, QStringLiteral("#"));
+    QCOMPARE(chooseOnly_->text(), QStringLiteral("*"));
+    KitDriver::ChooseItem(chooseOnly_, 0);
+    QCOMPARE(events.indexAtClick, QList<int>{0});
+    QCOMPARE(chooseOnly_->text(), QStringLiteral("*"));
+
+    // No selection by code drops the shown text.
+    chooseOnly_->showText(QStringLiteral("0"));
+    chooseOnly_->setListIndex(-1);
+    QCOMPARE(chooseOnly_->text(), QString());
+    QCOMPARE(box->placeholderText(), QString());
     QCOMPARE(events.clicks, 1);
 }
 

@@ -2,9 +2,12 @@
 
 #include "platform/kit_grid.h"
 #include "platform/kit_list.h"
+#include "platform/kit_tab_strip.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -76,6 +79,19 @@ void ReleaseCell(KitGrid* grid, int row, int col)
 {
     const QPoint centre = CellCentre(grid, row, col);
     QTest::mouseRelease(TableOf(grid)->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void ClickHeader(KitGrid* grid, int col)
+{
+    QHeaderView* header = TableOf(grid)->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+void ClickTab(KitTabStrip* strip, int index)
+{
+    auto* bar = strip->findChild<QTabBar*>();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index - 1).center());
 }
 
 void ChooseItem(KitList* list, int index)

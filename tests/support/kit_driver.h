@@ -7,6 +7,7 @@
 
 class KitGrid;
 class KitList;
+class KitTabStrip;
 class QWidget;
 
 namespace KitDriver {
@@ -26,6 +27,12 @@ void DoubleClickCell(KitGrid* grid, int row, int col);
 // The two halves of a click on a cell, for what happens between them.
 void PressCell(KitGrid* grid, int row, int col);
 void ReleaseCell(KitGrid* grid, int row, int col);
+
+// Clicks the header cell of a column.
+void ClickHeader(KitGrid* grid, int col);
+
+// Clicks tab index (1..tabCount()) of the strip.
+void ClickTab(KitTabStrip* strip, int index);
 
 // Opens the drop-down of the list and clicks item index in it.
 void ChooseItem(KitList* list, int index);

@@ -31,9 +31,6 @@ const BiText kOpen{QStringLiteral("打 开"), QStringLiteral("Open")};
 const BiText kClose{QStringLiteral("关 闭"), QStringLiteral("Close")};
 const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord")};
 
-// The read/write password every password box holds when its window opens.
-const QString kPresetPassword = QStringLiteral("583920");
-
 // The window's size as shares of the main window, and the grid's of the window.
 constexpr double kWidthDivisor = 1.06;
 constexpr double kHeightDivisor = 1.26;
@@ -324,6 +321,8 @@ void frm_chann::PlaceOverCell(QWidget* editor, int height)
 
 void frm_chann::MSF_Chann_Click()
 {
+    if (MSF_Chann->mouseRow() == 0)
+        return;  // the header row opens nothing
     Cell_Edit();
 }
 

@@ -2,13 +2,13 @@
 
 #include "core/prompt.h"
 #include "core/timer.h"
+#include "link/password_entry.h"
 #include "link/whole_image.h"
 #include "platform/kit_button.h"
 
 namespace {
 const BiText kTitle{QStringLiteral("从对讲机读取数据"), QStringLiteral("Read Data From Radio")};
 const BiText kRead{QStringLiteral("读取"), QStringLiteral("Read")};
-const QString kPresetPassword = QStringLiteral("583920");
 constexpr int kCloseRequested = -1;
 constexpr int kPollMs = 200;
 }  // namespace

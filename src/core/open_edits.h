@@ -1,0 +1,34 @@
+#pragma once
+// The edits still open in the editor windows' in-cell editors. A button
+// click is no leave-cell, so an edit typed into a cell and not yet committed
+// is not in the image. Whatever sends or saves the image first commits every
+// open edit, as leaving its cell would; a commit that refuses (it showed a
+// range message) stops the send or the save.
+//
+// Each editor window with an in-cell editor keeps one OpenEditCommit for its
+// life (with own(), so it goes when the window unloads). The window's own
+// Write and Save commit through their window only; the whole-image write and
+// the ".dat" save commit through CommitOpenEdits().
+
+#include <functional>
+
+class OpenEditCommit {
+public:
+    // commit: commits the window's open edit, if any, exactly as leaving its
+    // cell does; returns false when the commit refused the text (it showed
+    // its message).
+    explicit OpenEditCommit(std::function<bool()> commit);
+    ~OpenEditCommit();
+    OpenEditCommit(const OpenEditCommit&) = delete;
+    OpenEditCommit& operator=(const OpenEditCommit&) = delete;
+
+    bool commit() const;
+
+private:
+    std::function<bool()> commit_;
+};
+
+// Commits the open edit of every registered window, in the order they
+// registered. Returns false at the first refusal; the windows after it are
+// not committed.
+bool CommitOpenEdits();
