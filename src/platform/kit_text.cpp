@@ -64,3 +64,11 @@ QString KitText::displayText() const
 {
     return edit_->displayText();
 }
+
+void KitText::setBackColor(QPalette::ColorRole role)
+{
+    backColor_ = role;
+    QPalette shown = edit_->palette();
+    shown.setColor(QPalette::Base, palette().color(role));
+    edit_->setPalette(shown);
+}

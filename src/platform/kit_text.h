@@ -4,6 +4,7 @@
 
 #include "platform/kit_control.h"
 
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
@@ -23,6 +24,11 @@ public:
     // What the box shows (the password characters of a password box).
     QString displayText() const;
 
+    // The box's background: the colour of a role of its palette (the system
+    // colours by role: Base, the usual one; HighlightedText; Button).
+    void setBackColor(QPalette::ColorRole role);
+    QPalette::ColorRole backColor() const { return backColor_; }
+
     // The text changed, by typing or by setText.
     std::function<void()> onChange;
     // A typed character (kit_control.h); set the key to 0 to drop it.
@@ -31,4 +37,5 @@ public:
 private:
     class Edit;
     Edit* edit_;
+    QPalette::ColorRole backColor_ = QPalette::Base;
 };

@@ -1,6 +1,7 @@
 #include "platform/kit_text.h"
 #include "support/kit_driver.h"
 
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ private slots:
     void delete_and_arrows_do_not_reach_the_filter();
     void enter_reaches_the_filter_only();
     void password_box_shows_stars();
+    void back_color_takes_the_colour_of_a_palette_role();
 
 private:
     QWidget* window_ = nullptr;
@@ -138,6 +140,22 @@ void TestKitText::password_box_shows_stars()
     KitDriver::TypeText(text_, QStringLiteral("5839"));
     QCOMPARE(text_->text(), QStringLiteral("5839"));
     QCOMPARE(text_->displayText(), QStringLiteral("****"));
+}
+
+void TestKitText::back_color_takes_the_colour_of_a_palette_role()
+{
+    QPalette palette = text_->palette();
+    palette.setColor(QPalette::HighlightedText, QColor(1, 2, 3));
+    text_->setPalette(palette);
+    auto* edit = text_->findChild<QLineEdit*>();
+    const QColor usual = edit->palette().color(QPalette::Base);
+    QCOMPARE(text_->backColor(), QPalette::Base);
+
+    text_->setBackColor(QPalette::HighlightedText);
+    QCOMPARE(text_->backColor(), QPalette::HighlightedText);
+    QCOMPARE(edit->palette().color(QPalette::Base), QColor(1, 2, 3));
+    text_->setBackColor(QPalette::Base);
+    QCOMPARE(edit->palette().color(QPalette::Base), usual);
 }
 
 QTEST_MAIN(TestKitText)
