@@ -23,8 +23,6 @@ constexpr std::array<std::array<int, kValueCols>, 10> kFactoryRows{{
 // Two groups of six decimal digits.
 constexpr char kDigitCodes[] = "000000000000";
 
-constexpr int kCopyRows = 32;  // rows 0..31 go into AdjData at start-up
-
 }  // namespace
 
 void Adjust_Defaults(AdjTable& table)
@@ -37,9 +35,9 @@ void Adjust_Defaults(AdjTable& table)
         table(kAdjDigitCodesRow, c) = static_cast<std::int16_t>(kDigitCodes[c]);
 }
 
-void CopyAdjDefaults(AdjTable& target, const AdjTable& defaults)
+void CopyAdjDefaults(AdjTable& target, const AdjTable& defaults, int rows)
 {
-    for (int r = 0; r < kCopyRows; ++r) {
+    for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < kValueCols; ++c)
             target(r, c) = defaults(r, c);
     }

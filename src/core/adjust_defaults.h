@@ -11,6 +11,8 @@ inline constexpr int kAdjDigitCodesRow = 31;
 // 0..11); every other cell keeps what it holds (0 in a fresh table).
 void Adjust_Defaults(AdjTable& table = AdjDefault);
 
-// AdjData := AdjDefault for rows 0..31 and columns 0..15, the copy of the
-// start-up; row 32 and column 16 keep what they hold.
-void CopyAdjDefaults(AdjTable& target = AdjData, const AdjTable& defaults = AdjDefault);
+// AdjData := AdjDefault for rows 0..rows - 1 and columns 0..15: rows 0..31
+// are the copy of the start-up; the rows after them and column 16 keep what
+// they hold.
+inline constexpr int kAdjStartupCopyRows = 32;
+void CopyAdjDefaults(AdjTable& target = AdjData, const AdjTable& defaults = AdjDefault, int rows = kAdjStartupCopyRows);

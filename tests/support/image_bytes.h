@@ -19,6 +19,15 @@ inline Bytes RowBytes(const MemoryImage& image, int row, int first = 0, int coun
     return bytes;
 }
 
+// count cells of an alignment table row from column first on.
+inline Bytes AdjCells(const AdjTable& table, int row, int first = 0, int count = kAdjCols)
+{
+    Bytes cells;
+    for (int c = first; c < first + count; ++c)
+        cells << table(row, c);
+    return cells;
+}
+
 // "14 14 00 FF" -> {0x14, 0x14, 0x00, 0xFF}.
 inline Bytes HexBytes(const QString& text)
 {
