@@ -1,3 +1,4 @@
+#include "alignment/ui/frm_adj_txp.h"
 #include "channels/chann_rec.h"
 #include "channels/ui/frm_chann.h"
 #include "core/language.h"
@@ -410,6 +411,12 @@ void TestMainWindow::menuItemsOpenTheirWindows()
     QCOMPARE(requests_, requests);
     QCOMPARE(Windows::Find<frm_chann>() != nullptr, item != QLatin1String("fm_chann_edit"));
     QCOMPARE(Windows::Find<Form_setup>() != nullptr, item == QLatin1String("proc_setup"));
+    auto* alignment = Windows::Find<frm_Adj_Txp>();
+    QCOMPARE(alignment != nullptr, item == QLatin1String("frm_adj"));
+    if (alignment != nullptr) {
+        items.at(item)->trigger();  // a second choice does nothing
+        QCOMPARE(Windows::Find<frm_Adj_Txp>(), alignment);
+    }
 }
 
 void TestMainWindow::channelWhileOpenDoesNothing()

@@ -1,5 +1,6 @@
 #include "core/ui/window_targets.h"
 
+#include "alignment/ui/frm_adj_txp.h"
 #include "channels/ui/frm_chann.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
@@ -49,6 +50,8 @@ Wiring WiringOf(Target target)
         return Wired<Form_Comm_Write>();
     case Target::Form_Write_PassWord:
         return Wired<Form_Write_PassWord>();
+    case Target::frm_Adj_Txp:
+        return Wired<frm_Adj_Txp>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
@@ -56,7 +59,6 @@ Wiring WiringOf(Target target)
     case Target::frm_dtmf:
     case Target::frm_2tone:
     case Target::frm_5tone:
-    case Target::frm_Adj_Txp:
         return NotBuilt;
     }
     return NotBuilt;
