@@ -341,14 +341,14 @@ QGroupBox* frm_Adj_Txp::PageFrame(int page) const
 
 void frm_Adj_Txp::Form_Load()
 {
-    // 1.
+    // The fixed bounds of each band.
     for (int b : {kAdjVhf, kAdjUhf}) {
         FreqMin[b] = kAdjBandBounds[b].min;
         FreqMax[b] = kAdjBandBounds[b].max;
     }
 
-    // 2 to 4. Sized from the main window as a share of the screen, centred
-    // in its client area.
+    // Sized from the main window as a share of the screen, centred in its
+    // client area.
     double width = kDesignWidth;
     double height = kDesignHeight;
     if (MdiFrame* main = Windows::Frame()) {
@@ -365,7 +365,7 @@ void frm_Adj_Txp::Form_Load()
     PlaceControls(width, height);
     Show();
 
-    // 6 to 8. A fresh transfer: timers off, not busy, the bar hidden.
+    // A fresh transfer: timers off, not busy, the bar hidden.
     SetCaptions();
     link_ = &own(std::make_unique<TransferEngine>(AdjTransferParams([this] {
         Adj_FromBlock(RxBlock.row(kAdjReplyRow));
@@ -374,7 +374,7 @@ void frm_Adj_Txp::Form_Load()
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
 
-    // 9. The band limits, whatever tab the strip shows.
+    // Page 4, the band limits, whatever tab the strip shows.
     Page = AdjPage::Limits;
     Adj_InitControls();
     Frame_Frame->hide();
@@ -441,7 +441,7 @@ void frm_Adj_Txp::SetCaptions()
 
 void frm_Adj_Txp::Adj_InitControls()
 {
-    // 1. The VHF points at or above the band's top stand out.
+    // The VHF points at or above the band's top stand out.
     for (int k = 0; k < kAdjPoints; ++k) {
         const int p = AdjVhfPointMhz(k);
         Label1[k]->show();
@@ -451,14 +451,14 @@ void frm_Adj_Txp::Adj_InitControls()
         }
         Label1[k]->setText(AdjPointCaption(p));
     }
-    // 2. (The window carries only the sixteen UHF pairs it uses.)
+    // The UHF points (the window carries only the sixteen it uses).
     for (int k = 0; k < kAdjPoints; ++k) {
         Label_UHF[k]->show();
         Label_UHF[k]->setAutoFillBackground(true);
         Label_UHF[k]->setBackgroundRole(QPalette::Button);
         Label_UHF[k]->setText(AdjPointCaption(FreqMin[kAdjUhf] + kAdjUhfPointStepMhz * k));
     }
-    // 4.
+    // The squelch levels and points.
     for (int k = 0; k < kAdjSqlLevels; ++k) {
         Label_Sql_VHF[k]->setText(QString::number(k));
         Label_Sql_UHF[k]->setText(QString::number(k));
@@ -467,7 +467,7 @@ void frm_Adj_Txp::Adj_InitControls()
         Label_Sq_Offset_Vhf[k]->setText(QString::number(AdjVhfPointMhz(k)));
         Label_Sq_Offset_UHF[k]->setText(QString::number(AdjUhfPointMhz(k)));
     }
-    // 5. Filling runs nothing.
+    // The lists; filling runs nothing.
     for (const int column : kAdjListFillOrder) {
         KitList* list = Combo_Setting[column];
         list->clear();
@@ -510,9 +510,11 @@ void frm_Adj_Txp::Adj_Show()
             Combo_Setting[setting.column]->setListIndex(AdjListIndexOf(value, setting.lastValue));
         }
     } else if (Page == AdjPage::Limits) {
-        // The limit boxes store nothing when their text is set.
+        // The limit boxes store nothing when their text is set; they show
+        // the table now, so no refused limit is left in them.
         for (const AdjLimit limit : kAdjLimits)
             LimitBox(limit)->setText(AdjLimitText(limit));
+        limitRefused_ = false;
     }
 }
 

@@ -132,7 +132,8 @@ private:
     void PlaceControls(double width, double height);
 
     TransferEngine* link_ = nullptr;
-    // The last band-limit check refused: its box has the focus back, and a
-    // Write on the way (whose press took the focus from it) stops.
+    // The last band-limit check refused: its box has the focus back (until
+    // the focus leaves it again, which checks it again, or the page shows
+    // the table), and a Write whose press took the focus from it stops.
     bool limitRefused_ = false;
 };
