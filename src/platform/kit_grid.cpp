@@ -323,6 +323,12 @@ int KitGrid::colWidth(int col) const
     return table_->columnWidth(col);
 }
 
+int KitGrid::fullHeight() const
+{
+    return 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height()
+           + table_->verticalHeader()->length();
+}
+
 int KitGrid::topRow() const
 {
     const int first = table_->rowAt(0);

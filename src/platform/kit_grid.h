@@ -65,6 +65,10 @@ public:
     Qt::Alignment colAlignment(int col) const;
     int colWidth(int col) const;
 
+    // The height in pixels that shows the header row and every data row
+    // without scrolling (when the columns fit the width).
+    int fullHeight() const;
+
     // The first data row shown at the top; setting it scrolls.
     int topRow() const;
     void setTopRow(int row);

@@ -31,6 +31,7 @@ private slots:
     void arrow_key_leaves_the_cell_and_scrolls_it_into_view();
     void scrolling_raises_scroll();
     void cell_position_lies_over_the_current_cell();
+    void full_height_shows_every_row_without_scrolling();
     void shrinking_past_the_current_cell_leaves_it_first();
 
 private:
@@ -284,6 +285,21 @@ void TestKitGrid::scrolling_raises_scroll()
     QCOMPARE(grid_->topRow(), 50);
     QCOMPARE(events_, QStringList{"scroll"});
     QCOMPARE(grid_->row(), 1);  // the current cell stays
+}
+
+void TestKitGrid::full_height_shows_every_row_without_scrolling()
+{
+    grid_->setCols(3);
+    grid_->setRows(16);
+    grid_->setFixedHeight(grid_->fullHeight());
+    window_->layout()->activate();
+    QCOMPARE(table()->verticalScrollBar()->maximum(), 0);
+    const QRect last = table()->visualRect(table()->model()->index(14, 2));
+    QVERIFY(table()->viewport()->rect().contains(last));
+    // One row more no longer fits.
+    grid_->setRows(17);
+    const QRect extra = table()->visualRect(table()->model()->index(15, 2));
+    QVERIFY(!table()->viewport()->rect().contains(extra));
 }
 
 void TestKitGrid::cell_position_lies_over_the_current_cell()
