@@ -20,6 +20,7 @@
 #include "platform/serial_port.h"
 #include "platform/status_bar.h"
 #include "platform/tool_bar.h"
+#include "signalling/ui/frm_2tone.h"
 #include "support/message_recorder.h"
 #include "support/pseudo_terminal.h"
 #include "support/pty_radio.h"
@@ -417,6 +418,7 @@ void TestMainWindow::menuItemsOpenTheirWindows()
         items.at(item)->trigger();  // a second choice does nothing
         QCOMPARE(Windows::Find<frm_Adj_Txp>(), alignment);
     }
+    QCOMPARE(Windows::Find<frm_2tone>() != nullptr, item == QLatin1String("Sig_2tone"));
 }
 
 void TestMainWindow::channelWhileOpenDoesNothing()

@@ -11,6 +11,7 @@
 #include "link/ui/form_comm_write.h"
 #include "link/ui/form_write_password.h"
 #include "platform/window.h"
+#include "signalling/ui/frm_2tone.h"
 
 std::function<void(TargetAction, Target)> onTargetAction;
 
@@ -52,12 +53,13 @@ Wiring WiringOf(Target target)
         return Wired<Form_Write_PassWord>();
     case Target::frm_Adj_Txp:
         return Wired<frm_Adj_Txp>();
+    case Target::frm_2tone:
+        return Wired<frm_2tone>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
     case Target::frm_option:
     case Target::frm_dtmf:
-    case Target::frm_2tone:
     case Target::frm_5tone:
         return NotBuilt;
     }

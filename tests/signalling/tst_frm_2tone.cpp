@@ -1,0 +1,649 @@
+// The two-tone window's display and editing, through the kit's real event
+// paths: its painting at load, the encode grid and its editor, the decode
+// grid and its list, the tone boxes, the pages, and what becomes of an edit
+// left open.
+
+#include "core/language_texts.h"
+#include "core/two_tone_defaults.h"
+#include "signalling/ui/frm_2tone.h"
+#include "support/image_bytes.h"
+#include "support/image_rows.h"
+#include "support/kit_driver.h"
+#include "support/message_recorder.h"
+#include "support/test_frame.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+const QString kRange = QStringLiteral("Frequency range 300Hz to 3000Hz");
+
+}  // namespace
+
+class TestFrm2Tone : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void load_paints_the_defaults_and_changes_no_byte();
+    void first_painting_stores_the_limited_list_indexes();
+    void grids_show_every_row_without_scrolling();
+    void option_choice_stores_its_index_and_keys_are_dropped();
+
+    void encode_editor_opens_over_the_clicked_cell();
+    void encode_commit_data();
+    void encode_commit();
+    void encode_range_message_data();
+    void encode_range_message();
+    void encode_text_emptied_with_delete_stores_00_00_without_a_message();
+    void encode_editor_keys();
+    void arrow_keys_with_the_editor_closed_change_no_byte();
+    void click_on_a_row_number_or_the_header_commits_and_opens_nothing_data();
+    void click_on_a_row_number_or_the_header_commits_and_opens_nothing();
+    void refused_encode_commit_then_opens_the_clicked_cell();
+
+    void tone_box_commit_data();
+    void tone_box_commit();
+    void refused_tone_gives_the_focus_back_to_its_box();
+    void tone_box_takes_no_key_once_it_holds_seven_characters();
+
+    void decode_click_on_a_valid_value_stores_nothing();
+    void decode_clicks_on_an_erased_entry_store_the_presets();
+    void decode_choice_of_16_shows_at_the_next_painting();
+    void decode_click_selects_the_entry_and_its_tone_set();
+    void decode_header_click_keeps_the_entry_and_a_tone_edit_goes_to_it();
+    void decode_double_click_blanks_the_row_on_the_screen_only();
+    void typing_into_the_decode_list_changes_nothing();
+    void leave_blanks_response_and_alert_beside_an_empty_pair_on_the_screen();
+    void late_decode_choice_reached_the_timing_row();
+
+    void decode_tab_shows_entry_1_and_encode_tab_keeps_the_entry();
+    void tab_click_drops_an_open_encode_edit();
+    void encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults();
+    void decode_list_left_open_over_default_stored_its_old_text_in_the_cell();
+
+private:
+    void open(KitGrid* grid, int row, int col) { KitDriver::ClickCell(grid, row, col); }
+    void retype(const QString& text);
+    void typeTone(KitText* box, const QString& text);
+    // Takes the focus from a tone box without moving the decode entry.
+    void leaveTone() { KitDriver::ClickHeader(window_->MSF_Decode, 0); }
+    void decodePage() { KitDriver::ClickTab(window_->TabStrip1, 2); }
+    QString encodeCell(int row, int col) const { return window_->MSF_Encode->textMatrix(row, col); }
+    QString decodeCell(int row, int col) const { return window_->MSF_Decode->textMatrix(row, col); }
+    bool overCell(QWidget* editor, const KitGrid* grid) const;
+    QStringList toneBoxes() const;
+
+    std::unique_ptr<MessageRecorder> recorder_;
+    TestFrame* frame_ = nullptr;
+    frm_2tone* window_ = nullptr;
+};
+
+void TestFrm2Tone::init()
+{
+    recorder_ = std::make_unique<MessageRecorder>();
+    LangChinese = 0;
+    SetLanguageTexts();
+    Edata.fill(kErased);
+    TwoTone_Defaults();
+    frame_ = Windows::Load<TestFrame>();
+    QVERIFY(KitDriver::ShowActive(frame_));
+    window_ = Windows::Load<frm_2tone>();
+    QVERIFY(window_ != nullptr);
+}
+
+void TestFrm2Tone::cleanup()
+{
+    Windows::UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window_ = nullptr;
+    frame_ = nullptr;
+    QVERIFY(recorder_->verifyAllTaken());
+    recorder_.reset();
+}
+
+void TestFrm2Tone::retype(const QString& text)
+{
+    QVERIFY(window_->Text_Encode->isVisible());
+    window_->Text_Encode->setText(QString());
+    KitDriver::TypeText(window_->Text_Encode, text);
+}
+
+void TestFrm2Tone::typeTone(KitText* box, const QString& text)
+{
+    box->setFocus();
+    box->setText(QString());
+    KitDriver::TypeText(box, text);
+}
+
+bool TestFrm2Tone::overCell(QWidget* editor, const KitGrid* grid) const
+{
+    return editor->isVisible() && editor->x() == grid->x() + grid->cellLeft()
+           && editor->y() == grid->y() + grid->cellTop() && editor->width() == grid->cellWidth();
+}
+
+QStringList TestFrm2Tone::toneBoxes() const
+{
+    return {window_->Text_A->text(), window_->Text_B->text(), window_->Text_C->text(), window_->Text_D->text()};
+}
+
+// ---- Painting ------------------------------------------------------------------
+
+void TestFrm2Tone::load_paints_the_defaults_and_changes_no_byte()
+{
+    const MemoryImage before = Edata;
+    Windows::Unload(window_);
+    window_ = Windows::Load<frm_2tone>();
+    QVERIFY(Edata == before);
+
+    for (KitList* list : {window_->Combo_Enc_ys1, window_->Combo_Enc_ys2, window_->Combo_enc_ys3})
+        QCOMPARE(list->listCount(), 101);
+    QCOMPARE(window_->Combo_Dec_Res_Time->listCount(), 80);
+    QCOMPARE(window_->Combo_Enc_ys1->text(), QStringLiteral("600"));
+    QCOMPARE(window_->Combo_Enc_ys2->text(), QStringLiteral("600"));
+    QCOMPARE(window_->Combo_enc_ys3->text(), QStringLiteral("300"));
+    QCOMPARE(window_->Combo_Dec_Res_Time->text(), QStringLiteral("6000"));
+
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+    QCOMPARE(encodeCell(1, 2), QStringLiteral("1124.0"));
+    for (int r = 1; r <= 15; ++r) {
+        QCOMPARE(encodeCell(r, 0), QString::number(r));
+        QCOMPARE(decodeCell(r, 0), QString::number(r));
+        const bool shown = r <= 3 || r >= 12;
+        QCOMPARE(encodeCell(r, 1).isEmpty(), !shown);
+        QCOMPARE(encodeCell(r, 2).isEmpty(), !shown);
+    }
+    QCOMPARE(decodeCell(15, 1), QStringLiteral("D-A"));
+    QCOMPARE(decodeCell(15, 12), QStringLiteral("1"));
+    QCOMPARE(decodeCell(3, 2), QString());
+    QCOMPARE(toneBoxes(), (QStringList{"1981.0", "1124.0", "1197.0", "1275.0"}));
+    QCOMPARE(window_->decodeEntry(), 0);
+    QVERIFY(window_->Text_Encode->isHidden());
+    QVERIFY(window_->Combo_Decode->isHidden());
+}
+
+void TestFrm2Tone::first_painting_stores_the_limited_list_indexes()
+{
+    Windows::Unload(window_);
+    SetRow(Edata, 735, "FF FF FF 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
+    SetRow(Edata, 767, "FF 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F");
+    window_ = Windows::Load<frm_2tone>();
+    for (KitList* list : {window_->Combo_Enc_ys1, window_->Combo_Enc_ys2, window_->Combo_enc_ys3})
+        QCOMPARE(list->text(), QStringLiteral("1000"));
+    QCOMPARE(window_->Combo_Dec_Res_Time->text(), QStringLiteral("8000"));
+    QCOMPARE(RowHex(Edata, 735), QByteArray("64 64 64 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+    QCOMPARE(RowHex(Edata, 767), QByteArray("4F 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F"));
+}
+
+void TestFrm2Tone::grids_show_every_row_without_scrolling()
+{
+    for (KitGrid* grid : {window_->MSF_Encode, window_->MSF_Decode}) {
+        QVERIFY(grid->height() >= grid->fullHeight());
+        QVERIFY(grid->geometry().bottom() < grid->parentWidget()->height());
+    }
+    QVERIFY(window_->MSF_Decode->height() >= TwipsToPixels(4000));
+}
+
+void TestFrm2Tone::option_choice_stores_its_index_and_keys_are_dropped()
+{
+    KitDriver::ChooseItem(window_->Combo_enc_ys3, 7);
+    QCOMPARE(int(Edata(735, 2)), 7);
+    decodePage();
+    KitDriver::ChooseItem(window_->Combo_Dec_Res_Time, 0);
+    QCOMPARE(int(Edata(767, 0)), 0);
+    QCOMPARE(window_->Combo_Dec_Res_Time->text(), QStringLiteral("100"));
+    KitDriver::TypeText(window_->Combo_Dec_Res_Time, QStringLiteral("8"));
+    QCOMPARE(window_->Combo_Dec_Res_Time->text(), QStringLiteral("100"));
+    QCOMPARE(int(Edata(767, 0)), 0);
+    // Nothing is painted again: the grid keeps what it shows.
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+}
+
+// ---- Encode grid ---------------------------------------------------------------
+
+void TestFrm2Tone::encode_editor_opens_over_the_clicked_cell()
+{
+    open(window_->MSF_Encode, 1, 2);
+    QVERIFY(overCell(window_->Text_Encode, window_->MSF_Encode));
+    QCOMPARE(window_->Text_Encode->height(), window_->MSF_Encode->cellHeight());
+    QCOMPARE(window_->Text_Encode->text(), QStringLiteral("1124.0"));
+    QVERIFY(window_->Text_Encode->isAncestorOf(QApplication::focusWidget()));
+    open(window_->MSF_Encode, 5, 1);
+    QVERIFY(overCell(window_->Text_Encode, window_->MSF_Encode));
+    QCOMPARE(window_->Text_Encode->text(), QString());
+    // Only clicked through: the old cell keeps its bytes.
+    QCOMPARE(RowHex(Edata, 720).left(29), QByteArray("BD 07 FF FF FF FF FF FF 64 04"));
+}
+
+void TestFrm2Tone::encode_commit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("2999.5") << "2999.5" << QByteArray("B8 0B") << "3000.0" << false;
+    QTest::newRow("300") << "300" << QByteArray("2C 01") << "300.0" << false;
+    QTest::newRow("1124.5") << "1124.5" << QByteArray("65 04") << "1125.0" << false;
+    QTest::newRow("3000.2") << "3000.2" << QByteArray("00 00") << "" << true;
+    QTest::newRow("299.99") << "299.99" << QByteArray("00 00") << "" << true;
+    QTest::newRow("a lone point") << "." << QByteArray("00 00") << "" << true;
+    QTest::newRow("pasted 20 nines") << "99999999999999999999" << QByteArray("00 00") << "" << true;
+}
+
+void TestFrm2Tone::encode_commit()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, shown);
+    QFETCH(bool, message);
+    open(window_->MSF_Encode, 13, 2);
+    if (text.startsWith(QLatin1String("999"))) {
+        window_->Text_Encode->setText(text);  // pasted: no key filter
+    } else {
+        retype(text);
+    }
+    open(window_->MSF_Encode, 2, 1);
+    QCOMPARE(recorder_->takeTexts(), message ? QStringList{kRange} : QStringList{});
+    QCOMPARE(RowHex(Edata, 732).mid(24, 5), stored);
+    QCOMPARE(RowHex(Edata, 732).left(5), QByteArray("24 04"));  // the first tone stays
+    QCOMPARE(encodeCell(13, 2), shown);
+    // The editor is open over the clicked cell.
+    QVERIFY(overCell(window_->Text_Encode, window_->MSF_Encode));
+    QCOMPARE(window_->Text_Encode->text(), QStringLiteral("1358.0"));
+}
+
+void TestFrm2Tone::encode_range_message_data()
+{
+    QTest::addColumn<int>("chinese");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << 0 << kRange << "Operate Prompt\"";
+    QTest::newRow("Chinese") << -1 << "频率范围在 300.0 HZ - 3000.0 HZ 之间  ！"
+                             << "操作提示";
+}
+
+void TestFrm2Tone::encode_range_message()
+{
+    QFETCH(int, chinese);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    open(window_->MSF_Encode, 4, 1);
+    retype(QStringLiteral("5"));
+    LangChinese = chinese;
+    open(window_->MSF_Encode, 4, 0);
+    LangChinese = 0;
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, text);
+    QCOMPARE(shown[0].title, title);
+    QCOMPARE(shown[0].message.icon, MessageIcon::Exclamation);
+    QCOMPARE(RowHex(Edata, 723).left(5), QByteArray("00 00"));
+}
+
+void TestFrm2Tone::encode_text_emptied_with_delete_stores_00_00_without_a_message()
+{
+    open(window_->MSF_Encode, 1, 1);
+    KitDriver::PressKey(window_->Text_Encode, Qt::Key_Home);
+    for (int i = 0; i < 6; ++i)
+        KitDriver::PressKey(window_->Text_Encode, Qt::Key_Delete);
+    QCOMPARE(window_->Text_Encode->text(), QString());
+    open(window_->MSF_Encode, 1, 0);
+    QCOMPARE(recorder_->count(), 0);
+    QCOMPARE(RowHex(Edata, 720).left(5), QByteArray("00 00"));
+    QCOMPARE(encodeCell(1, 1), QString());
+    QCOMPARE(RowHex(Edata, 720).mid(24, 5), QByteArray("64 04"));
+}
+
+void TestFrm2Tone::encode_editor_keys()
+{
+    open(window_->MSF_Encode, 6, 1);
+    KitDriver::TypeText(window_->Text_Encode, QStringLiteral("1a2-3.4 5"));
+    QCOMPARE(window_->Text_Encode->text(), QStringLiteral("123.45"));
+    KitDriver::PressKey(window_->Text_Encode, Qt::Key_Backspace);
+    QCOMPARE(window_->Text_Encode->text(), QStringLiteral("123.45"));
+    // No length limit; Enter commits nothing.
+    KitDriver::TypeText(window_->Text_Encode, QStringLiteral("6789012"));
+    KitDriver::PressKey(window_->Text_Encode, Qt::Key_Return);
+    QCOMPARE(window_->Text_Encode->text(), QStringLiteral("123.456789012"));
+    QVERIFY(window_->Text_Encode->isVisible());
+    QCOMPARE(RowHex(Edata, 725).left(5), QByteArray("FF FF"));
+    window_->Text_Encode->setText(QStringLiteral("1500"));
+    open(window_->MSF_Encode, 6, 0);
+    QCOMPARE(RowHex(Edata, 725).left(5), QByteArray("DC 05"));
+}
+
+void TestFrm2Tone::arrow_keys_with_the_editor_closed_change_no_byte()
+{
+    const MemoryImage before = Edata;
+    window_->MSF_Encode->setFocus();
+    for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right})
+        KitDriver::PressKey(window_->MSF_Encode, key);
+    QCOMPARE(window_->MSF_Encode->row(), 3);
+    QVERIFY(Edata == before);
+    QVERIFY(window_->Text_Encode->isHidden());
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+}
+
+void TestFrm2Tone::click_on_a_row_number_or_the_header_commits_and_opens_nothing_data()
+{
+    QTest::addColumn<bool>("header");
+    QTest::newRow("row number") << false;
+    QTest::newRow("header") << true;
+}
+
+void TestFrm2Tone::click_on_a_row_number_or_the_header_commits_and_opens_nothing()
+{
+    QFETCH(bool, header);
+    open(window_->MSF_Encode, 8, 2);
+    retype(QStringLiteral("1500"));
+    if (header)
+        KitDriver::ClickHeader(window_->MSF_Encode, 1);
+    else
+        open(window_->MSF_Encode, 9, 0);
+    QCOMPARE(RowHex(Edata, 727).mid(24, 5), QByteArray("DC 05"));
+    QCOMPARE(encodeCell(8, 2), QStringLiteral("1500.0"));
+    QVERIFY(window_->Text_Encode->isHidden());
+    QCOMPARE(window_->MSF_Encode->row(), header ? 0 : 9);
+    QCOMPARE(window_->MSF_Encode->col(), header ? 1 : 0);
+}
+
+void TestFrm2Tone::refused_encode_commit_then_opens_the_clicked_cell()
+{
+    open(window_->MSF_Encode, 2, 2);
+    retype(QStringLiteral("4000"));
+    open(window_->MSF_Encode, 3, 2);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRange});
+    QCOMPARE(RowHex(Edata, 721).mid(24, 5), QByteArray("00 00"));
+    QCOMPARE(encodeCell(2, 2), QString());
+    QVERIFY(overCell(window_->Text_Encode, window_->MSF_Encode));
+    QCOMPARE(window_->Text_Encode->text(), QStringLiteral("1640.0"));
+}
+
+// ---- Tone boxes ----------------------------------------------------------------
+
+void TestFrm2Tone::tone_box_commit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("frequency");  // row 752 bytes 0, 1
+    QTest::addColumn<QByteArray>("period");     // row 752 bytes 8, 9
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("1124") << "1124" << QByteArray("64 04") << QByteArray("02 08") << "1124.0" << false;
+    QTest::newRow("299.5") << "299.5" << QByteArray("2C 01") << QByteArray("00 1E") << "300.0" << false;
+    QTest::newRow("3000.5") << "3000.5" << QByteArray("B8 0B") << QByteArray("00 03") << "3000.0" << false;
+    QTest::newRow("1124.5") << "1124.5" << QByteArray("64 04") << QByteArray("02 08") << "1124.0" << false;
+    QTest::newRow("2500.5 half to even") << "2500.5" << QByteArray("C4 09") << QByteArray("9A 03") << "2500.0" << false;
+    QTest::newRow("2000") << "2000" << QByteArray("D0 07") << QByteArray("80 04") << "2000.0" << false;
+    QTest::newRow("2400") << "2400" << QByteArray("60 09") << QByteArray("C0 03") << "2400.0" << false;
+    QTest::newRow("3001.5") << "3001.5" << QByteArray("FF FF") << QByteArray("FF FF") << "" << true;
+    QTest::newRow("0") << "0" << QByteArray("FF FF") << QByteArray("FF FF") << "" << true;
+    QTest::newRow("empty") << "" << QByteArray("FF FF") << QByteArray("FF FF") << "" << false;
+    QTest::newRow("pasted 20 nines") << "99999999999999999999" << QByteArray("FF FF") << QByteArray("FF FF") << ""
+                                     << true;
+}
+
+void TestFrm2Tone::tone_box_commit()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, frequency);
+    QFETCH(QByteArray, period);
+    QFETCH(QString, shown);
+    QFETCH(bool, message);
+    decodePage();
+    if (text.startsWith(QLatin1String("999"))) {
+        window_->Text_A->setFocus();
+        window_->Text_A->setText(text);  // pasted: no key filter
+    } else {
+        typeTone(window_->Text_A, text);
+    }
+    leaveTone();
+    QCOMPARE(recorder_->takeTexts(), message ? QStringList{kRange} : QStringList{});
+    QCOMPARE(RowHex(Edata, 752).left(5), frequency);
+    QCOMPARE(RowHex(Edata, 752).mid(24, 5), period);
+    QCOMPARE(window_->Text_A->text(), shown);
+    // Tone B and the rest of the row stay.
+    QCOMPARE(RowHex(Edata, 752).mid(6, 5), QByteArray("64 04"));
+    QCOMPARE(RowHex(Edata, 752).mid(30, 5), QByteArray("02 08"));
+}
+
+void TestFrm2Tone::refused_tone_gives_the_focus_back_to_its_box()
+{
+    decodePage();
+    typeTone(window_->Text_C, QStringLiteral("3001.5"));
+    leaveTone();
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRange});
+    QCOMPARE(window_->Text_C->text(), QString());
+    QVERIFY(window_->Text_C->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(RowHex(Edata, 752).mid(12, 5), QByteArray("FF FF"));
+    QCOMPARE(RowHex(Edata, 752).mid(36, 5), QByteArray("FF FF"));
+    // Leaving the emptied box again asks nothing.
+    leaveTone();
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm2Tone::tone_box_takes_no_key_once_it_holds_seven_characters()
+{
+    decodePage();
+    typeTone(window_->Text_B, QStringLiteral("1234.56"));
+    KitDriver::TypeText(window_->Text_B, QStringLiteral("7"));
+    KitDriver::PressKey(window_->Text_B, Qt::Key_Backspace);
+    KitDriver::PressKey(window_->Text_B, Qt::Key_Return);
+    QCOMPARE(window_->Text_B->text(), QStringLiteral("1234.56"));
+    // Delete is no character and still removes one.
+    KitDriver::PressKey(window_->Text_B, Qt::Key_Home);
+    KitDriver::PressKey(window_->Text_B, Qt::Key_Delete);
+    KitDriver::TypeText(window_->Text_B, QStringLiteral("9"));
+    QCOMPARE(window_->Text_B->text(), QStringLiteral("9234.56"));
+    KitDriver::TypeText(window_->Text_B, QStringLiteral("b"));  // letters never pass
+    QCOMPARE(window_->Text_B->text(), QStringLiteral("9234.56"));
+    leaveTone();
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRange});
+}
+
+// ---- Decode grid ---------------------------------------------------------------
+
+void TestFrm2Tone::decode_click_on_a_valid_value_stores_nothing()
+{
+    decodePage();
+    Edata(737, 4) = 3;  // entry 2, decoder 2's response
+    Edata(749, 11) = 16;
+    window_->TwoTone_Show();
+    const MemoryImage before = Edata;
+    open(window_->MSF_Decode, 2, 5);
+    QVERIFY(overCell(window_->Combo_Decode, window_->MSF_Decode));
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("3.Alert+Transpond"));
+    open(window_->MSF_Decode, 14, 12);
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("16"));
+    open(window_->MSF_Decode, 15, 10);
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("A-B"));
+    QCOMPARE(window_->Combo_Decode->listCount(), 12);
+    QVERIFY(Edata == before);
+}
+
+void TestFrm2Tone::decode_clicks_on_an_erased_entry_store_the_presets()
+{
+    decodePage();
+    open(window_->MSF_Decode, 6, 7);
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("A-B"));
+    open(window_->MSF_Decode, 6, 8);
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("2.Transpond"));
+    open(window_->MSF_Decode, 6, 9);
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("1"));
+    QCOMPARE(window_->Combo_Decode->listCount(), 16);
+    QCOMPARE(RowHex(Edata, 741), QByteArray("FF FF FF FF FF FF 00 02 01 FF FF FF FF FF FF FF"));
+    // The cells left show what the list showed.
+    QCOMPARE(decodeCell(6, 7), QStringLiteral("A-B"));
+    QCOMPARE(decodeCell(6, 8), QStringLiteral("2.Transpond"));
+}
+
+void TestFrm2Tone::decode_choice_of_16_shows_at_the_next_painting()
+{
+    decodePage();
+    open(window_->MSF_Decode, 1, 6);
+    KitDriver::ChooseItem(window_->Combo_Decode, 15);
+    QCOMPARE(int(Edata(736, 5)), 0x10);
+    open(window_->MSF_Decode, 1, 0);
+    QCOMPARE(decodeCell(1, 6), QStringLiteral("16"));
+    window_->TwoTone_Show();
+    QCOMPARE(decodeCell(1, 6), QStringLiteral("16"));
+}
+
+void TestFrm2Tone::decode_click_selects_the_entry_and_its_tone_set()
+{
+    decodePage();
+    SetRow(Edata, 754, "E8 03 D0 07 B8 0B FF FF");
+    open(window_->MSF_Decode, 3, 0);
+    QCOMPARE(window_->decodeEntry(), 2);
+    QCOMPARE(window_->Frame_Dec_xx->title(), QStringLiteral("3 Decode 2 Tone Frequency"));
+    QCOMPARE(toneBoxes(), (QStringList{"1000.0", "2000.0", "3000.0", ""}));
+    QVERIFY(window_->Combo_Decode->isHidden());
+    open(window_->MSF_Decode, 15, 4);
+    QCOMPARE(window_->decodeEntry(), 14);
+    QCOMPARE(toneBoxes(), (QStringList{"1400.0", "1530.0", "1670.0", "1830.0"}));
+    LangChinese = -1;
+    open(window_->MSF_Decode, 12, 0);
+    LangChinese = 0;
+    QCOMPARE(window_->Frame_Dec_xx->title(), QStringLiteral("12 解码信息两音频率"));
+}
+
+void TestFrm2Tone::decode_header_click_keeps_the_entry_and_a_tone_edit_goes_to_it()
+{
+    decodePage();
+    open(window_->MSF_Decode, 2, 0);
+    KitDriver::ClickHeader(window_->MSF_Decode, 4);
+    QCOMPARE(window_->decodeEntry(), 1);
+    QCOMPARE(window_->Frame_Dec_xx->title(), QStringLiteral("2 Decode 2 Tone Frequency"));
+    QCOMPARE(window_->Text_A->text(), QStringLiteral("1358.0"));
+    QCOMPARE(window_->MSF_Decode->row(), 0);
+    typeTone(window_->Text_D, QStringLiteral("2000"));
+    // The tone goes to the entry it was typed for, before the click moves on.
+    open(window_->MSF_Decode, 9, 0);
+    QCOMPARE(RowHex(Edata, 753).mid(18, 5), QByteArray("D0 07"));
+    QCOMPARE(RowHex(Edata, 753).mid(42, 5), QByteArray("80 04"));
+    QCOMPARE(RowHex(Edata, 760), RowHex(MemoryImage(), 0));
+    QCOMPARE(window_->decodeEntry(), 8);
+}
+
+void TestFrm2Tone::decode_double_click_blanks_the_row_on_the_screen_only()
+{
+    decodePage();
+    SetRow(Edata, 740, "00 01 01 04 02 02 08 03 03 09 00 04");
+    SetRow(Edata, 756, "E8 03");
+    window_->TwoTone_Show();
+    const MemoryImage before = Edata;
+    KitDriver::DoubleClickCell(window_->MSF_Decode, 5, 0);
+    for (int c = 1; c <= 12; ++c)
+        QCOMPARE(decodeCell(5, c), QString());
+    QCOMPARE(window_->Text_A->text(), QStringLiteral("1000.0"));
+    QCOMPARE(window_->decodeEntry(), 4);
+    QVERIFY(Edata == before);
+    window_->TwoTone_Show();
+    QCOMPARE(decodeCell(5, 1), QStringLiteral("A-B"));
+}
+
+void TestFrm2Tone::typing_into_the_decode_list_changes_nothing()
+{
+    decodePage();
+    open(window_->MSF_Decode, 1, 2);
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("1.Alert"));
+    const MemoryImage before = Edata;
+    KitDriver::TypeText(window_->Combo_Decode, QStringLiteral("x9"));
+    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("1.Alert"));
+    open(window_->MSF_Decode, 1, 0);
+    QCOMPARE(decodeCell(1, 2), QStringLiteral("1.Alert"));
+    QVERIFY(Edata == before);
+}
+
+void TestFrm2Tone::leave_blanks_response_and_alert_beside_an_empty_pair_on_the_screen()
+{
+    decodePage();
+    SetRow(Edata, 742, "FF 03 05");  // entry 7, decoder 1: no pair
+    window_->TwoTone_Show();
+    QCOMPARE(decodeCell(7, 2), QStringLiteral("3.Alert+Transpond"));
+    window_->MSF_Decode->setFocus();
+    window_->MSF_Decode->setRow(7);
+    window_->MSF_Decode->setCol(2);
+    KitDriver::PressKey(window_->MSF_Decode, Qt::Key_Right);
+    KitDriver::PressKey(window_->MSF_Decode, Qt::Key_Right);
+    QCOMPARE(decodeCell(7, 2), QString());
+    QCOMPARE(decodeCell(7, 3), QString());
+    QCOMPARE(RowHex(Edata, 742).left(8), QByteArray("FF 03 05"));
+}
+
+void TestFrm2Tone::late_decode_choice_reached_the_timing_row()
+{
+    decodePage();
+    open(window_->MSF_Decode, 4, 1);
+    KitDriver::ClickHeader(window_->MSF_Decode, 0);
+    QVERIFY(window_->Combo_Decode->isHidden());
+    const MemoryImage before = Edata;
+    // The current cell is (0, 0) now: a choice that still arrived there
+    // would store into row 735, byte -1.
+    window_->Combo_Decode->setListIndex(5);
+    QVERIFY(Edata == before);
+}
+
+// ---- Pages and edits left open -------------------------------------------------
+
+void TestFrm2Tone::decode_tab_shows_entry_1_and_encode_tab_keeps_the_entry()
+{
+    decodePage();
+    QVERIFY(window_->Frame_Decode->isVisible());
+    QVERIFY(window_->Frame_Encode->isHidden());
+    open(window_->MSF_Decode, 5, 0);
+    KitDriver::ClickTab(window_->TabStrip1, 1);
+    QVERIFY(window_->Frame_Encode->isVisible());
+    QVERIFY(window_->Frame_Decode->isHidden());
+    QCOMPARE(window_->decodeEntry(), 4);
+    decodePage();
+    QCOMPARE(window_->decodeEntry(), 0);
+    QCOMPARE(window_->Frame_Dec_xx->title(), QStringLiteral(" 1 Decode 2 Tone Frequency"));
+    QCOMPARE(window_->Text_A->text(), QStringLiteral("1981.0"));
+    // A click on the tab already selected runs the switch again.
+    open(window_->MSF_Decode, 15, 0);
+    decodePage();
+    QCOMPARE(window_->decodeEntry(), 0);
+}
+
+void TestFrm2Tone::tab_click_drops_an_open_encode_edit()
+{
+    open(window_->MSF_Encode, 1, 1);
+    retype(QStringLiteral("1500"));
+    decodePage();
+    QVERIFY(window_->Text_Encode->isHidden());
+    KitDriver::ClickTab(window_->TabStrip1, 1);
+    open(window_->MSF_Encode, 5, 0);
+    QCOMPARE(RowHex(Edata, 720).left(5), QByteArray("BD 07"));
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+}
+
+void TestFrm2Tone::encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults()
+{
+    open(window_->MSF_Encode, 2, 1);
+    retype(QStringLiteral("1500"));
+    window_->Command_def->click();
+    QVERIFY(window_->Text_Encode->isHidden());
+    open(window_->MSF_Encode, 4, 0);
+    QCOMPARE(RowHex(Edata, 721).left(5), QByteArray("4E 05"));
+    QCOMPARE(encodeCell(2, 1), QStringLiteral("1358.0"));
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm2Tone::decode_list_left_open_over_default_stored_its_old_text_in_the_cell()
+{
+    decodePage();
+    open(window_->MSF_Decode, 1, 1);
+    KitDriver::ChooseItem(window_->Combo_Decode, 11);
+    window_->Command_def->click();
+    QVERIFY(window_->Combo_Decode->isHidden());
+    open(window_->MSF_Decode, 2, 0);
+    QCOMPARE(decodeCell(1, 1), QStringLiteral("A-B"));
+    QCOMPARE(int(Edata(736, 0)), 0);
+}
+
+QTEST_MAIN(TestFrm2Tone)
+#include "tst_frm_2tone.moc"

@@ -1,0 +1,684 @@
+// The two-tone window as a child of the main window: its placement and
+// captions, its buttons and their refusals while a transfer runs, its
+// closing, and its own transfer against the radio simulator in process, on
+// virtual time, the failures included.
+
+#include "core/dat_file.h"
+#include "core/language_texts.h"
+#include "core/open_edits.h"
+#include "core/status_panels.h"
+#include "core/tone_list.h"
+#include "core/two_tone_defaults.h"
+#include "core/ui/form_open_chann.h"
+#include "core/ui/form_save_chann.h"
+#include "link/link_state.h"
+#include "link/transfer_engine.h"
+#include "signalling/ui/frm_2tone.h"
+#include "support/image_bytes.h"
+#include "support/image_rows.h"
+#include "support/kit_driver.h"
+#include "support/message_recorder.h"
+#include "support/radio_simulator.h"
+#include "support/sim_port.h"
+#include "support/test_frame.h"
+#include "support/two_tone_area_table.h"
+#include "support/virtual_clock.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int kPort = 3;
+constexpr qint64 kLongEnough = 600000;
+constexpr int kArea = 0x2D00;
+constexpr int kAreaEnd = 0x3000;
+
+const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
+const QString kReadDone = QStringLiteral("Complete reading the data from transceiver.");
+const QString kWriteDone = QStringLiteral("Complete Written Signal parameters to the transceiver.");
+const QString kFailConnect = QStringLiteral("Fail connect with transceiver.");
+
+int Byte(const QByteArray& bytes, int i)
+{
+    return static_cast<std::uint8_t>(bytes.at(i));
+}
+
+QByteArray ImageRow(int row)
+{
+    QByteArray bytes;
+    for (int c = 0; c < kRowBytes; ++c)
+        bytes.append(static_cast<char>(Edata(row, c)));
+    return bytes;
+}
+
+// The writes after the last link-open frame.
+QList<QByteArray> LastAttempt(const QList<QByteArray>& writes)
+{
+    const qsizetype last = writes.lastIndexOf(LinkOpenBytes());
+    return last < 0 ? writes : writes.mid(last);
+}
+
+// The header row as the format string it came from.
+QString HeaderFormat(const KitGrid* grid)
+{
+    QStringList pieces;
+    for (int c = 0; c < grid->cols(); ++c)
+        pieces << QLatin1Char('^') + grid->textMatrix(0, c);
+    return pieces.join(QLatin1Char('|'));
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(ReplyKind)
+
+class TestFrm2ToneWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void placement_follows_the_main_window();
+    void captions_data();
+    void captions();
+    void password_box_holds_the_preset_password();
+
+    void read_shows_the_radio_area_before_its_message();
+    void write_sends_48_frames_and_nothing_after_the_last_ack();
+    void silent_radio_gets_four_link_opens_then_the_failure();
+    void replies_that_are_not_taken_end_in_the_failure_data();
+    void replies_that_are_not_taken_end_in_the_failure();
+    void refused_password_stops_without_retry();
+    void failed_read_leaves_the_area_and_the_window_unchanged();
+
+    void default_resets_the_area_only();
+    void open_save_and_close_when_idle();
+    void buttons_while_a_transfer_runs_data();
+    void buttons_while_a_transfer_runs();
+    void close_box_during_a_transfer_closes_silently();
+
+    void encode_edit_left_open_over_a_read_wrote_its_old_text_over_the_radio_data();
+    void write_before_leaving_the_cell_sent_the_previous_value();
+    void write_with_a_refused_open_edit_does_nothing_more();
+    void save_before_leaving_the_cell_saved_the_previous_value();
+    void whole_image_commit_commits_the_open_encode_edit();
+
+private:
+    bool runUntil(const std::function<bool()>& done) { return clock_->advanceUntil(done, kLongEnough); }
+    bool runToEnd()
+    {
+        return runUntil([this] { return !ends_.isEmpty(); });
+    }
+    // Starts a read and lets a few blocks arrive.
+    void readUnderWay();
+    void editEncode(int row, int col, const QString& text);
+    // The bar and the label at every new label the transfer shows.
+    void recordDisplay();
+    QString encodeCell(int row, int col) const { return window_->MSF_Encode->textMatrix(row, col); }
+    QString decodeCell(int row, int col) const { return window_->MSF_Decode->textMatrix(row, col); }
+
+    std::unique_ptr<VirtualClock> clock_;
+    std::unique_ptr<MessageRecorder> recorder_;
+    std::unique_ptr<SimPortFactory> ports_;
+    std::unique_ptr<RadioSimulator> radio_;
+    TestFrame* frame_ = nullptr;
+    frm_2tone* window_ = nullptr;
+    QList<TransferEnd> ends_;
+    QStringList display_;
+    QString lastLabel_;
+};
+
+void TestFrm2ToneWindow::initTestCase()
+{
+    InitToneTables();
+    BuildLinkOpenFrame();
+}
+
+void TestFrm2ToneWindow::init()
+{
+    clock_ = std::make_unique<VirtualClock>();
+    recorder_ = std::make_unique<MessageRecorder>();
+    ports_ = std::make_unique<SimPortFactory>();
+    radio_ = std::make_unique<RadioSimulator>();
+    TwoToneAreaTable::PutInto(*radio_);
+    radio_->setPasswords("583920", "");
+    ports_->attach(kPort, *radio_);
+    CommPortNo = kPort;
+    PortError = 0;
+    LangChinese = 0;
+    SetLanguageTexts();
+    StatusBar1.clear();
+    Edata.fill(kErased);
+    TwoTone_Defaults();
+    ends_.clear();
+    display_.clear();
+    lastLabel_.clear();
+    frame_ = Windows::Load<TestFrame>();
+    QVERIFY(KitDriver::ShowActive(frame_));
+    window_ = Windows::Load<frm_2tone>();
+    QVERIFY(window_ != nullptr);
+    window_->link().onFinished = [this](TransferEnd end) { ends_ << end; };
+}
+
+void TestFrm2ToneWindow::cleanup()
+{
+    Windows::UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window_ = nullptr;
+    QVERIFY(recorder_->verifyAllTaken());
+    recorder_.reset();
+    ports_.reset();
+    radio_.reset();
+    clock_.reset();
+}
+
+void TestFrm2ToneWindow::readUnderWay()
+{
+    window_->Command_read->click();
+    QVERIFY(runUntil([this] { return radio_->answered(ReplyKind::Block) >= 5; }));
+    QVERIFY(window_->Reading());
+}
+
+void TestFrm2ToneWindow::editEncode(int row, int col, const QString& text)
+{
+    KitDriver::ClickCell(window_->MSF_Encode, row, col);
+    QVERIFY(window_->Text_Encode->isVisible());
+    window_->Text_Encode->setText(QString());
+    KitDriver::TypeText(window_->Text_Encode, text);
+}
+
+void TestFrm2ToneWindow::recordDisplay()
+{
+    const auto shown = window_->link().onDisplayChanged;
+    window_->link().onDisplayChanged = [this, shown] {
+        shown();
+        // The engine sets the bar before the label.
+        const QString label = window_->Label_tr_count->text();
+        if (label != lastLabel_)
+            display_ << QStringLiteral("%1 %2").arg(window_->ProgressBar1->value()).arg(label);
+        lastLabel_ = label;
+    };
+}
+
+void TestFrm2ToneWindow::placement_follows_the_main_window()
+{
+    const double width = frame_->Width() / 1.2;
+    const double height = frame_->Height() / 1.25;
+    QCOMPARE(window_->Width(), PixelsToTwips(TwipsToPixels(width)));
+    QCOMPARE(window_->Height(), PixelsToTwips(TwipsToPixels(height)));
+    QCOMPARE(window_->Left(), PixelsToTwips(TwipsToPixels((frame_->ScaleWidth() - width) / 2)));
+    QCOMPARE(window_->Top(), PixelsToTwips(TwipsToPixels((frame_->ScaleHeight() - height) / 2)));
+    QCOMPARE(window_->TabStrip1->width(), TwipsToPixels(window_->ScaleWidth() / 1.02));
+    // The pages lie in the strip's client area, below its tabs.
+    for (QGroupBox* page : {window_->Frame_Encode, window_->Frame_Decode}) {
+        QCOMPARE(page->x(), TwipsToPixels(window_->TabStrip1->ClientLeft()));
+        QCOMPARE(page->y(), TwipsToPixels(window_->TabStrip1->ClientTop() + 200));
+        QCOMPARE(page->width(), TwipsToPixels(window_->TabStrip1->ClientWidth()));
+        QVERIFY(page->geometry().bottom() <= window_->TabStrip1->geometry().bottom());
+    }
+    QCOMPARE(window_->MSF_Encode->width(), TwipsToPixels(PixelsToTwips(window_->Frame_Encode->width()) / 3.08));
+    QCOMPARE(window_->MSF_Decode->width(), TwipsToPixels(PixelsToTwips(window_->Frame_Decode->width()) / 1.02));
+    QCOMPARE(frame_->activeChild(), window_);
+    QVERIFY(window_->Frame_Encode->isVisible());
+    QVERIFY(window_->Frame_Decode->isHidden());
+    QVERIFY(window_->ProgressBar1->isHidden());
+    QCOMPARE(window_->Label_tr_count->text(), QString());
+    QCOMPARE(window_->TabStrip1->selectedIndex(), 1);
+}
+
+void TestFrm2ToneWindow::captions_data()
+{
+    QTest::addColumn<int>("chinese");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("encodeFormat");
+    QTest::addColumn<QString>("decodeFormat");
+    QTest::newRow("English") << 0
+                             << QStringList{"2 TONE",
+                                            "Encode",
+                                            "Decode",
+                                            "2 TONE Encode",
+                                            "1st Tone Duration(MS)",
+                                            "2nd Tone Duration(MS)",
+                                            "Gap of Tone (MS)",
+                                            "2 TONE Decode",
+                                            "A Tone( HZ )",
+                                            "B Tone( HZ )",
+                                            "C Tone( HZ )",
+                                            "D Tone( HZ )",
+                                            "Reset_Time (MS)",
+                                            " 1 Decode 2 Tone Frequency",
+                                            "Read",
+                                            "Write",
+                                            "Default",
+                                            "Save",
+                                            "Open",
+                                            "Close",
+                                            "PassWord"}
+                             << "^ Code|^ 1st Frequency(HZ)|^ 2nd Frequency(HZ)"
+                             << "^ Code|^Dec_1|^    Response   |^Alert|^Dec_2|^   Response   |^Alert|^Dec_3|^   "
+                                "Response   |^Alert|^Dec_4|^   Response   |^Alert";
+    QTest::newRow("Chinese") << -1
+                             << QStringList{"2 TONE 编解码参数编辑",
+                                            "编码",
+                                            "解码",
+                                            "2 TONE 编码",
+                                            "发送第 1 个频率时间长度（MS）",
+                                            "发送第 2 个频率时间长度（MS）",
+                                            "前后两个频率的间隔时长 （MS）",
+                                            "2 TONE 解码",
+                                            "A 音（HZ）",
+                                            "B 音（HZ）",
+                                            "C 音（HZ）",
+                                            "D 音（HZ）",
+                                            "复位时间（MS）",
+                                            " 1 解码信息两音频率",
+                                            "读 取",
+                                            "写  入",
+                                            "默 认",
+                                            "保  存",
+                                            "打  开",
+                                            "关  闭",
+                                            "读写密码"}
+                             << "^ 信息码 |^ 第 1 个频率(HZ) |^ 第 2 个频率(HZ) "
+                             << "^ 信息码|^解码1|^   响 应 方 式  |^提示|^解码2|^   响 应 方 式  |^提示|^解码3|^   响 "
+                                "应 方 式  |^提示|^解码4|^   响 应 方 式  |^提示";
+}
+
+void TestFrm2ToneWindow::captions()
+{
+    QFETCH(int, chinese);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, encodeFormat);
+    QFETCH(QString, decodeFormat);
+    LangChinese = chinese;
+    Windows::Unload(window_);
+    window_ = Windows::Load<frm_2tone>();
+    LangChinese = 0;
+    const frm_2tone& w = *window_;
+    const QStringList shown{
+        w.windowTitle(),          w.TabStrip1->tabCaption(1), w.TabStrip1->tabCaption(2), w.Frame_Encode->title(),
+        w.Label_1st->text(),      w.Label_2nd->text(),        w.Label_gap->text(),        w.Frame_Decode->title(),
+        w.Label_A_tone->text(),   w.Label_B_Tone->text(),     w.Label_C_Tone->text(),     w.Label_D_Tone->text(),
+        w.Label_Reset->text(),    w.Frame_Dec_xx->title(),    w.Command_read->caption(),  w.Command_Write->caption(),
+        w.Command_def->caption(), w.Command_save->caption(),  w.Command_open->caption(),  w.Command_close->caption(),
+        w.Label_PassWord->text()};
+    QCOMPARE(shown, captions);
+    QCOMPARE(w.TabStrip1->tabCount(), 2);
+    QCOMPARE(HeaderFormat(w.MSF_Encode), encodeFormat);
+    QCOMPARE(HeaderFormat(w.MSF_Decode), decodeFormat);
+    // Every label names its box.
+    QCOMPARE(w.Label_1st->buddy(), w.Combo_Enc_ys1);
+    QCOMPARE(w.Label_2nd->buddy(), w.Combo_Enc_ys2);
+    QCOMPARE(w.Label_gap->buddy(), w.Combo_enc_ys3);
+    QCOMPARE(w.Label_A_tone->buddy(), w.Text_A);
+    QCOMPARE(w.Label_B_Tone->buddy(), w.Text_B);
+    QCOMPARE(w.Label_C_Tone->buddy(), w.Text_C);
+    QCOMPARE(w.Label_D_Tone->buddy(), w.Text_D);
+    QCOMPARE(w.Label_Reset->buddy(), w.Combo_Dec_Res_Time);
+    QCOMPARE(w.Label_PassWord->buddy(), w.Text_PassWord);
+}
+
+void TestFrm2ToneWindow::password_box_holds_the_preset_password()
+{
+    PassTyped.fill(0);
+    Windows::Unload(window_);
+    window_ = Windows::Load<frm_2tone>();
+    QCOMPARE(window_->Text_PassWord->text(), QStringLiteral("583920"));
+    QCOMPARE(window_->Text_PassWord->displayText(), QStringLiteral("******"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(PassTyped.data()), 6), QByteArray("583920"));
+    window_->Text_PassWord->setText(QStringLiteral("12"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(PassTyped.data()), 6), QByteArray("12    "));
+}
+
+// ---- Transfers -----------------------------------------------------------------
+
+void TestFrm2ToneWindow::read_shows_the_radio_area_before_its_message()
+{
+    recordDisplay();
+    QStringList shownAtMessage;
+    recorder_->onShow = [&](const ShownMessage&) {
+        shownAtMessage = {encodeCell(15, 2), decodeCell(15, 12), window_->Text_A->text(),
+                          window_->Combo_Dec_Res_Time->text(), window_->Label_tr_count->text()};
+    };
+    const MemoryImage before = Edata;
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::ReadDone);
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, kReadDone);
+    QCOMPARE(shown[0].title, QStringLiteral("Operate Prompt"));
+    QCOMPARE(shownAtMessage, (QStringList{"1050.0", QString::number(TwoToneAreaTable::Alert(15, 3)), "500.0", "4200",
+                                          "Read Signal parameters in gear. "}));
+
+    for (int a = kArea; a < kAreaEnd; ++a)
+        QCOMPARE(int(Edata(a / 16, a % 16)), radio_->memoryByte(a));
+    for (int r = 0; r < kImageRows; ++r) {
+        if (r < 720 || r > 767)
+            QCOMPARE(RowHex(Edata, r), RowHex(before, r));
+    }
+    // Block requests at 0x2D00, 0x2D40 .. 0x2FC0.
+    QList<int> reads;
+    for (const RadioSimulator::Heard& h : radio_->heard) {
+        if (h.kind == RadioSimulator::Heard::Read && h.address != PassBlockAddr) {
+            QCOMPARE(h.length, 0x40);
+            reads << h.address;
+        }
+    }
+    QCOMPARE(reads.size(), 12);
+    for (int k = 0; k < 12; ++k)
+        QCOMPARE(reads[k], kArea + 0x40 * k);
+
+    QStringList expected{"0 Connecting with transceiver. "};
+    const QList<int> bars{23, 30, 38, 46, 53, 61, 69, 76, 84, 92, 100};
+    for (int n = 3; n <= 13; ++n)
+        expected << QStringLiteral("%1 Reading %2 Data Block").arg(bars[n - 3]).arg(n);
+    expected << "100 Read Signal parameters in gear. ";
+    QCOMPARE(display_, expected);
+    QVERIFY(!window_->Reading());
+    for (int e = 1; e <= 15; ++e) {
+        QCOMPARE(encodeCell(e, 1), QString::number(TwoToneAreaTable::EncodeHz(e, 0)) + ".0");
+        QCOMPARE(decodeCell(e, 1), Dec_PairText(TwoToneAreaTable::Pair(e, 0)));
+        QCOMPARE(decodeCell(e, 5), Dec_RespText(TwoToneAreaTable::Response(e, 1)));
+    }
+    QCOMPARE(window_->Combo_Enc_ys2->text(), QString::number(10 * TwoToneAreaTable::Duration(1)));
+}
+
+void TestFrm2ToneWindow::write_sends_48_frames_and_nothing_after_the_last_ack()
+{
+    recordDisplay();
+    int barAtMessage = -1;
+    recorder_->onShow = [&](const ShownMessage&) { barAtMessage = window_->ProgressBar1->value(); };
+    for (int r = 720; r <= 767; ++r) {
+        for (int c = 0; c < kRowBytes; ++c)
+            Edata(r, c) = static_cast<std::int16_t>((r * 11 + c * 5) & 0xFF);
+    }
+    window_->Command_Write->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::WriteDone);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kWriteDone});
+    QCOMPARE(barAtMessage, 97);
+    QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Complete Written Signal parameters "));
+
+    // Link open, its acknowledgement, the password request and its lone
+    // acknowledgement, then the 48 frames.
+    const QList<QByteArray> writes = LastAttempt(ports_->writes(kPort));
+    QCOMPARE(writes.size(), 4 + 48);
+    for (int k = 0; k < 48; ++k) {
+        const QByteArray frame = writes[4 + k];
+        const int lead = k == 0 ? 0 : 1;
+        QCOMPARE(frame.size(), 20 + lead);
+        if (lead == 1)
+            QCOMPARE(Byte(frame, 0), 0x06);
+        QCOMPARE(frame.mid(lead, 4),
+                 QByteArray::fromHex("58") + char((kArea + 16 * k) >> 8) + char((kArea + 16 * k) & 0xFF) + char(0x10));
+        QCOMPARE(frame.mid(lead + 4), ImageRow(720 + k));
+    }
+    for (int a = kArea; a < kAreaEnd; ++a)
+        QCOMPARE(radio_->memoryByte(a), int(Edata(a / 16, a % 16)));
+
+    QStringList expected{"0 Connecting with transceiver. "};
+    for (int m = 1; m <= 47; ++m)
+        expected << QStringLiteral("%1 Writing  %2  Data Block").arg(m * 100 / 48).arg(m - 1);
+    expected << "97 Complete Written Signal parameters ";
+    QCOMPARE(display_, expected);
+    QVERIFY(!ports_->isOpen(kPort));
+}
+
+void TestFrm2ToneWindow::silent_radio_gets_four_link_opens_then_the_failure()
+{
+    radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::Failed);
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, kFailConnect);
+    QCOMPARE(shown[0].title, QStringLiteral("Operate prompt"));
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::LinkOpen), 4);
+    QCOMPARE(window_->ProgressBar1->value(), 0);
+    QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Communication fault."));
+    QVERIFY(!window_->Reading());
+}
+
+void TestFrm2ToneWindow::replies_that_are_not_taken_end_in_the_failure_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<ReplyKind>("kind");
+    QTest::newRow("write frame answered with 0x15") << true << Fault::WrongAck << ReplyKind::WriteAck;
+    QTest::newRow("read reply with its 0x58 at index 2") << false << Fault::LeadingNoise << ReplyKind::Block;
+}
+
+void TestFrm2ToneWindow::replies_that_are_not_taken_end_in_the_failure()
+{
+    QFETCH(bool, write);
+    QFETCH(Fault, fault);
+    QFETCH(ReplyKind, kind);
+    radio_->addFault(fault, kind, 0, RadioSimulator::kForever);
+    const MemoryImage before = Edata;
+    write ? window_->Command_Write->click() : window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
+    QCOMPARE(recorder_->takeTexts(), QStringList{kFailConnect});
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::LinkOpen), 4);
+    QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Communication fault."));
+    QVERIFY(Edata == before);
+}
+
+void TestFrm2ToneWindow::refused_password_stops_without_retry()
+{
+    radio_->setPasswords("111111", "");
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::PasswordRefused);
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("PassWord Error, Reading Stop")});
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::LinkOpen), 1);
+    clock_->advance(20000);
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::LinkOpen), 1);
+    QVERIFY(!window_->Reading());
+}
+
+void TestFrm2ToneWindow::failed_read_leaves_the_area_and_the_window_unchanged()
+{
+    radio_->addFault(Fault::Silent, ReplyKind::Block, 6, RadioSimulator::kForever);
+    const MemoryImage before = Edata;
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::Failed);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kFailConnect});
+    QVERIFY(Edata == before);
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+    QCOMPARE(decodeCell(15, 1), QStringLiteral("D-A"));
+    QCOMPARE(window_->Text_A->text(), QStringLiteral("1981.0"));
+    QVERIFY(!window_->Reading() && !window_->Writing());
+    QVERIFY(window_->Text_Encode->isHidden());
+    QVERIFY(window_->Combo_Decode->isHidden());
+    // The window is not left busy: Default acts.
+    window_->Command_def->click();
+    QCOMPARE(recorder_->count(), 0);
+    QVERIFY(window_->ProgressBar1->isHidden());
+}
+
+// ---- Buttons -------------------------------------------------------------------
+
+void TestFrm2ToneWindow::default_resets_the_area_only()
+{
+    Edata.fill(0x5A);
+    window_->TwoTone_Show();
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    recorder_->takeAll();
+    QVERIFY(window_->ProgressBar1->isVisible());
+    window_->Command_def->click();
+    MemoryImage expected = FilledImage(0x5A);
+    TwoTone_Defaults(expected);
+    QVERIFY(Edata == expected);
+    QVERIFY(window_->ProgressBar1->isHidden());
+    QCOMPARE(window_->ProgressBar1->value(), 0);
+    QCOMPARE(window_->Label_tr_count->text(), QString());
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+    QCOMPARE(window_->Combo_Dec_Res_Time->text(), QStringLiteral("6000"));
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm2ToneWindow::open_save_and_close_when_idle()
+{
+    window_->Command_open->click();
+    QVERIFY(Windows::Find<Form_open_chann>() != nullptr);
+    window_->Command_save->click();
+    QVERIFY(Windows::Find<Form_save_chann>() != nullptr);
+    window_->Command_close->click();
+    QCOMPARE(Windows::Find<frm_2tone>(), nullptr);
+    QCOMPARE(recorder_->count(), 0);
+    window_ = nullptr;
+}
+
+void TestFrm2ToneWindow::buttons_while_a_transfer_runs_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("chinese");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+    for (const char* button : {"Default", "Open", "Save", "Close", "Read", "Write"})
+        QTest::newRow(button) << button << 0 << kBusy << "Operate prompt";
+    QTest::newRow("Default in Chinese") << "Default" << -1 << "正在与对讲机进行读写操作 ！"
+                                        << "操作提示";
+}
+
+void TestFrm2ToneWindow::buttons_while_a_transfer_runs()
+{
+    QFETCH(QString, button);
+    QFETCH(int, chinese);
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+    readUnderWay();
+    editEncode(3, 1, QStringLiteral("1500"));
+    const MemoryImage before = Edata;
+    const std::map<QString, KitButton*> buttons{
+        {"Default", window_->Command_def}, {"Open", window_->Command_open}, {"Save", window_->Command_save},
+        {"Close", window_->Command_close}, {"Read", window_->Command_read}, {"Write", window_->Command_Write},
+    };
+    LangChinese = chinese;
+    buttons.at(button)->click();
+    LangChinese = 0;
+    const QList<ShownMessage> shown = recorder_->takeAll();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, message);
+    QCOMPARE(shown[0].title, title);
+    QVERIFY(Edata == before);
+    QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
+    QCOMPARE(Windows::Find<Form_open_chann>(), nullptr);
+    QCOMPARE(Windows::Find<Form_save_chann>(), nullptr);
+    QCOMPARE(Windows::Find<frm_2tone>(), window_);
+    QVERIFY(window_->Text_Encode->isVisible());
+    // The transfer goes on to its end.
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::ReadDone);
+    recorder_->takeAll();
+}
+
+void TestFrm2ToneWindow::close_box_during_a_transfer_closes_silently()
+{
+    readUnderWay();
+    QVERIFY(ports_->isOpen(kPort));
+    const MemoryImage before = Edata;
+    const int heard = static_cast<int>(radio_->heard.size());
+    window_->frameWidget()->close();
+    QCOMPARE(Windows::Find<frm_2tone>(), nullptr);
+    QCOMPARE(recorder_->count(), 0);
+    QVERIFY(!ports_->isOpen(kPort));
+    clock_->advance(20000);
+    QCOMPARE(radio_->heard.size(), heard);
+    QCOMPARE(recorder_->count(), 0);
+    QVERIFY(Edata == before);
+    // The port is free for the next transfer.
+    window_ = Windows::Load<frm_2tone>();
+    window_->link().onFinished = [this](TransferEnd end) { ends_ << end; };
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::ReadDone);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kReadDone});
+}
+
+// ---- Edits left open -----------------------------------------------------------
+
+void TestFrm2ToneWindow::encode_edit_left_open_over_a_read_wrote_its_old_text_over_the_radio_data()
+{
+    editEncode(2, 1, QStringLiteral("1500"));
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    recorder_->takeAll();
+    QVERIFY(window_->Text_Encode->isHidden());
+    KitDriver::ClickCell(window_->MSF_Encode, 5, 0);
+    QCOMPARE(int(Edata(721, 0)) + 256 * Edata(721, 1), TwoToneAreaTable::EncodeHz(2, 0));
+    QCOMPARE(encodeCell(2, 1), QString::number(TwoToneAreaTable::EncodeHz(2, 0)) + ".0");
+}
+
+void TestFrm2ToneWindow::write_before_leaving_the_cell_sent_the_previous_value()
+{
+    editEncode(2, 1, QStringLiteral("1500"));
+    KitDriver::ClickHeader(window_->MSF_Decode, 0);  // nothing of the encode page moves
+    QTest::mouseClick(window_->Command_Write->findChild<QPushButton*>(), Qt::LeftButton);
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_.last(), TransferEnd::WriteDone);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kWriteDone});
+    QCOMPARE(radio_->memoryByte(0x2D10), 0xDC);
+    QCOMPARE(radio_->memoryByte(0x2D11), 0x05);
+    QCOMPARE(encodeCell(2, 1), QStringLiteral("1500.0"));
+    QVERIFY(window_->Text_Encode->isHidden());
+}
+
+void TestFrm2ToneWindow::write_with_a_refused_open_edit_does_nothing_more()
+{
+    editEncode(2, 2, QStringLiteral("4000"));
+    window_->Command_Write->click();
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Frequency range 300Hz to 3000Hz")});
+    QCOMPARE(ports_->opens(kPort), 0);
+    QVERIFY(!window_->Writing());
+    QCOMPARE(RowHex(Edata, 721).mid(24, 5), QByteArray("00 00"));
+    QVERIFY(window_->ProgressBar1->isHidden());
+}
+
+void TestFrm2ToneWindow::save_before_leaving_the_cell_saved_the_previous_value()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    editEncode(2, 1, QStringLiteral("1500"));
+    window_->Command_save->click();
+    auto* save = Windows::Find<Form_save_chann>();
+    QVERIFY(save != nullptr);
+    save->Text1->setText(QStringLiteral("two.dat"));
+    QTest::mouseClick(save->Command_enter, Qt::LeftButton);
+    recorder_->takeAll();
+    MemoryImage file;
+    const DatResult loaded = LoadDatFile(QDir(dir.path()).filePath(QStringLiteral("two.dat")), file);
+    QDir::setCurrent(saved);
+    QVERIFY(loaded.ok());
+    QCOMPARE(RowHex(file, 721).left(5), QByteArray("DC 05"));
+}
+
+void TestFrm2ToneWindow::whole_image_commit_commits_the_open_encode_edit()
+{
+    editEncode(4, 2, QStringLiteral("777"));
+    QVERIFY(CommitOpenEdits());
+    QCOMPARE(RowHex(Edata, 723).mid(24, 5), QByteArray("09 03"));
+    QVERIFY(window_->Text_Encode->isHidden());
+    editEncode(4, 2, QStringLiteral("7"));
+    QVERIFY(!CommitOpenEdits());
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Frequency range 300Hz to 3000Hz")});
+    QCOMPARE(RowHex(Edata, 723).mid(24, 5), QByteArray("00 00"));
+}
+
+QTEST_MAIN(TestFrm2ToneWindow)
+#include "tst_frm_2tone_window.moc"
