@@ -17,12 +17,10 @@
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
-#include "support/message_recorder.h"
-#include "support/radio_simulator.h"
-#include "support/sim_port.h"
+#include "support/link_display_log.h"
+#include "support/sim_link_fixture.h"
 #include "support/test_frame.h"
 #include "support/two_tone_area_table.h"
-#include "support/virtual_clock.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -79,7 +77,7 @@ QString HeaderFormat(const KitGrid* grid)
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(ReplyKind)
 
-class TestFrm2ToneWindow : public QObject {
+class TestFrm2ToneWindow : public QObject, private SimLinkFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -113,27 +111,15 @@ private slots:
 
 private:
     bool runUntil(const std::function<bool()>& done) { return clock_->advanceUntil(done, kLongEnough); }
-    bool runToEnd()
-    {
-        return runUntil([this] { return !ends_.isEmpty(); });
-    }
+    bool runToEnd() { return SimLinkFixture::runToEnd(window_->link(), kLongEnough); }
     // Starts a read and lets a few blocks arrive.
     void readUnderWay();
     void editEncode(int row, int col, const QString& text);
-    // The bar and the label at every new label the transfer shows.
-    void recordDisplay();
     QString encodeCell(int row, int col) const { return window_->MSF_Encode->textMatrix(row, col); }
     QString decodeCell(int row, int col) const { return window_->MSF_Decode->textMatrix(row, col); }
 
-    std::unique_ptr<VirtualClock> clock_;
-    std::unique_ptr<MessageRecorder> recorder_;
-    std::unique_ptr<SimPortFactory> ports_;
-    std::unique_ptr<RadioSimulator> radio_;
     TestFrame* frame_ = nullptr;
     frm_2tone* window_ = nullptr;
-    QList<TransferEnd> ends_;
-    QStringList display_;
-    QString lastLabel_;
 };
 
 void TestFrm2ToneWindow::initTestCase()
@@ -144,28 +130,18 @@ void TestFrm2ToneWindow::initTestCase()
 
 void TestFrm2ToneWindow::init()
 {
-    clock_ = std::make_unique<VirtualClock>();
-    recorder_ = std::make_unique<MessageRecorder>();
-    ports_ = std::make_unique<SimPortFactory>();
-    radio_ = std::make_unique<RadioSimulator>();
+    setUpRadio(kPort);
     TwoToneAreaTable::PutInto(*radio_);
     radio_->setPasswords("583920", "");
-    ports_->attach(kPort, *radio_);
-    CommPortNo = kPort;
-    PortError = 0;
     LangChinese = 0;
     SetLanguageTexts();
     StatusBar1.clear();
     Edata.fill(kErased);
     TwoTone_Defaults();
-    ends_.clear();
-    display_.clear();
-    lastLabel_.clear();
     frame_ = Windows::Load<TestFrame>();
     QVERIFY(KitDriver::ShowActive(frame_));
     window_ = Windows::Load<frm_2tone>();
     QVERIFY(window_ != nullptr);
-    window_->link().onFinished = [this](TransferEnd end) { ends_ << end; };
 }
 
 void TestFrm2ToneWindow::cleanup()
@@ -173,11 +149,7 @@ void TestFrm2ToneWindow::cleanup()
     Windows::UnloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window_ = nullptr;
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
-    ports_.reset();
-    radio_.reset();
-    clock_.reset();
+    tearDownRadio();
 }
 
 void TestFrm2ToneWindow::readUnderWay()
@@ -193,19 +165,6 @@ void TestFrm2ToneWindow::editEncode(int row, int col, const QString& text)
     QVERIFY(window_->Text_Encode->isVisible());
     window_->Text_Encode->setText(QString());
     KitDriver::TypeText(window_->Text_Encode, text);
-}
-
-void TestFrm2ToneWindow::recordDisplay()
-{
-    const auto shown = window_->link().onDisplayChanged;
-    window_->link().onDisplayChanged = [this, shown] {
-        shown();
-        // The engine sets the bar before the label.
-        const QString label = window_->Label_tr_count->text();
-        if (label != lastLabel_)
-            display_ << QStringLiteral("%1 %2").arg(window_->ProgressBar1->value()).arg(label);
-        lastLabel_ = label;
-    };
 }
 
 void TestFrm2ToneWindow::placement_follows_the_main_window()
@@ -342,7 +301,7 @@ void TestFrm2ToneWindow::password_box_holds_the_preset_password()
 
 void TestFrm2ToneWindow::read_shows_the_radio_area_before_its_message()
 {
-    recordDisplay();
+    const LinkDisplayLog display(window_->link(), window_->ProgressBar1, window_->Label_tr_count);
     QStringList shownAtMessage;
     recorder_->onShow = [&](const ShownMessage&) {
         shownAtMessage = {encodeCell(15, 2), decodeCell(15, 12), window_->Text_A->text(),
@@ -377,12 +336,7 @@ void TestFrm2ToneWindow::read_shows_the_radio_area_before_its_message()
     for (int k = 0; k < 12; ++k)
         QCOMPARE(reads[k], kArea + 0x40 * k);
 
-    QStringList expected{"0 Connecting with transceiver. "};
-    const QList<int> bars{23, 30, 38, 46, 53, 61, 69, 76, 84, 92, 100};
-    for (int n = 3; n <= 13; ++n)
-        expected << QStringLiteral("%1 Reading %2 Data Block").arg(bars[n - 3]).arg(n);
-    expected << "100 Read Signal parameters in gear. ";
-    QCOMPARE(display_, expected);
+    QCOMPARE(display.entries(), TwoToneAreaTable::ReadDisplay());
     QVERIFY(!window_->Reading());
     for (int e = 1; e <= 15; ++e) {
         QCOMPARE(encodeCell(e, 1), QString::number(TwoToneAreaTable::EncodeHz(e, 0)) + ".0");
@@ -394,7 +348,7 @@ void TestFrm2ToneWindow::read_shows_the_radio_area_before_its_message()
 
 void TestFrm2ToneWindow::write_sends_48_frames_and_nothing_after_the_last_ack()
 {
-    recordDisplay();
+    const LinkDisplayLog display(window_->link(), window_->ProgressBar1, window_->Label_tr_count);
     int barAtMessage = -1;
     recorder_->onShow = [&](const ShownMessage&) { barAtMessage = window_->ProgressBar1->value(); };
     for (int r = 720; r <= 767; ++r) {
@@ -425,11 +379,7 @@ void TestFrm2ToneWindow::write_sends_48_frames_and_nothing_after_the_last_ack()
     for (int a = kArea; a < kAreaEnd; ++a)
         QCOMPARE(radio_->memoryByte(a), int(Edata(a / 16, a % 16)));
 
-    QStringList expected{"0 Connecting with transceiver. "};
-    for (int m = 1; m <= 47; ++m)
-        expected << QStringLiteral("%1 Writing  %2  Data Block").arg(m * 100 / 48).arg(m - 1);
-    expected << "97 Complete Written Signal parameters ";
-    QCOMPARE(display_, expected);
+    QCOMPARE(display.entries(), TwoToneAreaTable::WriteDisplay());
     QVERIFY(!ports_->isOpen(kPort));
 }
 
@@ -602,7 +552,6 @@ void TestFrm2ToneWindow::close_box_during_a_transfer_closes_silently()
     QVERIFY(Edata == before);
     // The port is free for the next transfer.
     window_ = Windows::Load<frm_2tone>();
-    window_->link().onFinished = [this](TransferEnd end) { ends_ << end; };
     window_->Command_read->click();
     QVERIFY(runToEnd());
     QCOMPARE(ends_.last(), TransferEnd::ReadDone);

@@ -79,4 +79,26 @@ void PutInto(RadioSimulator& radio)
     radio.memory[kReset] = static_cast<char>(ResetItem());
 }
 
+QStringList ReadDisplay()
+{
+    QStringList shown{"0 Connecting with transceiver. "};
+    // Blocks 3..13 of the reply store: the bar at Int(n / 13 * 100).
+    const QList<int> bars{23, 30, 38, 46, 53, 61, 69, 76, 84, 92, 100};
+    for (int n = 3; n <= 13; ++n)
+        shown << QStringLiteral("%1 Reading %2 Data Block").arg(bars[n - 3]).arg(n);
+    shown << "100 Read Signal parameters in gear. ";
+    return shown;
+}
+
+QStringList WriteDisplay()
+{
+    QStringList shown{"0 Connecting with transceiver. "};
+    // Frame m acknowledged: the bar at Int(m / 48 * 100), the label m - 1;
+    // the 48th leaves the bar at 97.
+    for (int m = 1; m <= 47; ++m)
+        shown << QStringLiteral("%1 Writing  %2  Data Block").arg(m * 100 / 48).arg(m - 1);
+    shown << "97 Complete Written Signal parameters ";
+    return shown;
+}
+
 }  // namespace TwoToneAreaTable

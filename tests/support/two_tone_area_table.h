@@ -6,7 +6,7 @@
 // setting (encode bytes 2..7 and 10..15, row 0x2DF0 bytes 3..15, decode
 // bytes 12..15, row 0x2EF0, row 0x2FF0 bytes 1..15).
 
-#include <QString>
+#include <QStringList>
 
 class RadioSimulator;
 
@@ -26,5 +26,10 @@ int ResetItem();
 
 // Writes the settings into the radio's two-tone area.
 void PutInto(RadioSimulator& radio);
+
+// What the window's bar and label show during a whole read and a whole
+// write, one "<bar> <label>" for each label (LinkDisplayLog).
+QStringList ReadDisplay();
+QStringList WriteDisplay();
 
 }  // namespace TwoToneAreaTable
