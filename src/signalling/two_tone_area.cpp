@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kEncodeSecondToneAt = 8;  // byte of the second tone; the first is at 0
 constexpr int kBytesPerDecoder = 3;
 constexpr int kLastDecodeCol = kTwoToneDecoders * kBytesPerDecoder;  // 12
 
@@ -25,6 +24,13 @@ constexpr int kPairPreset = 0;      // "A-B"
 constexpr int kResponsePreset = 2;  // "2.Transpond"
 constexpr int kAlertPreset = 0;     // "1"
 
+// Durations from 0 to 1000 ms in steps of 10; reset times from 100 to 8000
+// ms in steps of 100.
+constexpr int kDurationStepMs = 10;
+constexpr int kDurationItems = 101;
+constexpr int kResetStepMs = 100;
+constexpr int kResetItems = 80;
+
 struct OptionList {
     int row;
     int col;
@@ -37,15 +43,15 @@ OptionList ListOf(TwoToneOption option)
 {
     switch (option) {
     case TwoToneOption::FirstDuration:
-        return {kTwoToneTimingRow, 0, 0, 10, 101};
+        return {kTwoToneTimingRow, 0, 0, kDurationStepMs, kDurationItems};
     case TwoToneOption::SecondDuration:
-        return {kTwoToneTimingRow, 1, 0, 10, 101};
+        return {kTwoToneTimingRow, 1, 0, kDurationStepMs, kDurationItems};
     case TwoToneOption::Gap:
-        return {kTwoToneTimingRow, 2, 0, 10, 101};
+        return {kTwoToneTimingRow, 2, 0, kDurationStepMs, kDurationItems};
     case TwoToneOption::ResetTime:
         break;
     }
-    return {kTwoToneResetRow, 0, 100, 100, 80};
+    return {kTwoToneResetRow, 0, kResetStepMs, kResetStepMs, kResetItems};
 }
 
 bool InRange(int v, int first, int last)
@@ -105,7 +111,7 @@ QString TwoToneFreqText(int hz)
 
 QString TwoToneEncodeText(int r, int c, const MemoryImage& image)
 {
-    const int hz = TwoToneWord(image, kTwoToneEncRow + r - 1, c == 1 ? 0 : kEncodeSecondToneAt);
+    const int hz = TwoToneWord(image, kTwoToneEncRow + r - 1, c == 1 ? 0 : kTwoToneSecondToneAt);
     return InRange(hz, kTwoToneMinHz, kTwoToneMaxHz) ? TwoToneFreqText(hz) : QString();
 }
 

@@ -30,6 +30,8 @@ inline constexpr int kTwoToneDecoders = 4;
 inline constexpr int kTwoToneTones = 4;                             // tones A..D of a tone set
 inline constexpr int kTwoToneEncRow = kRowBytes * kTwoToneEncPage;  // encode entry 1 (720)
 inline constexpr int kTwoToneSetRow = kRowBytes * kTwoToneSetPage;  // tone set of decode entry 1 (752)
+inline constexpr int kTwoToneSecondToneAt = 8;                      // an encode entry's second tone; the first is at 0
+inline constexpr int kTwoTonePeriodAt = 8;  // a tone set's period words, after its four frequencies
 // The range of a frequency the window shows and stores, in hertz.
 inline constexpr int kTwoToneMinHz = 300;
 inline constexpr int kTwoToneMaxHz = 3000;

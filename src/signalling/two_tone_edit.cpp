@@ -21,7 +21,6 @@ namespace {
 constexpr int kEnter = 13;  // the character code of Enter, as the key handlers get it
 // A tone box takes no key once it holds 7 characters.
 constexpr int kToneBoxFull = 6;
-constexpr int kEncodeSecondToneAt = 8;
 
 bool InRange(double hz)
 {
@@ -53,7 +52,7 @@ int TwoToneToneKey(int key, const QString& boxText)
 std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, MemoryImage& image)
 {
     const int row = kTwoToneEncRow + r - 1;
-    const int at = c == 1 ? 0 : kEncodeSecondToneAt;
+    const int at = c == 1 ? 0 : kTwoToneSecondToneAt;
     const double v = NumericValue(text);
     int hz = 0;
     std::optional<Message> message;
@@ -74,7 +73,7 @@ std::optional<Message> TwoTone_ToneCommit(int x, int t, const QString& text, Mem
         return std::nullopt;
     }
     const int row = kTwoToneSetRow + x;
-    for (int at : {2 * t, 2 * t + 1, 8 + 2 * t, 9 + 2 * t})
+    for (int at : {2 * t, 2 * t + 1, kTwoTonePeriodAt + 2 * t, kTwoTonePeriodAt + 2 * t + 1})
         image(row, at) = kErased;
     return Refused(text);
 }

@@ -51,7 +51,7 @@ private slots:
     void refused_tone_gives_the_focus_back_to_its_box();
     void tone_box_takes_no_key_once_it_holds_seven_characters();
 
-    void decode_click_on_a_valid_value_stores_nothing();
+    void decode_click_replaced_a_valid_value_by_the_preset();
     void decode_clicks_on_an_erased_entry_store_the_presets();
     void decode_choice_of_16_shows_at_the_next_painting();
     void decode_click_selects_the_entry_and_its_tone_set();
@@ -446,7 +446,7 @@ void TestFrm2Tone::tone_box_takes_no_key_once_it_holds_seven_characters()
 
 // ---- Decode grid ---------------------------------------------------------------
 
-void TestFrm2Tone::decode_click_on_a_valid_value_stores_nothing()
+void TestFrm2Tone::decode_click_replaced_a_valid_value_by_the_preset()
 {
     decodePage();
     Edata(737, 4) = 3;  // entry 2, decoder 2's response
