@@ -1,7 +1,7 @@
 #pragma once
 // The two-tone window's typed frequencies: the keys its editors let in and
 // what a committed text stores. The encode grid and the tone boxes round
-// differently, each as the radio's tables were always filled:
+// differently:
 //   - an encode cell tests the typed value itself against 300..3000 Hz and
 //     then rounds it half up (3000.4 refused, 2999.5 stores 3000);
 //   - a tone box rounds half to even first and then tests (3000.4 and
