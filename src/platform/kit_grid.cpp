@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -46,6 +47,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         pressed_ = false;
+        refused_ = false;
         if (event->button() != Qt::LeftButton)
             return;
         const QModelIndex index = indexAt(event->position().toPoint());
@@ -56,9 +58,15 @@ protected:
         owner_->mouseCol_ = index.column();
         const int boxes = ShownMessageCount();
         const QPointer<Table> alive(this);
-        owner_->moveTo(index.row() + 1, index.column());
+        const bool moved = owner_->moveTo(index.row() + 1, index.column());
         if (alive.isNull())
             return;
+        if (!moved) {
+            // The leave-cell handler kept its cell: this click did not land.
+            pressed_ = false;
+            refused_ = true;
+            return;
+        }
         // A message box opened by the leave-cell handler was modal: the
         // window system may hand the release of this click to the box, or
         // drop it, and the click would never complete. Complete it now; a
@@ -80,6 +88,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         pressed_ = false;
+        if (std::exchange(refused_, false))
+            return;  // the second half of a click that did not land
         if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
             RaiseEvent(owner_->onDblClick);
     }
@@ -96,8 +106,7 @@ protected:
         const QModelIndex target = moveCursor(CursorActionOf(event->key()), event->modifiers());
         if (!target.isValid())
             return;
-        owner_->moveTo(target.row() + 1, target.column());
-        if (owner_->row_ >= 1)
+        if (owner_->moveTo(target.row() + 1, target.column()) && owner_->row_ >= 1)
             scrollTo(model()->index(owner_->row_ - 1, owner_->col_));
     }
 
@@ -131,6 +140,7 @@ protected:
 private:
     KitGrid* owner_;
     bool pressed_ = false;
+    bool refused_ = false;  // the last press asked for a move that was refused
 };
 
 KitGrid::KitGrid(QWidget* parent)
@@ -178,6 +188,7 @@ void KitGrid::setRows(int rows)
     rows = qMax(1, rows);
     if (row_ > rows - 1)
         moveTo(rows - 1, col_);
+    row_ = qMin(row_, rows - 1);  // a cell that goes away is not kept
     table_->setRowCount(rows - 1);
     showCurrent();
 }
@@ -192,6 +203,7 @@ void KitGrid::setCols(int cols)
     cols = qMax(1, cols);
     if (col_ > cols - 1)
         moveTo(row_, cols - 1);
+    col_ = qMin(col_, cols - 1);  // a cell that goes away is not kept
     const int before = table_->columnCount();
     table_->setColumnCount(cols);
     alignments_.resize(cols, kDefaultAlignment);
@@ -274,15 +286,21 @@ void KitGrid::setCol(int col)
     moveTo(row_, col);
 }
 
-void KitGrid::moveTo(int row, int col)
+bool KitGrid::moveTo(int row, int col)
 {
     if (row == row_ && col == col_)
-        return;
+        return true;
+    keepCell_ = false;
     RaiseEvent(onLeaveCell);
+    if (std::exchange(keepCell_, false)) {
+        showCurrent();
+        return false;
+    }
     // The handler may have shrunk the grid.
     row_ = qBound(0, row, rows() - 1);
     col_ = qBound(0, col, cols() - 1);
     showCurrent();
+    return true;
 }
 
 void KitGrid::showCurrent()

@@ -16,6 +16,8 @@
 //   makes that cell current when it wants it.
 //   When onLeaveCell showed a message box, the release may never come (the
 //   box was modal): onClick is raised as soon as onLeaveCell returns.
+// - onLeaveCell may refuse the move with keepCell(): the current cell stays,
+//   and a click that asked for the move raises neither onClick nor onDblClick.
 // - Every scroll of the grid, by the user or by setTopRow(), raises onScroll.
 // The grid never edits a cell itself: editors are laid over a cell from
 // cellLeft(), cellTop(), cellWidth() and cellHeight().
@@ -56,6 +58,11 @@ public:
     int mouseRow() const { return mouseRow_; }
     int mouseCol() const { return mouseCol_; }
 
+    // Called inside onLeaveCell: the move that raised it does not happen (by
+    // click, key or code alike). A cell that goes away as the grid shrinks
+    // cannot be kept.
+    void keepCell() { keepCell_ = true; }
+
     // The header texts and alignments, one column per "|"-separated piece:
     // a leading "^" centres the column, "<" aligns it left, ">" right. Sets
     // the column count and fits each column to its header text.
@@ -92,8 +99,9 @@ private:
     class Table;
     friend class Table;
 
-    // A move of the current cell by the user or by code.
-    void moveTo(int row, int col);
+    // A move of the current cell by the user or by code; false when the
+    // leave-cell handler kept the cell.
+    bool moveTo(int row, int col);
     void showCurrent();
     QRect currentRect() const;
 
@@ -103,5 +111,6 @@ private:
     int mouseRow_ = 0;
     int mouseCol_ = 0;
     bool headerPressed_ = false;
+    bool keepCell_ = false;
     QList<Qt::Alignment> alignments_;
 };

@@ -33,6 +33,8 @@ private slots:
     void cell_position_lies_over_the_current_cell();
     void full_height_shows_every_row_without_scrolling();
     void shrinking_past_the_current_cell_leaves_it_first();
+    void leave_cell_that_keeps_its_cell_refuses_every_move();
+    void shrinking_past_a_kept_cell_moves_it_all_the_same();
 
 private:
     // Records the grid's events with the current cell at the time.
@@ -329,6 +331,52 @@ void TestKitGrid::shrinking_past_the_current_cell_leaves_it_first()
     QCOMPARE(events_, QStringList{"leave 200,0"});
     QCOMPARE(grid_->row(), 100);
     QCOMPARE(grid_->rows(), 101);
+}
+
+void TestKitGrid::leave_cell_that_keeps_its_cell_refuses_every_move()
+{
+    grid_->setRow(2);
+    grid_->setCol(3);
+    const auto leave = grid_->onLeaveCell;
+    grid_->onLeaveCell = [&] {
+        leave();
+        grid_->keepCell();
+    };
+    events_.clear();
+
+    // A click (and a double click) on another cell: the leave runs, nothing
+    // moves and the click does not land.
+    KitDriver::ClickCell(grid_, 5, 1);
+    KitDriver::DoubleClickCell(grid_, 6, 0);
+    QCOMPARE(events_, QStringList({"leave 2,3", "leave 2,3"}));
+    QCOMPARE(grid_->row(), 2);
+    QCOMPARE(grid_->col(), 3);
+    QCOMPARE(table()->currentRow(), 1);
+    QCOMPARE(table()->currentColumn(), 3);
+
+    // An arrow key and a move from code.
+    events_.clear();
+    grid_->setFocus();
+    KitDriver::PressKey(grid_, Qt::Key_Down);
+    grid_->setRow(7);
+    QCOMPARE(events_, QStringList({"leave 2,3", "leave 2,3"}));
+    QCOMPARE(grid_->row(), 2);
+
+    // Once the handler lets it go, the cell moves again.
+    grid_->onLeaveCell = leave;
+    events_.clear();
+    KitDriver::ClickCell(grid_, 5, 1);
+    QCOMPARE(events_, QStringList({"leave 2,3", "click 5,1"}));
+}
+
+void TestKitGrid::shrinking_past_a_kept_cell_moves_it_all_the_same()
+{
+    grid_->setRow(200);
+    grid_->onLeaveCell = [this] { grid_->keepCell(); };
+    grid_->setRows(101);
+    QCOMPARE(grid_->row(), 100);
+    QCOMPARE(table()->currentRow(), 99);
+    QCOMPARE(grid_->text(), QString());
 }
 
 QTEST_MAIN(TestKitGrid)
