@@ -17,10 +17,12 @@
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 #include "platform/geometry.h"
+#include "platform/kit_grid.h"
 #include "platform/serial_port.h"
 #include "platform/status_bar.h"
 #include "platform/tool_bar.h"
 #include "signalling/ui/frm_2tone.h"
+#include "signalling/ui/frm_5tone.h"
 #include "support/message_recorder.h"
 #include "support/pseudo_terminal.h"
 #include "support/pty_radio.h"
@@ -84,6 +86,7 @@ private slots:
     void menuItemsOpenTheirWindows_data();
     void menuItemsOpenTheirWindows();
     void channelWhileOpenDoesNothing();
+    void fiveToneLoadsOnceAndASecondChoiceDoesNothing();
     void toolbarButtons_data();
     void toolbarButtons();
     void toolbarExitUnloadsEverything();
@@ -430,6 +433,21 @@ void TestMainWindow::channelWhileOpenDoesNothing()
     main->chann_edit->trigger();
     QCOMPARE(Windows::Find<frm_chann>(), channels);
     QCOMPARE(BandVhfMin, 136.0);  // no second load
+}
+
+void TestMainWindow::fiveToneLoadsOnceAndASecondChoiceDoesNothing()
+{
+    MDImain* main = startUp();
+    recorder_->takeTexts();
+    main->Sig_5tone->trigger();
+    auto* fiveTone = Windows::Find<frm_5tone>();
+    QVERIFY(fiveTone != nullptr);
+    QCOMPARE(main->activeChild(), fiveTone);
+    Edata(576, 0) = 18;
+    main->Sig_5tone->trigger();
+    QCOMPARE(Windows::Find<frm_5tone>(), fiveTone);
+    // No second load: the grid still shows what the first one painted.
+    QCOMPARE(fiveTone->MSF_Chann->textMatrix(1, 1), QStringLiteral("100"));
 }
 
 void TestMainWindow::toolbarButtons_data()

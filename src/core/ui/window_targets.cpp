@@ -12,6 +12,7 @@
 #include "link/ui/form_write_password.h"
 #include "platform/window.h"
 #include "signalling/ui/frm_2tone.h"
+#include "signalling/ui/frm_5tone.h"
 
 std::function<void(TargetAction, Target)> onTargetAction;
 
@@ -55,12 +56,13 @@ Wiring WiringOf(Target target)
         return Wired<frm_Adj_Txp>();
     case Target::frm_2tone:
         return Wired<frm_2tone>();
+    case Target::frm_5tone:
+        return Wired<frm_5tone>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
     case Target::frm_option:
     case Target::frm_dtmf:
-    case Target::frm_5tone:
         return NotBuilt;
     }
     return NotBuilt;
