@@ -85,6 +85,7 @@ private slots:
     void save_and_the_whole_image_commit_the_open_frame_first();
     void open_and_save_show_their_dialogs_without_a_repaint();
     void close_unloads_and_a_new_load_paints_from_the_image();
+    void closing_with_the_digit_editor_open_painted_the_unloaded_window();
 
 private:
     QString stdCell(int row, int col) const { return window_->MSF_Chann->textMatrix(row, col); }
@@ -783,6 +784,22 @@ void TestFrm5Tone::close_unloads_and_a_new_load_paints_from_the_image()
     QCOMPARE(encCell(1, 1), QStringLiteral("92345"));
     QCOMPARE(encCell(1, 4), QStringLiteral("CCIR1"));
     QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm5Tone::closing_with_the_digit_editor_open_painted_the_unloaded_window()
+{
+    encodePage();
+    openEnc(3, 1);
+    QVERIFY(window_->Text_Encode->hasFocus());
+    QPointer<KitGrid> grid = window_->MSF_Encode;
+    Edata(594, 0) = 9;
+    // The editor loses the focus as the window goes: its transfer has gone
+    // before, and nothing may paint any more.
+    window_->frameWidget()->close();
+    QCOMPARE(Windows::Find<frm_5tone>(), nullptr);
+    QVERIFY(!grid.isNull());
+    QCOMPARE(grid->textMatrix(3, 1), QStringLiteral("     "));
+    window_ = nullptr;
 }
 
 QTEST_MAIN(TestFrm5Tone)

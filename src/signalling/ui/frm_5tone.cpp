@@ -35,7 +35,7 @@ const BiText kTabEncode{QStringLiteral("编解码"), QStringLiteral("Encode")};
 const BiText kFrameStd{QStringLiteral("5 TONE 标准频率"), QStringLiteral("5 TONE Standard Frequency")};
 const BiText kStdName{QStringLiteral("标准名称"), QStringLiteral("Standard Name")};
 const BiText kFrameEncode{QStringLiteral("5 TONE 编码"), QStringLiteral("5 Tone Encode")};
-const std::array<BiText, 4> kDelayLabels{{
+const std::array<BiText, frm_5tone::kDelayLists> kDelayLabels{{
     {QStringLiteral("发送第1组码前的延迟时间（MS）"), QStringLiteral("Delay 1 (MS) ")},
     {QStringLiteral("发送第2组码前的延迟时间（MS）"), QStringLiteral("Delay 2 (MS) ")},
     {QStringLiteral("发送第3组码前的延迟时间（MS）"), QStringLiteral("Delay 3 (MS) ")},
@@ -56,9 +56,8 @@ const BiText kDefault{QStringLiteral("默 认"), QStringLiteral("Default")};
 const BiText kSave{QStringLiteral("保  存"), QStringLiteral("Save")};
 const BiText kOpen{QStringLiteral("打  开"), QStringLiteral("Open")};
 const BiText kClose{QStringLiteral("关  闭"), QStringLiteral("Close")};
-// The English caption; in Chinese the label keeps the one it is built with.
-const QString kPassWordEnglish = QStringLiteral("PassWord");
-const QString kPassWordDesign = QStringLiteral("读写密码");
+// The label is built with the Chinese caption; the load sets only the English one.
+const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord")};
 const BiText kStdGridFormat{QStringLiteral("^ 5 TONE 标准|^发送时长(ms)|^ 群 呼 码 |^重 复 码 "),
                             QStringLiteral("^Standard|^Period(ms)|^ Group Tone|^ Repeat Tone ")};
 const BiText kEncodeGridFormat{QStringLiteral("^ 信息码 |^第 1 帧编码|^第 2 帧编码|^第 3 帧编码|^使用标准"),
@@ -147,7 +146,7 @@ frm_5tone::frm_5tone()
       Command_save(new KitButton(this)),
       Command_open(new KitButton(this)),
       Command_close(new KitButton(this)),
-      Label_PassWord(new QLabel(kPassWordDesign, this)),
+      Label_PassWord(new QLabel(kPassWord.chn, this)),
       Text_PassWord(new KitText(this)),
       ProgressBar1(new QProgressBar(this)),
       Label_tr_count(new QLabel(this)),
@@ -182,11 +181,10 @@ frm_5tone::frm_5tone()
 
     // The encode page: the grid, the delays and the decoder.
     auto* options = new QGridLayout;
-    const std::array<QLabel*, 4> delayLabels{Label_enc_ys1, Label_enc_ys2, Label_enc_ys3, Label_enc_ys4};
-    for (int i = 0; i < 4; ++i) {
-        options->addWidget(delayLabels[i], i, 0);
+    for (int i = 0; i < kDelayLists; ++i) {
+        options->addWidget(delayLabels()[i], i, 0);
         options->addWidget(delayLists()[i], i, 1);
-        delayLabels[i]->setBuddy(delayLists()[i]);
+        delayLabels()[i]->setBuddy(delayLists()[i]);
     }
     const auto boxes = [](QFrame* frame, QLabel* label, std::array<KitCheck*, kFrameBoxes>& checks) {
         auto* row = new QHBoxLayout;
@@ -264,9 +262,9 @@ frm_5tone::frm_5tone()
 
     const auto saveText = [this](KitList* list) { return [this, list] { EditText = list->text(); }; };
     Combo_stxh->onGotFocus = saveText(Combo_stxh);
-    const std::array<int, 4> delayBytes{FiveToneOptByte::Delay1, FiveToneOptByte::Delay2, FiveToneOptByte::Delay3,
-                                        FiveToneOptByte::FirstDigitExtend};
-    for (int i = 0; i < 4; ++i) {
+    const std::array<int, kDelayLists> delayBytes{FiveToneOptByte::Delay1, FiveToneOptByte::Delay2,
+                                                  FiveToneOptByte::Delay3, FiveToneOptByte::FirstDigitExtend};
+    for (int i = 0; i < kDelayLists; ++i) {
         KitList* list = delayLists()[i];
         list->onClick = [this, list, byte = delayBytes[i]] { Option_Click(list, byte); };
         list->onGotFocus = saveText(list);
@@ -285,14 +283,19 @@ frm_5tone::frm_5tone()
     MSF_Encode->onDblClick = [this] { MSF_Encode_DblClick(); };
     Text_Encode->onKeyPress = [this](int& key) { Text_Encode_KeyPress(key); };
     Text_Encode->onChange = [this] { Text_Encode_Change(); };
-    Text_Encode->onLostFocus = [this] { FiveTone_Show(); };  // Text_Encode_LostFocus
+    Text_Encode->onLostFocus = [this] { Text_Encode_LostFocus(); };
     Combo_Encode->onClick = [this] { Combo_Encode_Click(); };
     Combo_Encode->onGotFocus = saveText(Combo_Encode);
 }
 
-std::array<KitList*, 4> frm_5tone::delayLists() const
+std::array<KitList*, frm_5tone::kDelayLists> frm_5tone::delayLists() const
 {
     return {Combo_Enc_ys1, Combo_Enc_ys2, Combo_enc_ys3, Combo_Enc_ys4};
+}
+
+std::array<QLabel*, frm_5tone::kDelayLists> frm_5tone::delayLabels() const
+{
+    return {Label_enc_ys1, Label_enc_ys2, Label_enc_ys3, Label_enc_ys4};
 }
 
 bool frm_5tone::Writing() const
@@ -365,9 +368,8 @@ void frm_5tone::SetCaptions()
     Frame_std->setTitle(kFrameStd.text());
     Label_std_name->setText(kStdName.text());
     Frame_Encode->setTitle(kFrameEncode.text());
-    const std::array<QLabel*, 4> delayLabels{Label_enc_ys1, Label_enc_ys2, Label_enc_ys3, Label_enc_ys4};
-    for (int i = 0; i < 4; ++i)
-        delayLabels[i]->setText(kDelayLabels[i].text());
+    for (int i = 0; i < kDelayLists; ++i)
+        delayLabels()[i]->setText(kDelayLabels[i].text());
     Label_Decode_HJ->setText(kDecodeCall.text());
     Label_Decode_Disp->setText(kDecodeDisp.text());
     Label_Decode_Std->setText(kDecodeStd.text());
@@ -385,7 +387,7 @@ void frm_5tone::SetCaptions()
     MSF_Chann->setFormatString(kStdGridFormat.text());
     MSF_Encode->setFormatString(kEncodeGridFormat.text());
     if (LangChinese == 0)
-        Label_PassWord->setText(kPassWordEnglish);
+        Label_PassWord->setText(kPassWord.eng);
 }
 
 void frm_5tone::FiveTone_InitLists()
@@ -436,7 +438,7 @@ void frm_5tone::FiveTone_Show()
             MSF_Encode->setTextMatrix(r, c, p.encCell(r, c));
     }
     // 5. A byte outside its list shows no item and is kept.
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kDelayLists; ++i)
         delayLists()[i]->setListIndex(p.delays[i]);
     Combo_Decode_Std->setListIndex(p.decodeStd);
     // 6, 7. Cleared, then ticked again from the masks read above.
@@ -669,6 +671,14 @@ void frm_5tone::Text_Encode_Change()
     if (openingDigits_ || MSF_Encode->row() != encRow_ || MSF_Encode->col() != encCol_)
         return;
     FiveTone_StoreFrame(encRow_, encCol_, Text_Encode->text());
+}
+
+void frm_5tone::Text_Encode_LostFocus()
+{
+    // The focus also leaves as the window unloads, when its transfer has
+    // gone already: nothing is painted then.
+    if (isLoaded())
+        FiveTone_Show();
 }
 
 void frm_5tone::Combo_Encode_Click()

@@ -43,6 +43,7 @@ public:
 
     static constexpr int kDigitLabels = 16;  // tone digits 0..F
     static constexpr int kFrameBoxes = 3;    // decode frames 1..3
+    static constexpr int kDelayLists = 4;    // delays before frames 1..3, first-digit extension
 
     KitTabStrip* const TabStrip1;
 
@@ -156,6 +157,8 @@ private:
     void FiveTone_ClearEncRow(int r);
     void Text_Encode_KeyPress(int& key);
     void Text_Encode_Change();
+    // The window paints itself.
+    void Text_Encode_LostFocus();
     void Combo_Encode_Click();
 
     // Steps 1 to 4 of leaving the current encode cell. False when the digit
@@ -172,7 +175,8 @@ private:
     // ProgressBar1 and Label_tr_count show what the transfer reports.
     void ShowLinkDisplay();
 
-    std::array<KitList*, 4> delayLists() const;
+    std::array<KitList*, kDelayLists> delayLists() const;
+    std::array<QLabel*, kDelayLists> delayLabels() const;
 
     // Holds the link display and the buttons.
     QWidget* const linkPanel_;
