@@ -17,6 +17,7 @@
 #include "support/event_wait.h"
 #include "support/image_bytes.h"
 #include "support/kit_driver.h"
+#include "support/link_display_log.h"
 #include "support/message_recorder.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
@@ -80,15 +81,11 @@ private slots:
     void read_edit_and_write_the_five_tone_area();
 
 private:
-    // Records every text and value the link display shows.
-    void watchDisplay();
     bool waitForLabel(const QString& label);
 
     SerialPortFactory serial_;
     std::unique_ptr<MessageRecorder> recorder_;
     frm_5tone* window_ = nullptr;
-    QStringList labels_;
-    QList<int> bars_;
 };
 
 void TestFiveToneOverPty::initTestCase()
@@ -123,22 +120,6 @@ void TestFiveToneOverPty::cleanup()
     recorder_.reset();
 }
 
-void TestFiveToneOverPty::watchDisplay()
-{
-    labels_.clear();
-    bars_.clear();
-    const auto shown = window_->link().onDisplayChanged;
-    window_->link().onDisplayChanged = [this, shown] {
-        shown();
-        const QString label = window_->Label_tr_count->text();
-        if (!label.isEmpty() && (labels_.isEmpty() || labels_.last() != label))
-            labels_ << label;
-        const int bar = window_->ProgressBar1->value();
-        if (bars_.isEmpty() || bars_.last() != bar)
-            bars_ << bar;
-    };
-}
-
 bool TestFiveToneOverPty::waitForLabel(const QString& label)
 {
     // An event loop of its own: QTest's waits would cost every frame more.
@@ -157,7 +138,7 @@ void TestFiveToneOverPty::read_edit_and_write_the_five_tone_area()
     const QByteArray radioBefore = radio.memory;
 
     // Read: the settings, shown before the message; the tone tables kept.
-    watchDisplay();
+    LinkDisplayLog display(window_->link(), window_->ProgressBar1, window_->Label_tr_count);
     recorder_->onShow = [&](const ShownMessage&) {
         QCOMPARE(window_->MSF_Chann->textMatrix(1, 1), QString::number(20 + 10 * radio.memoryByte(0x2400)));
         QCOMPARE(window_->MSF_Encode->textMatrix(15, 4), QString());  // a pattern byte above 14
@@ -179,12 +160,12 @@ void TestFiveToneOverPty::read_edit_and_write_the_five_tone_area()
     // The last 0x06 may still be on its way.
     RunEventsUntil([&] { return line.received().size() >= expected.size(); }, kTransferMs);
     QCOMPARE(Hex(line.received()), Hex(expected));
-    QStringList reading{QStringLiteral("Connecting with transceiver. ")};
+    const QList<int> bars{33, 44, 55, 66, 77, 88, 100};
+    QStringList reading{QStringLiteral("0 Connecting with transceiver. ")};
     for (int n = 3; n <= 9; ++n)
-        reading << QStringLiteral("Reading %1 Data Block").arg(n);
-    reading << QStringLiteral("Read Signal parameters in gear. ");
-    QCOMPARE(labels_, reading);
-    QCOMPARE(bars_, (QList<int>{0, 33, 44, 55, 66, 77, 88, 100}));
+        reading << QStringLiteral("%1 Reading %2 Data Block").arg(bars.at(n - 3)).arg(n);
+    reading << QStringLiteral("100 Read Signal parameters in gear. ");
+    QCOMPARE(display.entries(), reading);
     QVERIFY(window_->ProgressBar1->isVisible());
 
     // Edit: the period of "ZVEI1" and frame 1 of code 3.
@@ -198,7 +179,7 @@ void TestFiveToneOverPty::read_edit_and_write_the_five_tone_area()
 
     // Write: the whole area as the image holds it, the edits with it.
     const qsizetype readBytes = line.received().size();
-    watchDisplay();
+    display.clear();
     recorder_->onShow = [&](const ShownMessage&) {
         QCOMPARE(window_->ProgressBar1->value(), 98);
         QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Writing  94  Data Block"));
@@ -227,20 +208,12 @@ void TestFiveToneOverPty::read_edit_and_write_the_five_tone_area()
     for (int k = 0; k < 96; ++k)
         expected += WriteFrame(0x2000 + 16 * k, ImageRow(512 + k), k > 0);
     QCOMPARE(Hex(line.received().mid(readBytes)), Hex(expected));
-    // The read's label stands until the write's connecting text.
-    QStringList writing{QStringLiteral("Read Signal parameters in gear. "),
-                        QStringLiteral("Connecting with transceiver. ")};
-    // The read's 100, hidden by the painting as the editor lost the focus.
-    QList<int> bars{100, 0};
-    for (int m = 1; m <= 95; ++m) {
-        writing << QStringLiteral("Writing  %1  Data Block").arg(m - 1);
-        if (bars.last() != m * 100 / 96)
-            bars << m * 100 / 96;
-    }
-    writing << QStringLiteral("Complete Written Signal parameters ");
-    QCOMPARE(labels_, writing);
-    QCOMPARE(bars_, bars);
-    QCOMPARE(bars_.at(2), 1);
+    QStringList writing{QStringLiteral("0 Connecting with transceiver. ")};
+    for (int m = 1; m <= 95; ++m)
+        writing << QStringLiteral("%1 Writing  %2  Data Block").arg(m * 100 / 96).arg(m - 1);
+    writing << QStringLiteral("98 Complete Written Signal parameters ");
+    QCOMPARE(display.entries(), writing);
+    QCOMPARE(display.entries().at(1), QStringLiteral("1 Writing  0  Data Block"));
     QCOMPARE(window_->ProgressBar1->value(), 98);
 }
 

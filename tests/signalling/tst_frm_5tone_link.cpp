@@ -18,11 +18,8 @@
 #include "signalling/ui/frm_5tone.h"
 #include "support/image_bytes.h"
 #include "support/kit_driver.h"
-#include "support/message_recorder.h"
-#include "support/radio_simulator.h"
-#include "support/sim_port.h"
+#include "support/sim_link_fixture.h"
 #include "support/test_frame.h"
-#include "support/virtual_clock.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -40,7 +37,7 @@ const QString kFailConnect = QStringLiteral("Fail connect with transceiver.");
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(ReplyKind)
 
-class TestFrm5ToneLink : public QObject {
+class TestFrm5ToneLink : public QObject, private SimLinkFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -57,19 +54,12 @@ private slots:
     void texts_in_chinese();
 
 private:
-    bool runToEnd()
-    {
-        return clock_->advanceUntil([this] { return !ends_.isEmpty(); }, kLongEnough);
-    }
+    bool runToEnd() { return SimLinkFixture::runToEnd(window_->link(), kLongEnough); }
+    // Starts a read and lets a few blocks arrive.
     void readUnderWay();
 
-    std::unique_ptr<VirtualClock> clock_;
-    std::unique_ptr<MessageRecorder> recorder_;
-    std::unique_ptr<SimPortFactory> ports_;
-    std::unique_ptr<RadioSimulator> radio_;
     TestFrame* frame_ = nullptr;
     frm_5tone* window_ = nullptr;
-    QList<TransferEnd> ends_;
 };
 
 void TestFrm5ToneLink::initTestCase()
@@ -80,25 +70,17 @@ void TestFrm5ToneLink::initTestCase()
 
 void TestFrm5ToneLink::init()
 {
-    clock_ = std::make_unique<VirtualClock>();
-    recorder_ = std::make_unique<MessageRecorder>();
-    ports_ = std::make_unique<SimPortFactory>();
-    radio_ = std::make_unique<RadioSimulator>();
+    setUpRadio(kPort);
     radio_->fillRowPattern(5);
     radio_->setPasswords("583920", "");
-    ports_->attach(kPort, *radio_);
-    CommPortNo = kPort;
-    PortError = 0;
     LangChinese = 0;
     StatusBar1.clear();
     Edata.fill(kErased);
     FiveTone_Defaults();
-    ends_.clear();
     frame_ = Windows::Load<TestFrame>();
     QVERIFY(KitDriver::ShowActive(frame_));
     window_ = Windows::Load<frm_5tone>();
     QVERIFY(window_ != nullptr);
-    window_->link().onFinished = [this](TransferEnd end) { ends_ << end; };
 }
 
 void TestFrm5ToneLink::cleanup()
@@ -106,11 +88,7 @@ void TestFrm5ToneLink::cleanup()
     Windows::UnloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window_ = nullptr;
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
-    ports_.reset();
-    radio_.reset();
-    clock_.reset();
+    tearDownRadio();
 }
 
 void TestFrm5ToneLink::readUnderWay()
@@ -244,7 +222,6 @@ void TestFrm5ToneLink::close_box_during_a_transfer_ends_it_with_the_window()
     clock_->advance(20000);
     QCOMPARE(radio_->heard.size(), heard);
     QVERIFY(Edata == before);
-    QCOMPARE(ends_, QList<TransferEnd>{});
 }
 
 void TestFrm5ToneLink::write_commits_the_open_frame_first_and_a_refusal_starts_nothing()
