@@ -12,6 +12,8 @@ namespace {
 struct Tracker {
     QHash<QWidget*, KitControl*> controls;  // every live kit control by its widget
     KitControl* current = nullptr;
+    // The control the focus is moving to while the one it left hears of it.
+    KitControl* arriving = nullptr;
     bool installed = false;
 };
 
@@ -42,8 +44,15 @@ void FocusChanged(QWidget* /*old*/, QWidget* now)
         return;
     KitControl* previous = tracker.current;
     tracker.current = next;
-    if (previous != nullptr)
+    // A lost-focus handler that sends the focus on (back to its own box after
+    // a message) takes it from a control that never heard it arrive: that
+    // control hears nothing, so two boxes cannot hand a check to and fro.
+    if (previous != nullptr && previous != tracker.arriving) {
+        KitControl* const outer = tracker.arriving;
+        tracker.arriving = next;
         RaiseEvent(previous->onLostFocus);
+        tracker.arriving = outer;
+    }
     // The lost-focus handler may have moved the focus on; the new control
     // hears of it only if it still holds the focus.
     if (next != nullptr && tracker.current == next)
@@ -95,6 +104,8 @@ KitControl::~KitControl()
     tracker.controls.remove(widget_);
     if (tracker.current == this)
         tracker.current = nullptr;
+    if (tracker.arriving == this)
+        tracker.arriving = nullptr;
 }
 
 void KitControl::setTabStop(bool stop)

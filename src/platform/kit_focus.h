@@ -7,7 +7,9 @@
 // Then the control that had the focus gets onLostFocus and the new one
 // onGotFocus, in that order. When the focus leaves for a message box, a
 // popup or another application, nothing runs, and nothing runs either when it
-// comes back to the same control.
+// comes back to the same control. A control the focus only passes through
+// (the lost-focus handler of the one it left sends the focus on before the
+// new one heard onGotFocus) hears neither onGotFocus nor onLostFocus.
 
 class KitControl;
 class QWidget;

@@ -24,6 +24,7 @@ private slots:
     void dropping_a_list_down_runs_nothing();
     void moving_to_another_window_of_the_application_is_a_move();
     void hidden_control_hands_the_focus_past_controls_without_tab_stop();
+    void control_the_focus_passed_through_hears_nothing();
 
 private:
     void watch(KitControl* control, const QString& name);
@@ -151,6 +152,30 @@ void TestKitFocus::hidden_control_hands_the_focus_past_controls_without_tab_stop
 
     second_->setFocus();  // a click still gives it the focus
     QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(second_));
+}
+
+void TestKitFocus::control_the_focus_passed_through_hears_nothing()
+{
+    // A box whose check sends the focus back to it after a message: the box
+    // the user went to never had the focus, so its own check must not run
+    // (two such boxes would hand the focus to and fro for ever).
+    first_->onLostFocus = [this] {
+        events_ << QStringLiteral("lost first");
+        first_->setFocus();
+    };
+    second_->setFocus();
+    QCOMPARE(events_, QStringList({"lost first", "got first"}));
+    QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(first_));
+
+    // Sent on to a third control, the focus leaves nothing behind either.
+    events_.clear();
+    first_->onLostFocus = [this] {
+        events_ << QStringLiteral("lost first");
+        list_->setFocus();
+    };
+    second_->setFocus();
+    QCOMPARE(events_, QStringList({"lost first", "got list"}));
+    QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(list_));
 }
 
 QTEST_MAIN(TestKitFocus)
