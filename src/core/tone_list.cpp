@@ -74,6 +74,11 @@ void InitToneTables()
         ModelIdent[i] = static_cast<std::uint8_t>(signature[i]);
 }
 
+QString ToneTenthsText(int tenths)
+{
+    return CtcssText(tenths);
+}
+
 ToneWord ToneIndexToWord(int index)
 {
     if (index >= kFirstCtcss && index <= kLastCtcss) {

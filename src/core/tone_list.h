@@ -47,6 +47,10 @@ bool ToneWordIsOff(ToneWord word, bool singleFfIsOff = false);
 // above 210) gives the empty text.
 QString ToneWordText(ToneWord word, bool singleFfIsOff = false);
 
+// The text of a CTCSS tone in tenths of a hertz: the tone in hertz in its
+// shortest form, ".0" added to a whole number ("88.5", "81.0").
+QString ToneTenthsText(int tenths);
+
 // The list position of a word: 0 for off, lo + 50 for DCS, the position of a
 // listed CTCSS tone; -1 when the list has no entry for the word.
 int ToneWordToIndex(ToneWord word, bool singleFfIsOff = false);
