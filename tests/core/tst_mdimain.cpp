@@ -16,6 +16,7 @@
 #include "core/ui/window_targets.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
+#include "options/ui/frm_option.h"
 #include "platform/geometry.h"
 #include "platform/kit_grid.h"
 #include "platform/serial_port.h"
@@ -414,6 +415,7 @@ void TestMainWindow::menuItemsOpenTheirWindows()
     items.at(item)->trigger();
     QCOMPARE(requests_, requests);
     QCOMPARE(Windows::Find<frm_chann>() != nullptr, item != QLatin1String("fm_chann_edit"));
+    QCOMPARE(Windows::Find<frm_option>() != nullptr, item == QLatin1String("sys_edit"));
     QCOMPARE(Windows::Find<Form_setup>() != nullptr, item == QLatin1String("proc_setup"));
     auto* alignment = Windows::Find<frm_Adj_Txp>();
     QCOMPARE(alignment != nullptr, item == QLatin1String("frm_adj"));
@@ -483,6 +485,7 @@ void TestMainWindow::toolbarButtons()
     frm_chann* after = Windows::Find<frm_chann>();
     QCOMPARE(after != nullptr, channelsOpen);
     QCOMPARE(after != nullptr && after != before.data(), freshChannels);
+    QCOMPARE(Windows::Find<frm_option>() != nullptr, key == QLatin1String("edit_option"));
     // Only a fresh channel window sets its limits again.
     QCOMPARE(BandVhfMin, freshChannels ? 140.0 : 136.0);
     QVERIFY(Windows::Find<MDImain>() == main);

@@ -10,6 +10,7 @@
 #include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
 #include "link/ui/form_write_password.h"
+#include "options/ui/frm_option.h"
 #include "platform/window.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
@@ -58,10 +59,11 @@ Wiring WiringOf(Target target)
         return Wired<frm_2tone>();
     case Target::frm_5tone:
         return Wired<frm_5tone>();
+    case Target::frm_option:
+        return Wired<frm_option>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_FM:
-    case Target::frm_option:
     case Target::frm_dtmf:
         return NotBuilt;
     }

@@ -1,0 +1,378 @@
+#include "options/ui/frm_option.h"
+
+#include "core/char_codes.h"
+#include "core/option_defaults.h"
+#include "core/ui/form_open_chann.h"
+#include "core/ui/form_save_chann.h"
+#include "core/ui/hand_over_dialogs.h"
+#include "link/link_texts.h"
+#include "link/password_entry.h"
+#include "link/transfer_engine.h"
+#include "link/ui/password_box.h"
+#include "options/opt_codes.h"
+#include "options/opt_link.h"
+#include "options/opt_settings.h"
+#include "options/ui/vfo_frame.h"
+#include "platform/mdi_frame.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const BiText kTitle{QStringLiteral("可选参数编辑"), QStringLiteral("Optional Features")};
+const BiText kRead{QStringLiteral("读 取"), QStringLiteral("Read")};
+const BiText kWrite{QStringLiteral("写  入"), QStringLiteral("Write")};
+const BiText kDefault{QStringLiteral("默 认"), QStringLiteral("Default")};
+const BiText kSave{QStringLiteral("保  存"), QStringLiteral("Save")};
+const BiText kOpen{QStringLiteral("打  开"), QStringLiteral("Open")};
+const BiText kClose{QStringLiteral("关  闭"), QStringLiteral("Close")};
+const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord")};
+
+// The window's size as shares of the main window.
+constexpr double kWidthDivisor = 1.48;
+constexpr double kHeightDivisor = 1.16;
+constexpr int kFullBar = 100;
+// Label and list pairs side by side in the settings grid.
+constexpr int kSettingColumns = 4;
+
+}  // namespace
+
+frm_option::frm_option()
+    : Window(WindowKind::Child),
+      Label_Ponmsg_Txt(new QLabel(this)),
+      Text_PON_MSG_U(new KitText(this)),
+      Text_PON_MSG_D(new KitText(this)),
+      Label_ANI(new QLabel(this)),
+      Text_ANI(new KitText(this)),
+      Label_Send_Begin(new QLabel(this)),
+      Text_PttId_Begin(new KitText(this)),
+      Label_Send_End(new QLabel(this)),
+      Text_PttId_End(new KitText(this)),
+      Frame_A(new VfoFrame(
+          VfoFrame::Which::A, [this] { Opt_Show(); }, this)),
+      Frame_B(new VfoFrame(
+          VfoFrame::Which::B, [this] { Opt_Show(); }, this)),
+      Command_read(new KitButton(this)),
+      Command_Write(new KitButton(this)),
+      Command_def(new KitButton(this)),
+      Command_open(new KitButton(this)),
+      Command_save(new KitButton(this)),
+      Command_close(new KitButton(this)),
+      Label_PassWord(new QLabel(this)),
+      Text_PassWord(new KitText(this)),
+      ProgressBar1(new QProgressBar(this)),
+      Label_tr_count(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frm_option"));
+
+    auto* settingsGrid = new QGridLayout;
+    int position = 0;
+    for (const OptSetting& setting : OptSettings()) {
+        auto* label = new QLabel(this);
+        auto* list = new KitList(KitList::Style::ChooseOnly, this);
+        label->setObjectName(setting.label);
+        list->setObjectName(setting.list);
+        label->setBuddy(list);
+        settingsGrid->addWidget(label, position / kSettingColumns, 2 * (position % kSettingColumns));
+        settingsGrid->addWidget(list, position / kSettingColumns, 2 * (position % kSettingColumns) + 1);
+        settings_.push_back({&setting, label, list});
+        ++position;
+    }
+    for (int c = 0; c < kSettingColumns; ++c)
+        settingsGrid->setColumnStretch(2 * c + 1, 1);
+
+    Label_Ponmsg_Txt->setBuddy(Text_PON_MSG_U);
+    Label_ANI->setBuddy(Text_ANI);
+    Label_Send_Begin->setBuddy(Text_PttId_Begin);
+    Label_Send_End->setBuddy(Text_PttId_End);
+    auto* texts = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label_Ponmsg_Txt, Text_PON_MSG_U, Text_PON_MSG_D, Label_ANI, Text_ANI,
+                                         Label_Send_Begin, Text_PttId_Begin, Label_Send_End, Text_PttId_End})
+        texts->addWidget(w);
+
+    auto* vfos = new QHBoxLayout;
+    vfos->addWidget(Frame_A);
+    vfos->addWidget(Frame_B);
+
+    Text_PassWord->setText(kPresetPassword);
+    Label_PassWord->setBuddy(Text_PassWord);
+    ProgressBar1->setRange(0, kFullBar);
+    ProgressBar1->setAccessibleName(QStringLiteral("ProgressBar1"));
+    auto* link = new QHBoxLayout;
+    link->addWidget(Command_read);
+    link->addWidget(Command_Write);
+    link->addWidget(Label_PassWord);
+    link->addWidget(Text_PassWord);
+    link->addWidget(ProgressBar1, 1);
+    link->addWidget(Label_tr_count, 1);
+    auto* buttons = new QHBoxLayout;
+    for (KitButton* button : {Command_def, Command_open, Command_save, Command_close})
+        buttons->addWidget(button);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(settingsGrid);
+    layout->addLayout(texts);
+    layout->addLayout(vfos);
+    layout->addStretch();
+    layout->addLayout(link);
+    layout->addLayout(buttons);
+
+    for (const SettingControls& controls : settings_) {
+        controls.list->onClick = [this, &controls] { Combo_Setting_Click(controls); };
+        controls.list->onKeyPress = [](int& key) { key = 0; };
+    }
+    Text_PON_MSG_U->onChange = [this] { Text_PON_MSG_Change(PonLine::Upper, Text_PON_MSG_U); };
+    Text_PON_MSG_D->onChange = [this] { Text_PON_MSG_Change(PonLine::Lower, Text_PON_MSG_D); };
+    Text_PON_MSG_U->onKeyPress = [this](int& key) { Text_PON_MSG_KeyPress(Text_PON_MSG_U, key); };
+    Text_PON_MSG_D->onKeyPress = [this](int& key) { Text_PON_MSG_KeyPress(Text_PON_MSG_D, key); };
+    Text_PON_MSG_U->onLostFocus = [this] { Text_PON_MSG_LostFocus(); };
+    Text_PON_MSG_D->onLostFocus = [this] { Text_PON_MSG_LostFocus(); };
+    Text_ANI->onChange = [this] { Text_Code_Change(kAniRow, Text_ANI); };
+    Text_PttId_Begin->onChange = [this] { Text_Code_Change(kPttIdBeginRow, Text_PttId_Begin); };
+    Text_PttId_End->onChange = [this] { Text_Code_Change(kPttIdEndRow, Text_PttId_End); };
+    for (KitText* box : {Text_ANI, Text_PttId_Begin, Text_PttId_End})
+        box->onKeyPress = [this, box](int& key) { Text_Code_KeyPress(box, key); };
+    Text_ANI->onLostFocus = [this] { Text_ANI_LostFocus(); };
+    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
+    Command_def->onClick = [this] { Command_def_Click(); };
+    Command_open->onClick = [this] { Command_open_Click(); };
+    Command_save->onClick = [this] { Command_save_Click(); };
+    Command_close->onClick = [this] { Command_close_Click(); };
+    Command_read->onClick = [this] { Command_read_Click(); };
+    Command_Write->onClick = [this] { Command_Write_Click(); };
+}
+
+KitList* frm_option::settingList(int index) const
+{
+    for (const SettingControls& controls : settings_) {
+        if (controls.setting->index == index)
+            return controls.list;
+    }
+    return nullptr;
+}
+
+QLabel* frm_option::settingLabel(int index) const
+{
+    for (const SettingControls& controls : settings_) {
+        if (controls.setting->index == index)
+            return controls.label;
+    }
+    return nullptr;
+}
+
+bool frm_option::Writing() const
+{
+    return link_ != nullptr && link_->Writing();
+}
+
+bool frm_option::Reading() const
+{
+    return link_ != nullptr && link_->Reading();
+}
+
+void frm_option::Form_Load()
+{
+    // 1. Captions: the window and the buttons, the setting and text labels,
+    // then each frame with its labels.
+    setWindowTitle(kTitle.text());
+    Command_read->setCaption(kRead.text());
+    Command_Write->setCaption(kWrite.text());
+    Command_def->setCaption(kDefault.text());
+    Command_save->setCaption(kSave.text());
+    Command_open->setCaption(kOpen.text());
+    Command_close->setCaption(kClose.text());
+    Label_PassWord->setText(kPassWord.text());
+    for (const SettingControls& controls : settings_)
+        controls.label->setText(controls.setting->caption.text());
+    Label_Ponmsg_Txt->setText(OptCodeText::PonMsgLabel.text());
+    Label_ANI->setText(OptCodeText::AniLabel.text());
+    Label_Send_Begin->setText(OptCodeText::SendBeginLabel.text());
+    Label_Send_End->setText(OptCodeText::SendEndLabel.text());
+    Frame_A->setCaptions();
+    Frame_B->setCaptions();
+
+    // 2, 3. Sized and centred from the main window, then shown.
+    if (MdiFrame* main = Windows::Frame()) {
+        const double width = main->Width() / kWidthDivisor;
+        const double height = main->Height() / kHeightDivisor;
+        Move((main->ScaleWidth() - width) / 2, (main->ScaleHeight() - height) / 2, width, height);
+    }
+    Show();
+
+    // 4. A fresh transfer: timers off, not busy.
+    link_ = &own(std::make_unique<TransferEngine>(OptTransferParams([this] { Opt_Show(); })));
+    link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
+    Text_PassWord_Change(Text_PassWord->text());
+
+    // 5, 6.
+    Opt_InitControls();
+    Opt_Show();
+
+    // 7. The bar hidden; the label keeps its empty text.
+    link_->setProgressVisible(false);
+    ShowLinkDisplay();
+}
+
+void frm_option::Form_Activate()
+{
+    Opt_Show();
+}
+
+void frm_option::Form_Unload()
+{
+    // The focus leaving a box of the closing window checks and shows nothing.
+    for (KitText* box : {Text_PON_MSG_U, Text_PON_MSG_D, Text_ANI, Frame_A->Text_Freq, Frame_B->Text_Freq})
+        box->onLostFocus = nullptr;
+    if (Reading() || Writing()) {
+        // The transfer ends with the window: stopped before the box, so that
+        // nothing of it runs while the box is open.
+        link_->abandon();
+        ShowMessage(LinkText::UnloadWhileBusy());
+        return;
+    }
+    if (link_ != nullptr)
+        link_->closePort();
+}
+
+void frm_option::Opt_InitControls()
+{
+    Frame_A->fillLists();
+    Frame_B->fillLists();
+    for (const SettingControls& controls : settings_) {
+        controls.list->clear();
+        controls.list->addItems(controls.setting->items());
+    }
+}
+
+void frm_option::Opt_Show()
+{
+    // 1.
+    Opt_LoadMirror();
+    // 2. Each list from its entry as the mirror holds it now: a nested
+    // refresh may have reloaded it.
+    for (const SettingControls& controls : settings_)
+        controls.list->setListIndex(OptShownItem(OptData[controls.setting->index], controls.list->listCount()));
+    // 3.
+    Text_PON_MSG_U->setText(PonMsg_Text(PonLine::Upper));
+    Text_PON_MSG_D->setText(PonMsg_Text(PonLine::Lower));
+    // 4.
+    ShowCode(Text_ANI, OptIdx_Ani);
+    ShowCode(Text_PttId_Begin, OptIdx_PttId_Begin);
+    ShowCode(Text_PttId_End, OptIdx_PttId_End);
+    // 5, 6.
+    Frame_A->Vfo_Show();
+    Frame_B->Vfo_Show();
+}
+
+void frm_option::ShowCode(KitText* box, int firstEntry)
+{
+    box->setText(QString());
+    for (int i = 0; i < kOptCodeBytes; ++i)
+        box->setText(box->text() + DtmfCodeToChar(OptData[firstEntry + i]));
+}
+
+void frm_option::ShowLinkDisplay()
+{
+    ProgressBar1->setValue(link_->progressValue());
+    ProgressBar1->setVisible(link_->progressVisible());
+    Label_tr_count->setText(link_->label());
+}
+
+// ---- Buttons ---------------------------------------------------------------
+
+void frm_option::Command_def_Click()
+{
+    if (link_->refuseIfBusy())
+        return;
+    link_->setProgressVisible(false);
+    link_->setProgressValue(0);
+    link_->setLabel(QString());
+    Option_Defaults();
+    Opt_Show();
+}
+
+void frm_option::Command_open_Click()
+{
+    if (link_->refuseIfBusy())
+        return;
+    // The ".dat" open dialog replaces the whole image; the window shows it
+    // when it is next activated.
+    Windows::LoadForward<Form_open_chann>();
+}
+
+void frm_option::Command_save_Click()
+{
+    if (link_->refuseIfBusy())
+        return;
+    Windows::LoadFresh<Form_save_chann>();
+}
+
+void frm_option::Command_close_Click()
+{
+    if (Reading() || Writing()) {
+        ShowMessage(LinkText::UnloadWhileBusy());
+        return;
+    }
+    link_->closePort();
+    Windows::Unload(this);
+    Windows::Unload<Form_open_menu>();
+    Windows::Unload<Form_save_menu>();
+}
+
+void frm_option::Command_read_Click()
+{
+    link_->startRead();
+}
+
+void frm_option::Command_Write_Click()
+{
+    link_->startWrite();
+}
+
+// ---- Settings and text boxes -------------------------------------------------
+
+void frm_option::Combo_Setting_Click(const SettingControls& controls)
+{
+    Opt_StoreSetting(controls.setting->index, controls.list->listIndex());
+}
+
+void frm_option::Text_PON_MSG_Change(PonLine line, const KitText* box)
+{
+    PonMsg_Store(line, box->text());
+}
+
+void frm_option::Text_PON_MSG_KeyPress(const KitText* box, int& key)
+{
+    if (PonMsg_KeyRefused(box->text()))
+        key = 0;
+}
+
+void frm_option::Text_PON_MSG_LostFocus()
+{
+    Opt_Show();
+}
+
+void frm_option::Text_Code_Change(int row, const KitText* box)
+{
+    DtmfCode_Store(row, box->text());
+}
+
+void frm_option::Text_Code_KeyPress(const KitText* box, int& key)
+{
+    if (DtmfCode_KeyRefused(box->text()))
+        key = 0;
+}
+
+void frm_option::Text_ANI_LostFocus()
+{
+    if (const std::optional<Message> message = AniCheck(Text_ANI->text())) {
+        Text_ANI->setFocus();
+        ShowMessage(*message);
+    }
+}

@@ -1,0 +1,120 @@
+#pragma once
+// frm_option, the options editor: a child window of the main window that
+// edits the options area (rows 224..255): 31 setting lists, the two
+// power-on message lines, the ANI and PTT-ID codes, the two VFO frames, and
+// its own transfer of the area. Every edit goes straight into the image;
+// the rules are plain code (options/opt_settings.h, opt_codes.h,
+// vfo_record.h, opt_link.h), the window moves texts between them and its
+// controls.
+//
+// The refresh Opt_Show brings every control in line with the image. Setting
+// a control from code runs its handler, so the refresh stores what its
+// controls now show, and a handler may run a refresh of its own inside it
+// (a band choice does): every step reads the image and the mirror as they
+// stand when it sets its control, and a nested refresh runs to its end
+// before the outer one goes on.
+
+#include "platform/kit_button.h"
+#include "platform/kit_list.h"
+#include "platform/kit_text.h"
+#include "platform/window.h"
+
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class TransferEngine;
+class VfoFrame;
+struct OptSetting;
+enum class PonLine;
+
+class frm_option final : public Window {
+public:
+    frm_option();
+
+    // The setting list and its label of an OptIdx_ index (nullptr for a byte
+    // without a list).
+    KitList* settingList(int index) const;
+    QLabel* settingLabel(int index) const;
+
+    QLabel* const Label_Ponmsg_Txt;
+    KitText* const Text_PON_MSG_U;
+    KitText* const Text_PON_MSG_D;
+    QLabel* const Label_ANI;
+    KitText* const Text_ANI;
+    QLabel* const Label_Send_Begin;
+    KitText* const Text_PttId_Begin;
+    QLabel* const Label_Send_End;
+    KitText* const Text_PttId_End;
+    VfoFrame* const Frame_A;
+    VfoFrame* const Frame_B;
+    KitButton* const Command_read;
+    KitButton* const Command_Write;
+    KitButton* const Command_def;
+    KitButton* const Command_open;
+    KitButton* const Command_save;
+    KitButton* const Command_close;
+    QLabel* const Label_PassWord;
+    KitText* const Text_PassWord;
+    QProgressBar* const ProgressBar1;
+    QLabel* const Label_tr_count;
+
+    // The window's busy flags: its read or its write runs.
+    bool Writing() const;
+    bool Reading() const;
+    // The window's transfer (while the window is loaded).
+    TransferEngine& link() { return *link_; }
+
+    // The refresh: the mirror loaded from the image, the setting lists, the
+    // message lines, the code boxes, VFO A, VFO B.
+    void Opt_Show();
+
+protected:
+    // Captions, placement, the transfer idle, the lists filled, the first
+    // refresh, the bar hidden.
+    void Form_Load() override;
+    void Form_Activate() override;
+    // Warns while a transfer runs (and ends it); the window goes all the same.
+    // The focus leaving one of its boxes then runs no check.
+    void Form_Unload() override;
+
+private:
+    struct SettingControls {
+        const OptSetting* setting;
+        QLabel* label;
+        KitList* list;
+    };
+
+    // Fills every list: the VFO lists of frame A and of frame B, then the
+    // setting lists, in the language LangChinese selects now.
+    void Opt_InitControls();
+
+    // Buttons.
+    void Command_def_Click();
+    void Command_open_Click();
+    void Command_save_Click();
+    void Command_close_Click();
+    void Command_read_Click();
+    void Command_Write_Click();
+
+    // Combo_Tdr_Click .. Combo_RPT_DL_Click: the chosen item stored.
+    void Combo_Setting_Click(const SettingControls& controls);
+    // Text_PON_MSG_U_Change / _KeyPress / _LostFocus, and the same of _D.
+    void Text_PON_MSG_Change(PonLine line, const KitText* box);
+    void Text_PON_MSG_KeyPress(const KitText* box, int& key);
+    void Text_PON_MSG_LostFocus();
+    // Text_ANI_Change, Text_PttId_Begin_Change, Text_PttId_End_Change and
+    // their key filters.
+    void Text_Code_Change(int row, const KitText* box);
+    void Text_Code_KeyPress(const KitText* box, int& key);
+    void Text_ANI_LostFocus();
+
+    // A code box from its 16 mirror entries: emptied, then one assignment per
+    // entry.
+    void ShowCode(KitText* box, int firstEntry);
+    // ProgressBar1 and Label_tr_count show what the transfer reports.
+    void ShowLinkDisplay();
+
+    std::vector<SettingControls> settings_;
+    TransferEngine* link_ = nullptr;
+};
