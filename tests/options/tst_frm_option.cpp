@@ -26,15 +26,6 @@ namespace {
 constexpr int kFirstRow = 224;
 constexpr int kLastRow = 255;
 
-// Another child window, to take the activation from the options window.
-class OtherChild final : public Window {
-public:
-    OtherChild()
-        : Window(WindowKind::Child)
-    {
-    }
-};
-
 QStringList SettingTexts(const frm_option* window)
 {
     QStringList texts;
@@ -427,7 +418,7 @@ void TestFrmOption::band_limits_in_each_others_band_sent_the_band_choices_round_
 void TestFrmOption::activation_shows_what_the_image_holds_now()
 {
     loadWindow();
-    Windows::Load<OtherChild>();
+    Windows::Load<Form_open_chann>();  // takes the activation
     // As a ".dat" file or another window would leave it.
     Edata(kFirstRow, OptIdx_Sql_le) = 3;
     SetRow(Edata, 237, "01 02 03");

@@ -1,5 +1,6 @@
 #include "support/kit_driver.h"
 
+#include "platform/kit_button.h"
 #include "platform/kit_grid.h"
 #include "platform/kit_list.h"
 #include "platform/kit_tab_strip.h"
@@ -7,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -92,6 +94,11 @@ void ClickTab(KitTabStrip* strip, int index)
 {
     auto* bar = strip->findChild<QTabBar*>();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index - 1).center());
+}
+
+void ClickButton(KitButton* button)
+{
+    QTest::mouseClick(button->findChild<QPushButton*>(), Qt::LeftButton);
 }
 
 void ChooseItem(KitList* list, int index)

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class KitButton;
 class KitGrid;
 class KitList;
 class KitTabStrip;
@@ -33,6 +34,9 @@ void ClickHeader(KitGrid* grid, int col);
 
 // Clicks tab index (1..tabCount()) of the strip.
 void ClickTab(KitTabStrip* strip, int index);
+
+// Clicks the button with the mouse.
+void ClickButton(KitButton* button);
 
 // Opens the drop-down of the list and clicks item index in it.
 void ChooseItem(KitList* list, int index);
