@@ -11,6 +11,7 @@
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
+#include "support/link_display_log.h"
 #include "support/opt_window_fixture.h"
 #include "support/options_area.h"
 #include "support/radio_simulator.h"
@@ -71,14 +72,11 @@ private:
     }
     // Starts a read and lets a few blocks arrive.
     void readUnderWay();
-    // Records the bar with every new label, as "bar label".
-    void recordProgress();
 
     std::unique_ptr<VirtualClock> clock_;
     std::unique_ptr<SimPortFactory> ports_;
     std::unique_ptr<RadioSimulator> radio_;
     QList<TransferEnd> ends_;
-    QStringList progress_;
 };
 
 void TestFrmOptionLink::init()
@@ -94,7 +92,6 @@ void TestFrmOptionLink::init()
     OptionsArea::PutInto(*radio_, Edata);
     loadWindow();
     ends_.clear();
-    progress_.clear();
     window_->link().onFinished = [this](TransferEnd end) { ends_ << end; };
 }
 
@@ -113,23 +110,10 @@ void TestFrmOptionLink::readUnderWay()
     QVERIFY(window_->Reading());
 }
 
-void TestFrmOptionLink::recordProgress()
-{
-    const auto shown = window_->link().onDisplayChanged;
-    window_->link().onDisplayChanged = [this, shown] {
-        shown();
-        const QString entry =
-            QStringLiteral("%1 %2").arg(window_->ProgressBar1->value()).arg(window_->Label_tr_count->text());
-        if (window_->Label_tr_count->text()
-            != (progress_.isEmpty() ? QString() : progress_.last().section(QLatin1Char(' '), 1)))
-            progress_ << entry;
-    };
-}
-
 void TestFrmOptionLink::read_keeps_rows_224_to_243_and_shows_them_before_its_message()
 {
     const MemoryImage before = Edata;
-    recordProgress();
+    LinkDisplayLog progress(window_->link(), window_->ProgressBar1, window_->Label_tr_count);
     QStringList shownAtMessage;
     recorder_->onShow = [&](const ShownMessage&) {
         shownAtMessage = {window_->Text_ANI->text(),
@@ -148,10 +132,11 @@ void TestFrmOptionLink::read_keeps_rows_224_to_243_and_shows_them_before_its_mes
     QCOMPARE(shown.first().title, QStringLiteral("Operate Prompt"));
     QCOMPARE(shownAtMessage, (QStringList{"13579", "AB-789", "145.50000", "435.12500", "88.5", "OFF"}));
 
-    QCOMPARE(progress_, (QStringList{"0 Connecting with transceiver. ", "33 Reading 3 Data Block",
-                                     "44 Reading 4 Data Block", "55 Reading 5 Data Block", "66 Reading 6 Data Block",
-                                     "77 Reading 7 Data Block", "88 Reading 8 Data Block", "100 Reading 9 Data Block",
-                                     "100 Read optional parameters in gear. "}));
+    QCOMPARE(
+        progress.entries(),
+        (QStringList{"0 Connecting with transceiver. ", "33 Reading 3 Data Block", "44 Reading 4 Data Block",
+                     "55 Reading 5 Data Block", "66 Reading 6 Data Block", "77 Reading 7 Data Block",
+                     "88 Reading 8 Data Block", "100 Reading 9 Data Block", "100 Read optional parameters in gear. "}));
     // The radio's area as it stands, the refresh changed none of it; rows
     // 244..255 stay although the radio sent them.
     for (int r = kFirstRow; r <= kLastKeptRow; ++r)
@@ -164,7 +149,7 @@ void TestFrmOptionLink::read_keeps_rows_224_to_243_and_shows_them_before_its_mes
 
 void TestFrmOptionLink::write_sends_rows_224_to_255_with_its_progress()
 {
-    recordProgress();
+    LinkDisplayLog progress(window_->link(), window_->ProgressBar1, window_->Label_tr_count);
     QString labelAtMessage;
     int barAtMessage = -1;
     recorder_->onShow = [&](const ShownMessage&) {
@@ -185,7 +170,7 @@ void TestFrmOptionLink::write_sends_rows_224_to_255_with_its_progress()
     for (int n = 1; n <= 31; ++n)
         expected << QStringLiteral("%1 Writing  %2  Data Block").arg(n * 100 / 32).arg(n);
     expected << QStringLiteral("96 Complete Written optional parameters ");
-    QCOMPARE(progress_, expected);
+    QCOMPARE(progress.entries(), expected);
     for (int r = kFirstRow; r <= kLastRow; ++r)
         QCOMPARE(RadioRow(*radio_, r), RowBytes(Edata, r));
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 32);
