@@ -61,6 +61,7 @@ private slots:
     void opening_the_ani_message_runs_no_vfo_check();
     void opening_the_range_message_runs_no_ani_check();
     void leaving_the_application_runs_no_check();
+    void closing_the_window_checked_the_box_that_held_the_focus();
 
 private:
     // Types into a box that holds the focus after emptying it, as a user who
@@ -498,6 +499,23 @@ void TestOptBoxes::leaving_the_application_runs_no_check()
     QCOMPARE(recorder_->count(), 0);
     QCOMPARE(window_->Frame_A->Text_Freq->text(), QStringLiteral("1"));
     QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(window_->Frame_A->Text_Freq));
+}
+
+void TestOptBoxes::closing_the_window_checked_the_box_that_held_the_focus()
+{
+    // The focus leaves the ANI and frequency boxes as the window goes: the
+    // check of a window that is closing showed its message over nothing.
+    retype(window_->Text_ANI, QStringLiteral("12"));
+    window_->frameWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(Windows::Find<frm_option>(), nullptr);
+    loadWindow();
+    QVERIFY(KitDriver::ShowActive(frame_));
+    retype(window_->Frame_B->Text_Freq, QStringLiteral("1"));
+    window_->frameWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(recorder_->count(), 0);
+    window_ = nullptr;
 }
 
 QTEST_MAIN(TestOptBoxes)
