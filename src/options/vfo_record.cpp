@@ -54,12 +54,12 @@ QString QuarterKhz(long long tens)
 
 }  // namespace
 
-VfoSpec VfoA()
+VfoRecord VfoA()
 {
     return {kVfoFreqRowA, kVfoParamRowA, &VhfMin, &VhfMax};
 }
 
-VfoSpec VfoB()
+VfoRecord VfoB()
 {
     return {kVfoFreqRowB, kVfoParamRowB, &UhfMin, &UhfMax};
 }
@@ -114,7 +114,7 @@ VfoFreqChecked VfoFreq_Check(const QString& text, double lo, double hi)
     return checked;
 }
 
-void VfoFreq_Store(const VfoSpec& vfo, const QString& normalised, MemoryImage& image)
+void VfoFreq_Store(const VfoRecord& vfo, const QString& normalised, MemoryImage& image)
 {
     QString s = TrimBlanks(normalised);
     if (s.size() < kVfoFreqTextMax)
@@ -127,7 +127,7 @@ void VfoFreq_Store(const VfoSpec& vfo, const QString& normalised, MemoryImage& i
     }
 }
 
-int VfoBandItem(const VfoSpec& vfo, const MemoryImage& image)
+int VfoBandItem(const VfoRecord& vfo, const MemoryImage& image)
 {
     return image(vfo.freqRow, 0) == kVhfMarker ? kVfoBandVhf : kVfoBandUhf;
 }
@@ -174,7 +174,7 @@ QStringList VfoOffsetItems()
     return items;
 }
 
-void VfoOffset_Store(const VfoSpec& vfo, const QString& item, MemoryImage& image)
+void VfoOffset_Store(const VfoRecord& vfo, const QString& item, MemoryImage& image)
 {
     // Characters 1, 2, 4, 5 and 6 of "10.650MHZ": the point is skipped.
     constexpr int kDigitAt[] = {0, 1, 3, 4, 5};
@@ -186,7 +186,7 @@ void VfoOffset_Store(const VfoSpec& vfo, const QString& item, MemoryImage& image
     }
 }
 
-int VfoOffsetItem(const VfoSpec& vfo, const MemoryImage& image)
+int VfoOffsetItem(const VfoRecord& vfo, const MemoryImage& image)
 {
     QString joined;
     for (int i = 0; i < kOffsetBytes; ++i)
@@ -205,14 +205,14 @@ QStringList VfoToneItems()
     return items;
 }
 
-void VfoTone_Store(const VfoSpec& vfo, int firstByte, int item, MemoryImage& image)
+void VfoTone_Store(const VfoRecord& vfo, int firstByte, int item, MemoryImage& image)
 {
     const ToneWord word = ToneIndexToWord(item);
     image(vfo.paramRow, firstByte) = static_cast<std::int16_t>(word.lo);
     image(vfo.paramRow, firstByte + 1) = static_cast<std::int16_t>(word.hi);
 }
 
-VfoToneShown VfoTone_Shown(const VfoSpec& vfo, int firstByte, const MemoryImage& image)
+VfoToneShown VfoTone_Shown(const VfoRecord& vfo, int firstByte, const MemoryImage& image)
 {
     const int lo = image(vfo.paramRow, firstByte);
     const int hi = image(vfo.paramRow, firstByte + 1);
@@ -304,7 +304,7 @@ const std::vector<VfoParam>& VfoParams()
     return params;
 }
 
-void VfoParam_Store(const VfoSpec& vfo, int byte, int item, MemoryImage& image)
+void VfoParam_Store(const VfoRecord& vfo, int byte, int item, MemoryImage& image)
 {
     image(vfo.paramRow, byte) = static_cast<std::int16_t>(item);
 }

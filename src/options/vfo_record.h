@@ -17,15 +17,15 @@
 #include <QStringList>
 #include <vector>
 
-struct VfoSpec {
+struct VfoRecord {
     int freqRow;   // VfoFreqRec
     int paramRow;  // VfoParamRec
     double* lo;    // the working limits
     double* hi;
 };
 
-VfoSpec VfoA();  // rows 240, 241 with VhfMin, VhfMax
-VfoSpec VfoB();  // rows 242, 243 with UhfMin, UhfMax
+VfoRecord VfoA();  // rows 240, 241 with VhfMin, VhfMax
+VfoRecord VfoB();  // rows 242, 243 with UhfMin, UhfMax
 
 // ---- Frequency ----------------------------------------------------------
 
@@ -62,12 +62,12 @@ VfoFreqChecked VfoFreq_Check(const QString& text, double lo, double hi);
 // Stores a normalised text into bytes 0..7: padded with "0"s in front to nine
 // characters ("5.02500" is 005.02500), the digits around the point, one a
 // byte (a character that is no digit gives 0).
-void VfoFreq_Store(const VfoSpec& vfo, const QString& normalised, MemoryImage& image = Edata);
+void VfoFreq_Store(const VfoRecord& vfo, const QString& normalised, MemoryImage& image = Edata);
 
 // The band a record shows: item 0 (VHF) when byte 0 is 1, else item 1 (UHF).
 inline constexpr int kVfoBandVhf = 0;
 inline constexpr int kVfoBandUhf = 1;
-int VfoBandItem(const VfoSpec& vfo, const MemoryImage& image = Edata);
+int VfoBandItem(const VfoRecord& vfo, const MemoryImage& image = Edata);
 
 // What the refresh puts into the frequency box for one byte: its digit, or
 // nothing for a value of 10 or more.
@@ -95,10 +95,10 @@ inline constexpr int kVfoOffsetItems = 2000;
 QStringList VfoOffsetItems();
 // The offset choice: byte 8 := 0, bytes 9..13 := the digits of the item
 // (the tens and units of MHz, the three kHz digits).
-void VfoOffset_Store(const VfoSpec& vfo, const QString& item, MemoryImage& image = Edata);
+void VfoOffset_Store(const VfoRecord& vfo, const QString& item, MemoryImage& image = Edata);
 // The item the stored offset shows: the six bytes as decimal texts joined,
 // read as kHz, over 50, at most the last item, rounded half to even.
-int VfoOffsetItem(const VfoSpec& vfo, const MemoryImage& image = Edata);
+int VfoOffsetItem(const VfoRecord& vfo, const MemoryImage& image = Edata);
 
 // ---- Tones --------------------------------------------------------------
 
@@ -108,7 +108,7 @@ inline constexpr int kVfoTxToneByte = 2;  // bytes 2, 3
 QStringList VfoToneItems();
 // The tone choice of item i: 00 00 for off, the CTCSS word, or the DCS
 // number i - 50 with a zero high byte.
-void VfoTone_Store(const VfoSpec& vfo, int firstByte, int item, MemoryImage& image = Edata);
+void VfoTone_Store(const VfoRecord& vfo, int firstByte, int item, MemoryImage& image = Edata);
 // What a tone list shows for the stored word: an item (off for 00 00 or
 // either byte 0xFF, item low + 50 for a zero high byte), or with item -1 a
 // text that is no item: a CTCSS word as w / 10 ("81.0"), empty for a DCS
@@ -117,7 +117,7 @@ struct VfoToneShown {
     int item = -1;
     QString text;
 };
-VfoToneShown VfoTone_Shown(const VfoSpec& vfo, int firstByte, const MemoryImage& image = Edata);
+VfoToneShown VfoTone_Shown(const VfoRecord& vfo, int firstByte, const MemoryImage& image = Edata);
 
 // ---- Parameters -----------------------------------------------------------
 
@@ -143,7 +143,7 @@ struct VfoParam {
 };
 const std::vector<VfoParam>& VfoParams();
 // The parameter choice: the byte := the item's index.
-void VfoParam_Store(const VfoSpec& vfo, int byte, int item, MemoryImage& image = Edata);
+void VfoParam_Store(const VfoRecord& vfo, int byte, int item, MemoryImage& image = Edata);
 
 // ---- Texts ----------------------------------------------------------------
 

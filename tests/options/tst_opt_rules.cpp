@@ -17,9 +17,9 @@ namespace {
 
 constexpr int kSentinel = 0xA5;
 
-VfoSpec TestVfo(double& lo, double& hi)
+VfoRecord TestVfo(double& lo, double& hi)
 {
-    VfoSpec vfo = VfoA();
+    VfoRecord vfo = VfoA();
     vfo.lo = &lo;
     vfo.hi = &hi;
     return vfo;

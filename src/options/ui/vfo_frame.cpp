@@ -93,7 +93,7 @@ VfoFrame::VfoFrame(Which which, std::function<void()> refresh, QWidget* parent)
       Label_t_ctdcs(new QLabel(this)),
       Combo_t_ctdcs(new KitList(KitList::Style::Editable, this)),
       which_(which),
-      spec_(which == Which::A ? VfoA() : VfoB()),
+      record_(which == Which::A ? VfoA() : VfoB()),
       refresh_(std::move(refresh))
 {
     const VfoNames& names = NamesOf(which);
@@ -229,23 +229,23 @@ void VfoFrame::Vfo_Show()
     for (int b = 0; b < kVfoFreqDigits; ++b) {
         if (b == kVfoPointAfter)
             Text_Freq->setText(Text_Freq->text() + QLatin1Char('.'));
-        const QString digit = VfoFreqDigit(Edata(spec_.freqRow, b));
+        const QString digit = VfoFreqDigit(Edata(record_.freqRow, b));
         if (!digit.isEmpty())
             Text_Freq->setText(Text_Freq->text() + digit);
     }
-    Combo_Band->setListIndex(VfoBandItem(spec_));
-    Combo_Offset->setListIndex(VfoOffsetItem(spec_));
+    Combo_Band->setListIndex(VfoBandItem(record_));
+    Combo_Offset->setListIndex(VfoOffsetItem(record_));
     ShowTone(Combo_r_ctdcs, kVfoRxToneByte);
     ShowTone(Combo_t_ctdcs, kVfoTxToneByte);
     for (int i = 0; i < kParams; ++i) {
         const int byte = VfoParams()[static_cast<std::size_t>(i)].byte;
-        paramLists[i]->setListIndex(OptShownItem(Edata(spec_.paramRow, byte), paramLists[i]->listCount()));
+        paramLists[i]->setListIndex(OptShownItem(Edata(record_.paramRow, byte), paramLists[i]->listCount()));
     }
 }
 
 void VfoFrame::ShowTone(KitList* list, int firstByte)
 {
-    const VfoToneShown shown = VfoTone_Shown(spec_, firstByte);
+    const VfoToneShown shown = VfoTone_Shown(record_, firstByte);
     if (shown.item >= 0)
         list->setListIndex(shown.item);
     else
@@ -274,10 +274,10 @@ void VfoFrame::Text_Freq_LostFocus()
 
 void VfoFrame::Freq_CheckAndStore()
 {
-    const VfoFreqChecked checked = VfoFreq_Check(Text_Freq->text(), *spec_.lo, *spec_.hi);
+    const VfoFreqChecked checked = VfoFreq_Check(Text_Freq->text(), *record_.lo, *record_.hi);
     Text_Freq->setText(checked.text);
-    VfoFreq_Store(spec_, checked.text);
-    Combo_Band->setListIndex(VfoBandItem(spec_));
+    VfoFreq_Store(record_, checked.text);
+    Combo_Band->setListIndex(VfoBandItem(record_));
     if (refresh_)
         refresh_();
     if (checked.outOfRange) {
@@ -292,8 +292,8 @@ void VfoFrame::Combo_Band_Click()
         return;
     ++bandChoices_;
     const VfoLimits limits = VfoBandLimits(Combo_Band->listIndex());
-    *spec_.lo = limits.lo;
-    *spec_.hi = limits.hi;
+    *record_.lo = limits.lo;
+    *record_.hi = limits.hi;
     Text_Freq->setText(VfoBand_FreqText(Text_Freq->text(), limits));
     Text_Range->setText(VfoRangeText(limits));
     Freq_CheckAndStore();
@@ -302,15 +302,15 @@ void VfoFrame::Combo_Band_Click()
 
 void VfoFrame::Combo_Offset_Click()
 {
-    VfoOffset_Store(spec_, Combo_Offset->text());
+    VfoOffset_Store(record_, Combo_Offset->text());
 }
 
 void VfoFrame::Combo_Tone_Click(KitList* list, int firstByte)
 {
-    VfoTone_Store(spec_, firstByte, list->listIndex());
+    VfoTone_Store(record_, firstByte, list->listIndex());
 }
 
 void VfoFrame::Combo_Param_Click(KitList* list, int byte)
 {
-    VfoParam_Store(spec_, byte, list->listIndex());
+    VfoParam_Store(record_, byte, list->listIndex());
 }

@@ -71,7 +71,7 @@ private:
     void ShowTone(KitList* list, int firstByte);
 
     Which which_;
-    VfoSpec spec_;
+    VfoRecord record_;
     std::function<void()> refresh_;
     // Band choices of this frame running, one inside another.
     int bandChoices_ = 0;
