@@ -162,7 +162,7 @@ void TestOptOverPty::read_edit_and_write_the_options_area()
         expected += WriteFrame(0x0E00 + 0x10 * k, data, k > 0);
     }
     // Time enough for anything that would follow.
-    QTest::qWait(300);
+    RunEventsUntil([] { return false; }, 300);
     QCOMPARE(Hex(line.received().mid(heard)), Hex(expected));
     QCOMPARE(radio.heardCount(RadioSimulator::Heard::Write), 32);
 }
