@@ -34,6 +34,12 @@ bool ChannelEmpty(int r, const MemoryImage& image)
     return image(ChannRecRow(r), ChannRec::RxFreq) == kErased;
 }
 
+// The cells an Enter preparation may change.
+QStringList EnterCells(const ChannCells& cells, int r)
+{
+    return {cells.cell(r, ChannCol::RxFreq), cells.cell(r, ChannCol::TxFreq), cells.cell(r, ChannCol::TxTone)};
+}
+
 QString PaddedWithZeros(QString text, int length)
 {
     while (text.size() < length)
@@ -210,6 +216,7 @@ EntryOutcome Chann_NameCommit(ChannCells& cells, int r, const QString& typed, Me
 EntryOutcome Chann_RxEnter(ChannCells& cells, int r, const QString& typed, MemoryImage& image)
 {
     EntryOutcome out;
+    const QStringList before = EnterCells(cells, r);
     const double f = NumericValue(typed);
     if (!ChannFreqAccepted(f) && !Blank(typed)) {
         out.message = ChannEntryText::RxOutOfRange();
@@ -228,12 +235,14 @@ EntryOutcome Chann_RxEnter(ChannCells& cells, int r, const QString& typed, Memor
     out.editorText = cells.cell(r, ChannCol::RxFreq);
     if (CellIsBlank(cells, r, ChannCol::TxFreq))
         cells.setCell(r, ChannCol::TxFreq, cells.cell(r, ChannCol::RxFreq));
+    out.prepared = out.editorText != typed || EnterCells(cells, r) != before;
     return out;
 }
 
 EntryOutcome Chann_TxEnter(ChannCells& cells, int r, const QString& typed, MemoryImage& image)
 {
     EntryOutcome out;
+    const QStringList before = EnterCells(cells, r);
     const double f = NumericValue(typed);
     if (CellIsBlank(cells, r, ChannCol::RxFreq) && !Blank(typed)) {
         out.message = ChannEntryText::TxBeforeRx();
@@ -249,5 +258,6 @@ EntryOutcome Chann_TxEnter(ChannCells& cells, int r, const QString& typed, Memor
         cells.setCell(r, ChannCol::TxFreq, ChannCompletedFreq(typed, f));
     }
     out.editorText = cells.cell(r, ChannCol::TxFreq);
+    out.prepared = out.editorText != typed || EnterCells(cells, r) != before;
     return out;
 }

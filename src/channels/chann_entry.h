@@ -46,6 +46,10 @@ struct EntryOutcome {
     bool gridFocus = false;
     // Shown by the window after every change has been made.
     std::optional<Message> message;
+    // Enter: the preparation changed a cell of the row or the editor's
+    // text, so the commit of the move must store it even when nothing was
+    // typed (an untouched RX cell over an empty TX cell fills the TX cell).
+    bool prepared = false;
 };
 
 // The commits of leaving a cell of row r whose editor held `typed`.
@@ -65,6 +69,7 @@ EntryOutcome Chann_NameCommit(ChannCells& cells, int r, const QString& typed, Me
 
 // Enter in the RX or TX cell of row r with `typed` in the editor: prepares
 // the cells (and, for a rejected or new entry, the record) so that the
-// commit of the move that follows stores the prepared editorText.
+// commit of the move that follows stores the prepared editorText; prepared
+// tells whether that commit has anything to store beyond what was typed.
 EntryOutcome Chann_RxEnter(ChannCells& cells, int r, const QString& typed, MemoryImage& image = Edata);
 EntryOutcome Chann_TxEnter(ChannCells& cells, int r, const QString& typed, MemoryImage& image = Edata);

@@ -1,5 +1,6 @@
 #include "channels/ui/frm_chann.h"
 #include "core/channel_defaults.h"
+#include "core/freq_codec.h"
 #include "core/model_bands.h"
 #include "core/tone_list.h"
 #include "support/image_bytes.h"
@@ -60,6 +61,8 @@ private slots:
     void rejected_rx_of_an_existing_channel_data();
     void rejected_rx_of_an_existing_channel();
     void enter_on_a_receive_only_channel_makes_it_simplex();
+    void enter_without_typing_showed_a_tx_frequency_the_image_lacked_data();
+    void enter_without_typing_showed_a_tx_frequency_the_image_lacked();
     void rejected_tx_takes_the_low_limit_with_the_tone_off_data();
     void rejected_tx_takes_the_low_limit_with_the_tone_off();
     void tx_typed_before_rx_is_refused_data();
@@ -462,6 +465,35 @@ void TestFrmChann::enter_on_a_receive_only_channel_makes_it_simplex()
     QCOMPARE(cell(4, ChannCol::TxFreq), QStringLiteral("146.00000"));
     QCOMPARE(cell(4, ChannCol::RxTone), QStringLiteral("88.5"));
     QCOMPARE(cell(4, ChannCol::Name), QStringLiteral("RX"));
+}
+
+void TestFrmChann::enter_without_typing_showed_a_tx_frequency_the_image_lacked_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("tx");
+    // The receive-only channel gets its TX from the RX, in the image too.
+    QTest::newRow("receive-only") << 4 << QByteArray("00 00 55 14 00 00 55 14 75 03 FF FF 00 00 00 04") << "145.50000";
+    // The duplex channel is only passed through: it keeps its TX.
+    QTest::newRow("duplex") << 3 << QByteArray(kDuplex) << "145.60000";
+}
+
+void TestFrmChann::enter_without_typing_showed_a_tx_frequency_the_image_lacked()
+{
+    QFETCH(int, row);
+    QFETCH(QByteArray, record);
+    QFETCH(QString, tx);
+    open(row, ChannCol::RxFreq);
+    enter();
+    QCOMPARE(RowHex(Edata, row - 1), record);
+    QCOMPARE(cell(row, ChannCol::TxFreq), tx);
+    const auto stored = [row](int b) { return static_cast<std::uint8_t>(Edata(row - 1, b)); };
+    QCOMPARE(cell(row, ChannCol::TxFreq), BCDToFreq(stored(4), stored(5), stored(6), stored(7)));
+    // The editor now stands over the TX cell; leaving it stores nothing more.
+    QVERIFY(overCell(window_->Text_Edit));
+    open(row + 2, ChannCol::Number);
+    QCOMPARE(RowHex(Edata, row - 1), record);
+    QCOMPARE(recorder_->count(), 0);
 }
 
 void TestFrmChann::rejected_tx_takes_the_low_limit_with_the_tone_off_data()

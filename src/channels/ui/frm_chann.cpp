@@ -420,6 +420,8 @@ void frm_chann::Text_Edit_KeyPress(int& key)
         const EntryOutcome out = Chann_RxEnter(cells_, EditRow, Text_Edit->text());
         openCell_.recordsEdited();
         Text_Edit->setText(out.editorText);
+        if (out.prepared)
+            editorTyped_ = true;
         message = out.message;
         MSF_Chann->setCol(ChannCol::TxFreq);  // commits the RX cell
         Cell_Edit();
@@ -427,6 +429,8 @@ void frm_chann::Text_Edit_KeyPress(int& key)
         const EntryOutcome out = Chann_TxEnter(cells_, EditRow, Text_Edit->text());
         openCell_.recordsEdited();
         Text_Edit->setText(out.editorText);
+        if (out.prepared)
+            editorTyped_ = true;
         message = out.message;
         const int row = EditRow;
         if (CellIsBlank(cells_, row, ChannCol::RxFreq) && CellIsBlank(cells_, row, ChannCol::TxFreq)) {

@@ -115,7 +115,7 @@ private:
     // The cell whose editor is open and not committed yet.
     ChannOpenCell openCell_;
     // The text editor's text changed since it opened over its cell (typing,
-    // or the Enter preparation).
+    // or an Enter preparation that changed the row).
     bool editorTyped_ = false;
     // The cell the list editor was opened for: its choices act there, even
     // when the list stays open after the current cell moved on.
