@@ -5,6 +5,7 @@
 #include "core/channel_defaults.h"
 #include "core/model_bands.h"
 #include "core/numbers.h"
+#include "core/open_edits.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/link_state.h"
@@ -164,6 +165,8 @@ void frm_chann::Form_Load()
 
     // 5, 6. A fresh transfer: timers off, not busy, the bar hidden at 0.
     link_ = &own(std::make_unique<TransferEngine>(ChannTransferParams([this] { Chann_FromBlocks(); })));
+    // What sends or saves the whole image commits this window's open edit.
+    own(std::make_unique<OpenEditCommit>([this] { return Commit_EditedCell(); }));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
     ::Text_PassWord_Change(Text_PassWord->text());
@@ -241,6 +244,9 @@ void frm_chann::Command_save_Click()
 {
     if (link_->refuseIfBusy())
         return;
+    // A button is no leave-cell: the edit still open goes in first.
+    if (!Commit_EditedCell())
+        return;
     Windows::Load<Form_save_chann>();
 }
 
@@ -291,6 +297,9 @@ void frm_chann::Command_read_Click()
 void frm_chann::Command_Write_Click()
 {
     if (link_->refuseIfBusy())
+        return;
+    // A button is no leave-cell: the edit still open goes in first.
+    if (!Commit_EditedCell())
         return;
     if (const std::optional<Message> refusal = ChannWriteRefusal()) {
         ShowMessage(*refusal);
@@ -460,7 +469,7 @@ void frm_chann::MSF_Chann_LeaveCell()
     Commit_EditedCell();
 }
 
-void frm_chann::Commit_EditedCell()
+bool frm_chann::Commit_EditedCell()
 {
     EditRow = MSF_Chann->row();
     EditCol = MSF_Chann->col();
@@ -469,10 +478,10 @@ void frm_chann::Commit_EditedCell()
     // arrow keys or passed by a redraw keeps its text and its bytes.
     switch (openCell_.leave(EditRow, EditCol)) {
     case ChannOpenCell::Leave::Nothing:
-        return;
+        return true;
     case ChannOpenCell::Leave::Drop:
         CloseEditors();
-        return;
+        return true;
     case ChannOpenCell::Leave::Commit:
         break;
     }
@@ -481,7 +490,7 @@ void frm_chann::Commit_EditedCell()
     switch (EditCol) {
     case ChannCol::Band:
         Chann_BandCommit(cells_, EditRow, Combo_edit->text());
-        return;  // the list stays where it is; the next Cell_Edit places the editors
+        return true;  // the list stays where it is; the next Cell_Edit places the editors
     case ChannCol::RxFreq:
     case ChannCol::TxFreq:
     case ChannCol::Name:
@@ -498,8 +507,10 @@ void frm_chann::Commit_EditedCell()
     }
     CloseEditors();
     // The cell is done: a box now runs other events over a finished commit.
-    if (message)
-        ShowMessage(*message);
+    if (!message)
+        return true;
+    ShowMessage(*message);
+    return false;
 }
 
 void frm_chann::CloseEditors()

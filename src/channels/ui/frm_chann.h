@@ -90,8 +90,11 @@ private:
 
     // The commit frame of MSF_Chann_LeaveCell: the current cell, when its
     // editor is open, is committed (or, when its records were replaced
-    // meanwhile, its editor dropped). Default and Clear run it first too.
-    void Commit_EditedCell();
+    // meanwhile, its editor dropped). Default and Clear run it first too,
+    // and so do Write and Save, the whole-image write and the ".dat" save
+    // (OpenEditCommit). Returns false when the commit refused the text: it
+    // showed its message (a frequency out of range, a name too long).
+    bool Commit_EditedCell();
     // Both editors hidden and emptied; no cell is open any more.
     void CloseEditors();
     // The commits of the frame, by column; a commit returns the message the

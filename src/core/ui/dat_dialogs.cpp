@@ -2,6 +2,7 @@
 
 #include "core/dat_file.h"
 #include "core/file_handover.h"
+#include "core/open_edits.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 
@@ -64,6 +65,10 @@ Form_save_chann::Form_save_chann()
 
 void Form_save_chann::accept(const QString& path)
 {
+    // The file holds what the editors show: the edits still open in their
+    // cells go in first, and a refused one saves nothing.
+    if (!CommitOpenEdits())
+        return;
     FileSavePending = 0;
     Report(this, SaveDatFile(path), kSaved);
 }

@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "core/language_texts.h"
 #include "core/model_bands.h"
+#include "core/open_edits.h"
 #include "core/option_defaults.h"
 #include "core/startup.h"
 #include "core/startup_image.h"
@@ -318,11 +319,17 @@ void MDImain::File_Open_Click()
 
 void MDImain::File_save_Click()
 {
+    // The edits still open in the editors' cells go into the image first.
+    if (!CommitOpenEdits())
+        return;
     LoadFreshTarget(Target::Form_save_chann);
 }
 
 void MDImain::File_saveas_Click()
 {
+    // The edits still open in the editors' cells go into the image first.
+    if (!CommitOpenEdits())
+        return;
     LoadFreshTarget(Target::Form_save_chann);
 }
 

@@ -1,5 +1,6 @@
 #include "link/ui/form_comm_write.h"
 
+#include "core/open_edits.h"
 #include "core/prompt.h"
 #include "link/whole_image.h"
 #include "platform/kit_button.h"
@@ -24,6 +25,10 @@ void Form_Comm_Write::Form_Load()
 void Form_Comm_Write::Command_Write_Click()
 {
     if (engine().refuseIfBusy())
+        return;
+    // The radio gets what the editors show: the edits still open in their
+    // cells go in first, and a refused one stops the write.
+    if (!CommitOpenEdits())
         return;
     if (const std::optional<Message> refusal = PrepareWholeWrite(Edata)) {
         ShowMessage(*refusal);

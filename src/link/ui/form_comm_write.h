@@ -12,8 +12,8 @@ public:
 
     KitButton* const Command_Write;
 
-    // Busy message while the write runs; otherwise the checks, then the
-    // write.
+    // Busy message while the write runs; otherwise the editors' open cell
+    // edits committed (core/open_edits.h), the checks, then the write.
     void Command_Write_Click();
 
 protected:

@@ -1,0 +1,274 @@
+// A write or a save takes what the windows show: the frequency still open
+// in a cell of the channel window (a button is no leave-cell). The
+// application as it starts, against the radio simulator in process, on
+// virtual time.
+
+#include "channels/chann_grid.h"
+#include "channels/ui/frm_chann.h"
+#include "core/dat_file.h"
+#include "core/status_panels.h"
+#include "core/ui/form_save_chann.h"
+#include "core/ui/mdimain.h"
+#include "link/link_state.h"
+#include "link/startup_identification.h"
+#include "link/transfer_engine.h"
+#include "link/ui/form_comm_write.h"
+#include "platform/geometry.h"
+#include "platform/kit_button.h"
+#include "support/image_rows.h"
+#include "support/kit_driver.h"
+#include "support/message_recorder.h"
+#include "support/radio_simulator.h"
+#include "support/sim_port.h"
+#include "support/virtual_clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+constexpr int kPort = 3;
+constexpr qint64 kLongEnough = 600000;
+
+// Typed into the RX cell of channel 0, an empty row: RX and TX 145.125 MHz.
+const QString kTyped = QStringLiteral("145.125");
+const QByteArray kTypedRecord = "00 25 51 14 00 25 51 14";
+// Out of every band: refused, and replaced by the VHF low limit.
+const QString kOutOfBand = QStringLiteral("300");
+const QString kRxMessage = QStringLiteral("Over the range of receive frequency .");
+
+const QString kWriteDone = QStringLiteral("Complete Written the data to transceiver.");
+const QString kSaved = QStringLiteral("Complete storing  parameter.");
+
+// The ways to send the image to the radio, and to save it.
+enum class Send { ChannelWrite, WholeImageWrite };
+enum class Save { ChannelSave, FileSaveAs, DialogAlreadyOpen };
+
+// The first bytes of a record in hex, as RowHex shows them.
+QByteArray Hex(const QByteArray& bytes)
+{
+    return bytes.toHex(' ').toUpper();
+}
+
+}  // namespace
+
+class TestShownIsSent : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void write_left_out_the_frequency_open_in_its_cell_data();
+    void write_left_out_the_frequency_open_in_its_cell();
+    void refused_frequency_open_in_its_cell_stops_the_write_data();
+    void refused_frequency_open_in_its_cell_stops_the_write();
+    void save_left_out_the_frequency_open_in_its_cell_data();
+    void save_left_out_the_frequency_open_in_its_cell();
+    void refused_frequency_open_in_its_cell_stops_the_save_data();
+    void refused_frequency_open_in_its_cell_stops_the_save();
+
+private:
+    // Types text into the RX cell of channel 0 and leaves the editor open.
+    void typeIntoTheRxCell(const QString& text);
+    // Presses the button that sends the image; returns what is sending it.
+    const TransferEngine* pressWrite(Send send);
+    // Opens the save dialog the way the row says (the one opened before the
+    // edit is already open); nullptr when none opened.
+    Form_save_chann* openSaveDialog(Save save);
+    bool runTransfer(const TransferEngine* link);
+    QString savedPath() const { return dir_->filePath(QStringLiteral("shown.dat")); }
+    QByteArray savedRecord() const;
+
+    std::unique_ptr<MessageRecorder> recorder_;
+    std::unique_ptr<VirtualClock> clock_;
+    std::unique_ptr<SimPortFactory> ports_;
+    std::unique_ptr<RadioSimulator> radio_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString savedCurrent_;
+    MDImain* main_ = nullptr;
+    frm_chann* channels_ = nullptr;
+};
+
+void TestShownIsSent::init()
+{
+    recorder_ = std::make_unique<MessageRecorder>();
+    clock_ = std::make_unique<VirtualClock>();
+    ports_ = std::make_unique<SimPortFactory>();
+    radio_ = std::make_unique<RadioSimulator>();
+    ports_->attach(kPort, *radio_);
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    savedCurrent_ = QDir::currentPath();
+    QDir::setCurrent(dir_->path());  // where the file dialogs start
+    SetScreenSize(QSize(1280, 800));
+    LangChinese = 0;
+    main_ = Windows::Load<MDImain>();
+    QVERIFY(main_ != nullptr);
+    // The radio on the found port is identified after the start-up.
+    QVERIFY(clock_->advanceUntil([this] { return !main_->Identification().running(); }, 10000));
+    QCOMPARE(StatusBar1.text(2), QStringLiteral("TR-UV1"));
+    channels_ = Windows::Find<frm_chann>();
+    QVERIFY(channels_ != nullptr);
+    radio_->heard.clear();
+    ports_->clearWrites(kPort);
+}
+
+void TestShownIsSent::cleanup()
+{
+    Windows::UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir::setCurrent(savedCurrent_);
+    SetScreenSize(QSize());
+    StatusBar1.clear();
+    ports_.reset();
+    radio_.reset();
+    clock_.reset();
+    dir_.reset();
+    QVERIFY(recorder_->verifyAllTaken());
+    recorder_.reset();
+}
+
+void TestShownIsSent::typeIntoTheRxCell(const QString& text)
+{
+    KitDriver::ClickCell(channels_->MSF_Chann, 1, ChannCol::RxFreq);
+    QVERIFY(channels_->Text_Edit->isVisible());
+    KitDriver::TypeText(channels_->Text_Edit, text);
+}
+
+const TransferEngine* TestShownIsSent::pressWrite(Send send)
+{
+    if (send == Send::ChannelWrite) {
+        channels_->Command_Write->click();
+        return &channels_->link();
+    }
+    main_->Prog_write->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Write>();
+    dialog->Command_Write->click();
+    return &dialog->transfer();
+}
+
+Form_save_chann* TestShownIsSent::openSaveDialog(Save save)
+{
+    switch (save) {
+    case Save::ChannelSave:
+        channels_->Command_save->click();
+        break;
+    case Save::FileSaveAs:
+        main_->File_saveas->trigger();
+        break;
+    case Save::DialogAlreadyOpen:
+        break;
+    }
+    return Windows::Find<Form_save_chann>();
+}
+
+bool TestShownIsSent::runTransfer(const TransferEngine* link)
+{
+    return clock_->advanceUntil([&] { return !link->busy() && !ports_->isOpen(kPort); }, kLongEnough);
+}
+
+QByteArray TestShownIsSent::savedRecord() const
+{
+    QFile file(savedPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    DatReader reader;
+    reader.feed(file.readAll());
+    reader.finish();
+    return reader.done() ? RowHex(reader.image(), 0).left(kTypedRecord.size()) : QByteArray();
+}
+
+void TestShownIsSent::write_left_out_the_frequency_open_in_its_cell_data()
+{
+    QTest::addColumn<Send>("send");
+    QTest::newRow("channel window's Write") << Send::ChannelWrite;
+    QTest::newRow("whole-image Write") << Send::WholeImageWrite;
+}
+
+void TestShownIsSent::write_left_out_the_frequency_open_in_its_cell()
+{
+    QFETCH(Send, send);
+    typeIntoTheRxCell(kTyped);
+    QVERIFY(runTransfer(pressWrite(send)));
+    QCOMPARE(recorder_->takeTexts(), QStringList{kWriteDone});
+    QCOMPARE(Hex(radio_->memoryRange(0, 8)), kTypedRecord);
+    QCOMPARE(channels_->MSF_Chann->textMatrix(1, ChannCol::RxFreq), QStringLiteral("145.12500"));
+    QCOMPARE(channels_->MSF_Chann->textMatrix(1, ChannCol::TxFreq), QStringLiteral("145.12500"));
+    QVERIFY(channels_->Text_Edit->isHidden());
+}
+
+void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write_data()
+{
+    write_left_out_the_frequency_open_in_its_cell_data();
+}
+
+void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write()
+{
+    QFETCH(Send, send);
+    const int opens = ports_->opens(kPort);
+    typeIntoTheRxCell(kOutOfBand);
+    const TransferEngine* link = pressWrite(send);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRxMessage});
+    clock_->advance(20000);
+    QVERIFY(!link->busy());
+    QCOMPARE(ports_->opens(kPort), opens);
+    QVERIFY(radio_->heard.isEmpty());
+    // The cell was committed as leaving it would: the replacement stands.
+    QCOMPARE(channels_->MSF_Chann->textMatrix(1, ChannCol::RxFreq), QStringLiteral("136.00000"));
+    QCOMPARE(RowHex(Edata, 0).left(11), QByteArray("00 00 60 13"));
+}
+
+void TestShownIsSent::save_left_out_the_frequency_open_in_its_cell_data()
+{
+    QTest::addColumn<Save>("save");
+    QTest::newRow("channel window's Save") << Save::ChannelSave;
+    QTest::newRow("File > Save As") << Save::FileSaveAs;
+    QTest::newRow("save dialog opened before the edit") << Save::DialogAlreadyOpen;
+}
+
+void TestShownIsSent::save_left_out_the_frequency_open_in_its_cell()
+{
+    QFETCH(Save, save);
+    if (save == Save::DialogAlreadyOpen)
+        main_->File_saveas->trigger();
+    typeIntoTheRxCell(kTyped);
+    Form_save_chann* dialog = openSaveDialog(save);
+    QVERIFY(dialog != nullptr);
+    dialog->Text1->setText(QFileInfo(savedPath()).fileName());
+    dialog->Command_enter->click();
+    QCOMPARE(recorder_->takeTexts(), QStringList{kSaved});
+    QCOMPARE(savedRecord(), kTypedRecord);
+}
+
+void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_save_data()
+{
+    save_left_out_the_frequency_open_in_its_cell_data();
+}
+
+void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_save()
+{
+    QFETCH(Save, save);
+    if (save == Save::DialogAlreadyOpen)
+        main_->File_saveas->trigger();
+    typeIntoTheRxCell(kOutOfBand);
+    Form_save_chann* dialog = openSaveDialog(save);
+    if (save == Save::DialogAlreadyOpen) {
+        QVERIFY(dialog != nullptr);
+        dialog->Text1->setText(QFileInfo(savedPath()).fileName());
+        dialog->Command_enter->click();
+        // The dialog stays for another try.
+        QCOMPARE(Windows::Find<Form_save_chann>(), dialog);
+    } else {
+        QCOMPARE(dialog, nullptr);
+    }
+    QCOMPARE(recorder_->takeTexts(), QStringList{kRxMessage});
+    QVERIFY(!QFile::exists(savedPath()));
+}
+
+QTEST_MAIN(TestShownIsSent)
+#include "tst_shown_is_sent.moc"
