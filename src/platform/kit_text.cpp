@@ -32,8 +32,11 @@ KitText::KitText(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(edit_);
     setFocusProxy(edit_);
-    // Every change the user makes (typing, deleting, pasting) is a change.
-    QObject::connect(edit_, &QLineEdit::textEdited, this, [this] { RaiseEvent(onChange); });
+    // Every change of the text is a change, whoever made it: typing,
+    // deleting, pasting, undo, setText, an input method, a screen reader or
+    // an on-screen keyboard through the accessibility interface. Qt says
+    // nothing when a text is set to what the box holds.
+    QObject::connect(edit_, &QLineEdit::textChanged, this, [this] { RaiseEvent(onChange); });
 }
 
 QString KitText::text() const
@@ -43,10 +46,7 @@ QString KitText::text() const
 
 void KitText::setText(const QString& text)
 {
-    if (text == edit_->text())
-        return;
-    edit_->setText(text);
-    RaiseEvent(onChange);
+    edit_->setText(text);  // onChange runs inside, when the text changes
 }
 
 void KitText::setPasswordChar(QChar ch)

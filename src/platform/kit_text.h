@@ -29,7 +29,9 @@ public:
     void setBackColor(QPalette::ColorRole role);
     QPalette::ColorRole backColor() const { return backColor_; }
 
-    // The text changed, by typing or by setText.
+    // The text changed, whoever changed it: typing, setText, an input
+    // method, the accessibility interface. Once per change; never for a
+    // text set to the one shown.
     std::function<void()> onChange;
     // A typed character (kit_control.h); set the key to 0 to drop it.
     std::function<void(int& key)> onKeyPress;

@@ -1,5 +1,6 @@
 // A write or a save takes what the windows show: the frequency still open
-// in a cell of the channel window (a button is no leave-cell). The
+// in a cell of the channel window (a button is no leave-cell), and a
+// password put into its box by a screen reader rather than typed. The
 // application as it starts, against the radio simulator in process, on
 // virtual time.
 
@@ -15,6 +16,7 @@
 #include "link/ui/form_comm_write.h"
 #include "platform/geometry.h"
 #include "platform/kit_button.h"
+#include "platform/kit_text.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
@@ -22,6 +24,7 @@
 #include "support/sim_port.h"
 #include "support/virtual_clock.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -71,6 +74,8 @@ private slots:
     void save_left_out_the_frequency_open_in_its_cell();
     void refused_frequency_open_in_its_cell_stops_the_save_data();
     void refused_frequency_open_in_its_cell_stops_the_save();
+
+    void password_set_by_a_screen_reader_was_not_the_one_checked();
 
 private:
     // Types text into the RX cell of channel 0 and leaves the editor open.
@@ -268,6 +273,25 @@ void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_save()
     }
     QCOMPARE(recorder_->takeTexts(), QStringList{kRxMessage});
     QVERIFY(!QFile::exists(savedPath()));
+}
+
+void TestShownIsSent::password_set_by_a_screen_reader_was_not_the_one_checked()
+{
+    radio_->setPasswords("583920", "");
+    main_->Prog_write->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Write>();
+    auto* box = dialog->Text_PassWord->findChild<QLineEdit*>();
+    QVERIFY(box != nullptr);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(accessible != nullptr);
+    QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
+    QVERIFY(editable != nullptr);
+    editable->replaceText(0, box->text().size(), QStringLiteral("583920"));
+    QCOMPARE(dialog->Text_PassWord->text(), QStringLiteral("583920"));
+    dialog->Command_Write->click();
+    QVERIFY(runTransfer(&dialog->transfer()));
+    QCOMPARE(recorder_->takeTexts(), QStringList{kWriteDone});
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 784);
 }
 
 QTEST_MAIN(TestShownIsSent)

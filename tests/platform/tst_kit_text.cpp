@@ -1,6 +1,8 @@
 #include "platform/kit_text.h"
 #include "support/kit_driver.h"
 
+#include <QAccessible>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -14,6 +16,8 @@ private slots:
     void set_text_runs_change_inside_the_setter();
     void setting_the_shown_text_runs_nothing();
     void typing_runs_change_per_character();
+    void change_not_typed_on_the_keyboard_ran_no_handler_data();
+    void change_not_typed_on_the_keyboard_ran_no_handler();
     void key_filter_data();
     void key_filter();
     void delete_and_arrows_do_not_reach_the_filter();
@@ -68,6 +72,66 @@ void TestKitText::typing_runs_change_per_character()
     KitDriver::TypeText(text_, QStringLiteral("14"));
     KitDriver::PressKey(text_, Qt::Key_Backspace);
     QCOMPARE(seen, QStringList({"1", "14", "1"}));
+}
+
+// How a text box's text can change besides the keyboard's characters.
+enum class ChangedBy { AccessibleValue, AccessibleReplace, AccessibleInsert, AccessibleDelete, InputMethod, Undo };
+
+void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler_data()
+{
+    QTest::addColumn<ChangedBy>("by");
+    QTest::addColumn<QString>("text");
+    // The box holds "1234" before each change.
+    QTest::newRow("screen reader sets the value") << ChangedBy::AccessibleValue << "583920";
+    QTest::newRow("screen reader replaces the text") << ChangedBy::AccessibleReplace << "583920";
+    QTest::newRow("on-screen keyboard inserts") << ChangedBy::AccessibleInsert << "12345";
+    QTest::newRow("screen reader deletes") << ChangedBy::AccessibleDelete << "12";
+    QTest::newRow("input method commits") << ChangedBy::InputMethod << "1234x";
+    QTest::newRow("undo") << ChangedBy::Undo << "123";
+}
+
+void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler()
+{
+    QFETCH(ChangedBy, by);
+    QFETCH(QString, text);
+    auto* edit = text_->findChild<QLineEdit*>();
+    QVERIFY(edit != nullptr);
+    text_->setText(QStringLiteral("123"));
+    KitDriver::TypeText(text_, QStringLiteral("4"));  // something to undo
+    QStringList seen;
+    text_->onChange = [&] { seen << text_->text(); };
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+    QVERIFY(accessible != nullptr);
+    QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
+    QVERIFY(editable != nullptr);
+    switch (by) {
+    case ChangedBy::AccessibleValue:
+        accessible->setText(QAccessible::Value, text);
+        break;
+    case ChangedBy::AccessibleReplace:
+        editable->replaceText(0, 4, text);
+        break;
+    case ChangedBy::AccessibleInsert:
+        editable->insertText(4, QStringLiteral("5"));
+        break;
+    case ChangedBy::AccessibleDelete:
+        editable->deleteText(2, 4);
+        break;
+    case ChangedBy::InputMethod: {
+        QInputMethodEvent event;
+        event.setCommitString(QStringLiteral("x"));
+        QCoreApplication::sendEvent(edit, &event);
+        break;
+    }
+    case ChangedBy::Undo:
+        QTest::keySequence(edit, QKeySequence::Undo);
+        break;
+    }
+    QCOMPARE(text_->text(), text);
+    QCOMPARE(seen, QStringList{text});
+    // The same text again is no change.
+    accessible->setText(QAccessible::Value, text);
+    QCOMPARE(seen, QStringList{text});
 }
 
 void TestKitText::key_filter_data()
