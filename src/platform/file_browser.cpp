@@ -5,7 +5,16 @@
 
 namespace {
 constexpr int kPathRole = Qt::UserRole + 1;
+
+// A list without a label is read by screen readers under the text it shows
+// as chosen: its current entry, without the blanks that indent it.
+void NameAfterCurrentItem(QListWidget* list)
+{
+    QObject::connect(list, &QListWidget::currentItemChanged, list, [list](QListWidgetItem* current) {
+        list->setAccessibleName(current != nullptr ? current->text().trimmed() : QString());
+    });
 }
+}  // namespace
 
 DriveList::DriveList(QWidget* parent)
     : QComboBox(parent)
@@ -49,6 +58,7 @@ void DriveList::setDriveOf(const QString& path)
 DirList::DirList(QWidget* parent)
     : QListWidget(parent)
 {
+    NameAfterCurrentItem(this);
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
 }
@@ -92,6 +102,7 @@ void DirList::fill()
 FileList::FileList(QWidget* parent)
     : QListWidget(parent)
 {
+    NameAfterCurrentItem(this);
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (onClick)
             onClick(item->text());

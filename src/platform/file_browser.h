@@ -4,7 +4,8 @@
 // Drives are the mount roots, "/" first. The lists start at the process's
 // current directory and never change it. As with every control of the
 // system, a value set by code runs the control's change handler at once;
-// setting the value it already shows runs nothing.
+// setting the value it already shows runs nothing. The directory and file
+// lists have no label: their accessible name is their current entry.
 
 #include <QComboBox>
 #include <QListWidget>

@@ -3,7 +3,9 @@
 #include "platform/kit_control.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHash>
+#include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -34,11 +36,79 @@ bool OutsideTheControls(QWidget* now)
     return qobject_cast<QMessageBox*>(window) != nullptr;
 }
 
+// The caption of the label that names a control (QLabel::setBuddy), as a
+// screen reader reads it: mnemonic marks dropped ("&&" stands for "&").
+QString LabelCaption(const QWidget* control)
+{
+    const QWidget* parent = control->parentWidget();
+    if (parent == nullptr)
+        return QString();
+    for (const QObject* child : parent->children()) {
+        const auto* label = qobject_cast<const QLabel*>(child);
+        if (label == nullptr || label->buddy() != control)
+            continue;
+        const QString text = label->text();
+        QString caption;
+        for (int i = 0; i < text.size(); ++i) {
+            if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+                ++i;
+            caption += text.at(i);
+        }
+        return caption;
+    }
+    return QString();
+}
+
+// A label names the kit control, but the focus and the screen reader go to
+// the Qt widget inside it, which Qt finds no label for: that widget is
+// given the label's caption as its name. Done whenever the control is shown
+// and when it takes the focus, so that a caption set after the label was
+// made is the one read.
+void NameAfterLabel(QWidget* control)
+{
+    QWidget* input = control;
+    while (input->focusProxy() != nullptr)
+        input = input->focusProxy();
+    if (input != control)
+        input->setAccessibleName(LabelCaption(control));
+}
+
+class ShowWatcher final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            NameAfterLabel(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+ShowWatcher& TheShowWatcher()
+{
+    static ShowWatcher watcher;
+    return watcher;
+}
+
+// The widget of the kit control a widget belongs to, or nullptr.
+QWidget* ControlWidgetOf(QWidget* widget)
+{
+    const Tracker& tracker = TheTracker();
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (tracker.controls.contains(w))
+            return w;
+        if (w->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
 void FocusChanged(QWidget* /*old*/, QWidget* now)
 {
     Tracker& tracker = TheTracker();
     if (OutsideTheControls(now))
         return;
+    if (QWidget* control = ControlWidgetOf(now))
+        NameAfterLabel(control);
     KitControl* next = KitFocus::ControlOf(now);
     if (next == tracker.current)
         return;
@@ -79,14 +149,8 @@ KitControl* Current()
 
 KitControl* ControlOf(QWidget* widget)
 {
-    const Tracker& tracker = TheTracker();
-    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
-        if (KitControl* control = tracker.controls.value(w, nullptr))
-            return control;
-        if (w->isWindow())
-            break;
-    }
-    return nullptr;
+    QWidget* control = ControlWidgetOf(widget);
+    return control != nullptr ? TheTracker().controls.value(control) : nullptr;
 }
 
 }  // namespace KitFocus
@@ -96,6 +160,7 @@ KitControl::KitControl(QWidget* widget)
 {
     KitFocus::Install();
     TheTracker().controls.insert(widget, this);
+    widget->installEventFilter(&TheShowWatcher());
 }
 
 KitControl::~KitControl()

@@ -1,6 +1,8 @@
 #pragma once
 // The focus rule of the kit. One tracker per process watches Qt's focus
 // changes and keeps the control that holds the focus as the windows see it.
+// It also passes a label's caption on to the Qt widget inside the control
+// the label names, for screen readers (kit_control.h).
 //
 // A move counts only when the focus lands on a widget of this application
 // that is not inside a message box or a popup (a drop-down list, a menu).

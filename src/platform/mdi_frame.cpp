@@ -26,7 +26,6 @@ MdiFrame::MdiFrame()
     layout->addWidget(toolBar_);
     layout->addWidget(mdiArea_, 1);
     layout->addWidget(statusBar_);
-    mdiArea_->setAccessibleName(QStringLiteral("MDI client"));
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
         if (sub != nullptr)
             Windows::detail::ChildActivated(dynamic_cast<Window*>(sub->widget()));

@@ -1,21 +1,26 @@
 #include "platform/status_bar.h"
 
+#include "core/language.h"
 #include "platform/geometry.h"
 
 #include <QLabel>
 #include <cmath>
 
+namespace {
+// What a screen reader says a panel is; its name is the text it shows.
+const BiText kPanelDescription{QStringLiteral("状态栏第 %1 栏"), QStringLiteral("Status bar panel %1")};
+}  // namespace
+
 StatusBar::StatusBar(QWidget* parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("StatusBar1"));
     for (int i = 0; i < kStatusPanels; ++i) {
         auto* label = new QLabel(this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
-        label->setAccessibleName(QStringLiteral("Panel %1").arg(i + 1));
         label->setMinimumWidth(0);
         labels_[i] = label;
+        showPanel(i + 1, QString());
     }
 }
 
@@ -40,11 +45,18 @@ void StatusBar::bind(StatusPanels& panels)
     unbind();
     bound_ = &panels;
     for (int i = 1; i <= kStatusPanels; ++i)
-        labels_[i - 1]->setText(panels.text(i));
+        showPanel(i, panels.text(i));
     panels.onChanged = [this](int panel, const QString& text) {
         if (panel >= 1 && panel <= kStatusPanels)
-            labels_[panel - 1]->setText(text);
+            showPanel(panel, text);
     };
+}
+
+void StatusBar::showPanel(int panel, const QString& text)
+{
+    QLabel* label = labels_[panel - 1];
+    label->setText(text);
+    label->setAccessibleDescription(kPanelDescription.text().arg(panel));
 }
 
 void StatusBar::unbind()

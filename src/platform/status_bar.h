@@ -35,6 +35,8 @@ protected:
 
 private:
     void place();
+    // Shows a text in panel 1..11 (which screen readers read as its name).
+    void showPanel(int panel, const QString& text);
 
     std::array<QLabel*, kStatusPanels> labels_{};
     std::array<double, kStatusPanels> widths_{};

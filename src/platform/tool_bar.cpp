@@ -6,7 +6,6 @@ ToolBar::ToolBar(QWidget* parent)
     : QToolBar(parent)
 {
     setObjectName(QStringLiteral("Toolbar1"));
-    setAccessibleName(QStringLiteral("Toolbar1"));
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(24, 24));

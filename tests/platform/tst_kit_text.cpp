@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -24,6 +25,7 @@ private slots:
     void enter_reaches_the_filter_only();
     void password_box_shows_stars();
     void back_color_takes_the_colour_of_a_palette_role();
+    void labelled_box_was_read_without_its_caption();
 
 private:
     QWidget* window_ = nullptr;
@@ -220,6 +222,29 @@ void TestKitText::back_color_takes_the_colour_of_a_palette_role()
     QCOMPARE(edit->palette().color(QPalette::Base), QColor(1, 2, 3));
     text_->setBackColor(QPalette::Base);
     QCOMPARE(edit->palette().color(QPalette::Base), usual);
+}
+
+void TestKitText::labelled_box_was_read_without_its_caption()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* label = new QLabel(QStringLiteral("Pass&Word"));
+    auto* box = new KitText;
+    auto* unlabelled = new KitText;
+    label->setBuddy(box);
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box), static_cast<QWidget*>(unlabelled)})
+        layout->addWidget(w);
+    const auto nameOf = [](KitText* text) {
+        return QAccessible::queryAccessibleInterface(text->findChild<QLineEdit*>())->text(QAccessible::Name);
+    };
+    QVERIFY(KitDriver::ShowActive(&window));
+    QCOMPARE(nameOf(box), QStringLiteral("PassWord"));
+    QCOMPARE(nameOf(unlabelled), QString());
+    // A caption changed later is read once the box takes the focus again.
+    unlabelled->setFocus();
+    label->setText(QStringLiteral("Old PassWord"));
+    box->setFocus();
+    QCOMPARE(nameOf(box), QStringLiteral("Old PassWord"));
 }
 
 QTEST_MAIN(TestKitText)

@@ -72,7 +72,6 @@ frm_chann::frm_chann()
     Text_PassWord->setText(kPresetPassword);
     Label_PassWord->setBuddy(Text_PassWord);
     ProgressBar1->setRange(0, kFullBar);
-    ProgressBar1->setAccessibleName(QStringLiteral("ProgressBar1"));
 
     auto* link = new QHBoxLayout;
     link->addWidget(Command_read);

@@ -31,8 +31,8 @@ constexpr Place kCommandClose{4920, 4440, 975, 495};
 const BiText kLabelDriveText{QStringLiteral("驱动器："), QStringLiteral("Drive:")};
 const BiText kConfirm{QStringLiteral("确  定"), QStringLiteral("Confirm")};
 const BiText kCancel{QStringLiteral("取  消"), QStringLiteral("Cancel")};
-const BiText kDirListName{QStringLiteral("文件夹"), QStringLiteral("Folders")};
-const BiText kFileListName{QStringLiteral("文件"), QStringLiteral("Files")};
+const BiText kDirListDescription{QStringLiteral("文件夹"), QStringLiteral("Folders")};
+const BiText kFileListDescription{QStringLiteral("文件"), QStringLiteral("Files")};
 
 void Put(QWidget* widget, const Place& place)
 {
@@ -100,8 +100,10 @@ void FileDialog::Form_Load()
     Label_name->setText(setup_.texts.labelName.text());
     Command_enter->setText(kConfirm.text());
     Command_close->setText(kCancel.text());
-    Dir1->setAccessibleName(kDirListName.text());
-    File1->setAccessibleName(kFileListName.text());
+    // The two lists have no label: a screen reader names them after the
+    // entry they show as chosen and says what they are from these.
+    Dir1->setAccessibleDescription(kDirListDescription.text());
+    File1->setAccessibleDescription(kFileListDescription.text());
 
     if (kind() == WindowKind::TopLevel) {
         // A separate window, centred on the screen.

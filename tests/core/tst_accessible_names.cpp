@@ -1,0 +1,304 @@
+// What a screen reader hears: the application as it starts, with a radio
+// identified on the simulator in process, walked through the accessibility
+// interface of every window its menus open. Every control is named by the
+// text it shows or by the caption of the label that names it, never by a
+// name of its own, and every window by its title.
+
+#include "channels/ui/frm_chann.h"
+#include "core/status_panels.h"
+#include "core/ui/form_open_chann.h"
+#include "core/ui/form_save_chann.h"
+#include "core/ui/form_setup.h"
+#include "core/ui/form_type.h"
+#include "core/ui/frm_about.h"
+#include "core/ui/mdimain.h"
+#include "link/link_state.h"
+#include "link/startup_identification.h"
+#include "link/ui/form_comm_read.h"
+#include "link/ui/form_comm_write.h"
+#include "link/ui/form_write_password.h"
+#include "platform/geometry.h"
+#include "platform/status_bar.h"
+#include "support/message_recorder.h"
+#include "support/radio_simulator.h"
+#include "support/sim_port.h"
+#include "support/virtual_clock.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kPort = 3;
+
+// The windows the menus open: how to open each and how to find it. A window
+// built later is one more line.
+struct WindowCase {
+    const char* name;
+    std::function<void(MDImain&)> open;
+    std::function<Window*()> find;
+};
+
+template <class T> Window* Loaded()
+{
+    return Windows::Find<T>();
+}
+
+const WindowCase kWindows[] = {
+    {"main window", [](MDImain&) {}, &Loaded<MDImain>},
+    {"port setup", [](MDImain& main) { main.proc_setup->trigger(); }, &Loaded<Form_setup>},
+    {"model select", [](MDImain& main) { main.ShowModelSelect(); }, &Loaded<Form_type>},
+    {"about box", [](MDImain& main) { main.about_Click(); }, &Loaded<frmAbout>},
+    {"whole-image read", [](MDImain& main) { main.Prog_read->trigger(); }, &Loaded<Form_Comm_Read>},
+    {"whole-image write", [](MDImain& main) { main.Prog_write->trigger(); }, &Loaded<Form_Comm_Write>},
+    {"password change", [](MDImain& main) { main.PC_PassWord->trigger(); }, &Loaded<Form_Write_PassWord>},
+    {"channel window", [](MDImain& main) { main.chann_edit->trigger(); }, &Loaded<frm_chann>},
+    {".dat open", [](MDImain& main) { main.File_Open->trigger(); }, &Loaded<Form_open_chann>},
+    {".dat save", [](MDImain& main) { main.File_saveas->trigger(); }, &Loaded<Form_save_chann>},
+};
+
+// A text as a screen reader gets it from Qt: mnemonic marks dropped.
+QString WithoutMnemonics(const QString& text)
+{
+    QString plain;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text.at(i);
+    }
+    return plain;
+}
+
+// The caption of the label that names a widget: a label whose buddy is the
+// widget, or the kit control the widget is the input of.
+QString CaptionOf(const QWidget* widget)
+{
+    for (const QWidget* named = widget; named != nullptr; named = named->parentWidget()) {
+        if (named != widget && named->focusProxy() == nullptr)
+            break;  // the widget is no kit control's input
+        if (const QWidget* parent = named->parentWidget()) {
+            for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (label->buddy() == named)
+                    return WithoutMnemonics(label->text());
+            }
+        }
+        if (named->isWindow())
+            break;
+    }
+    return QString();
+}
+
+// The text a widget shows of its own (empty for one that shows none).
+QString ShownText(const QWidget* widget)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return WithoutMnemonics(button->text());
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        return WithoutMnemonics(group->title());
+    if (const auto* box = qobject_cast<const QComboBox*>(widget))
+        return box->currentText();
+    if (const auto* list = qobject_cast<const QListWidget*>(widget))
+        return list->currentItem() != nullptr ? list->currentItem()->text().trimmed() : QString();
+    if (widget->isWindow() || qobject_cast<const QMdiSubWindow*>(widget) != nullptr)
+        return widget->windowTitle();
+    return QString();
+}
+
+// What the walk found wrong, one line per control.
+class Walk {
+public:
+    QStringList faults;
+
+    // A control hidden now (an editor over a cell, the bar of a transfer)
+    // may lack a name, but never has one that differs from what it shows.
+    void visit(QAccessibleInterface* node, const QString& path)
+    {
+        if (node == nullptr)
+            return;
+        const QAccessible::Role role = node->role();
+        if (role == QAccessible::MenuBar || role == QAccessible::Cell || role == QAccessible::RowHeader)
+            return;  // menus are named by their items; cells by what they hold
+        const QString name = node->text(QAccessible::Name);
+        auto* widget = qobject_cast<QWidget*>(node->object());
+        const QString here = path + QLatin1Char('/') + describe(node, widget);
+        if (widget != nullptr && !insideAComboBox(widget))
+            checkWidget(role, name, widget, here, !node->state().invisible);
+        // A grid's column headers come in the order of its columns.
+        int column = 0;
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (child != nullptr && child->role() == QAccessible::ColumnHeader)
+                checkHeader(child, qobject_cast<QTableWidget*>(widget), column++, here);
+            else
+                visit(child, here);
+        }
+    }
+
+private:
+    static QString describe(QAccessibleInterface* node, const QWidget* widget)
+    {
+        if (widget == nullptr)
+            return node->text(QAccessible::Name);
+        const QString object = widget->objectName();
+        return QString::fromLatin1(widget->metaObject()->className())
+               + (object.isEmpty() ? QString() : QStringLiteral("(%1)").arg(object));
+    }
+
+    // An editable list's field and its drop-down belong to the list.
+    static bool insideAComboBox(const QWidget* widget)
+    {
+        return qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr
+               || qobject_cast<const QComboBox*>(widget->parentWidget() ? widget->parentWidget()->parentWidget()
+                                                                        : nullptr)
+                      != nullptr;
+    }
+
+    void checkWidget(QAccessible::Role role, const QString& name, const QWidget* widget, const QString& here,
+                     bool shownNow)
+    {
+        const QString caption = CaptionOf(widget);
+        const QString shown = ShownText(widget);
+        if (!name.isEmpty() && name != caption && name != shown) {
+            faults << QStringLiteral("%1: named \"%2\", shows \"%3\", labelled \"%4\"").arg(here, name, shown, caption);
+            return;
+        }
+        if (!name.isEmpty() || !shownNow)
+            return;
+        const bool control = role == QAccessible::Button || role == QAccessible::PushButton
+                             || role == QAccessible::CheckBox || role == QAccessible::RadioButton
+                             || role == QAccessible::ComboBox || role == QAccessible::List
+                             || role == QAccessible::EditableText;
+        // A text box is always named; any other control unless it shows
+        // nothing (an empty list, nothing chosen).
+        if (control && (role == QAccessible::EditableText || !shown.isEmpty() || !caption.isEmpty()))
+            faults << QStringLiteral("%1: no name").arg(here);
+    }
+
+    void checkHeader(QAccessibleInterface* header, const QTableWidget* grid, int column, const QString& here)
+    {
+        const QString name = header->text(QAccessible::Name);
+        const QString shown =
+            grid != nullptr ? grid->model()->headerData(column, Qt::Horizontal).toString() : QString();
+        if (name.isEmpty() || name != shown)
+            faults << QStringLiteral("%1/header %2: named \"%3\", shows \"%4\"").arg(here).arg(column).arg(name, shown);
+    }
+};
+
+}  // namespace
+
+class TestAccessibleNames : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void status_panels_were_read_as_panel_numbers();
+    void every_window_names_its_controls_as_shown_data();
+    void every_window_names_its_controls_as_shown();
+
+private:
+    std::unique_ptr<MessageRecorder> recorder_;
+    std::unique_ptr<VirtualClock> clock_;
+    std::unique_ptr<SimPortFactory> ports_;
+    std::unique_ptr<RadioSimulator> radio_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString savedCurrent_;
+    MDImain* main_ = nullptr;
+};
+
+void TestAccessibleNames::init()
+{
+    recorder_ = std::make_unique<MessageRecorder>();
+    clock_ = std::make_unique<VirtualClock>();
+    ports_ = std::make_unique<SimPortFactory>();
+    radio_ = std::make_unique<RadioSimulator>();
+    ports_->attach(kPort, *radio_);
+    // The file dialogs start here: one folder, one image file.
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("images")));
+    QFile image(dir_->filePath(QStringLiteral("radio.dat")));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    savedCurrent_ = QDir::currentPath();
+    QDir::setCurrent(dir_->path());
+    SetScreenSize(QSize(1280, 800));
+    LangChinese = 0;
+    main_ = Windows::Load<MDImain>();
+    QVERIFY(main_ != nullptr);
+    QVERIFY(clock_->advanceUntil([this] { return !main_->Identification().running(); }, 10000));
+    QCOMPARE(StatusBar1.text(2), QStringLiteral("TR-UV1"));
+}
+
+void TestAccessibleNames::cleanup()
+{
+    Windows::UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir::setCurrent(savedCurrent_);
+    SetScreenSize(QSize());
+    StatusBar1.clear();
+    ports_.reset();
+    radio_.reset();
+    clock_.reset();
+    dir_.reset();
+    QVERIFY(recorder_->verifyAllTaken());
+    recorder_.reset();
+}
+
+void TestAccessibleNames::status_panels_were_read_as_panel_numbers()
+{
+    StatusBar* bar = main_->statusBar();
+    for (int panel : {2, 4, 6, 8, 10}) {
+        QVERIFY2(!bar->panelText(panel).isEmpty(), qPrintable(QString::number(panel)));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bar->panel(panel));
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), bar->panelText(panel));
+        QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Status bar panel %1").arg(panel));
+    }
+    QCOMPARE(bar->panelText(2), QStringLiteral("TR-UV1"));
+    // A panel's name follows its text.
+    StatusBar1.setText(2, QStringLiteral("Communication fault."));
+    QCOMPARE(QAccessible::queryAccessibleInterface(bar->panel(2))->text(QAccessible::Name),
+             QStringLiteral("Communication fault."));
+}
+
+void TestAccessibleNames::every_window_names_its_controls_as_shown_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < static_cast<int>(std::size(kWindows)); ++i)
+        QTest::newRow(kWindows[i].name) << i;
+}
+
+void TestAccessibleNames::every_window_names_its_controls_as_shown()
+{
+    QFETCH(int, index);
+    const WindowCase& shown = kWindows[index];
+    shown.open(*main_);
+    Window* window = shown.find();
+    QVERIFY(window != nullptr);
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window->frameWidget());
+    QVERIFY(frame != nullptr);
+    QVERIFY(!window->windowTitle().isEmpty());
+    QCOMPARE(frame->text(QAccessible::Name), window->windowTitle());
+
+    Walk walk;
+    walk.visit(frame, QString::fromLatin1(shown.name));
+    QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
+    recorder_->takeAll();  // the about box may have found no system information
+}
+
+QTEST_MAIN(TestAccessibleNames)
+#include "tst_accessible_names.moc"
