@@ -30,6 +30,17 @@ int KeyCharOf(const QKeyEvent& event)
     return code;
 }
 
+QString WithoutMnemonics(const QString& caption)
+{
+    QString plain;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        plain += caption.at(i);
+    }
+    return plain;
+}
+
 namespace {
 
 // The Qt key of a character code, as a keyboard would send it.

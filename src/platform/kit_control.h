@@ -26,6 +26,7 @@
 //   the kit names the Qt widget inside the control after it whenever the
 //   control is shown or takes the focus.
 
+#include <QString>
 #include <functional>
 
 class QKeyEvent;
@@ -75,6 +76,10 @@ inline constexpr int kKeyEscape = 27;
 
 // The character code of a key event, or -1 when the key is no character.
 int KeyCharOf(const QKeyEvent& event);
+
+// A caption as screen readers read it: its mnemonic marks dropped ("&&"
+// stands for "&").
+QString WithoutMnemonics(const QString& caption);
 
 // Runs the character of a key event through onKeyPress. Returns false when
 // the key is no character: the caller handles it as usual. Otherwise the

@@ -37,7 +37,7 @@ bool OutsideTheControls(QWidget* now)
 }
 
 // The caption of the label that names a control (QLabel::setBuddy), as a
-// screen reader reads it: mnemonic marks dropped ("&&" stands for "&").
+// screen reader reads it.
 QString LabelCaption(const QWidget* control)
 {
     const QWidget* parent = control->parentWidget();
@@ -47,14 +47,7 @@ QString LabelCaption(const QWidget* control)
         const auto* label = qobject_cast<const QLabel*>(child);
         if (label == nullptr || label->buddy() != control)
             continue;
-        const QString text = label->text();
-        QString caption;
-        for (int i = 0; i < text.size(); ++i) {
-            if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
-                ++i;
-            caption += text.at(i);
-        }
-        return caption;
+        return WithoutMnemonics(label->text());
     }
     return QString();
 }

@@ -12,17 +12,12 @@
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
 #include "core/ui/mdimain.h"
-#include "link/link_state.h"
-#include "link/startup_identification.h"
 #include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
 #include "link/ui/form_write_password.h"
-#include "platform/geometry.h"
+#include "platform/kit_control.h"
 #include "platform/status_bar.h"
-#include "support/message_recorder.h"
-#include "support/radio_simulator.h"
-#include "support/sim_port.h"
-#include "support/virtual_clock.h"
+#include "support/sim_app_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -34,14 +29,10 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
-#include <memory>
 
 namespace {
-
-constexpr int kPort = 3;
 
 // The windows the menus open: how to open each and how to find it. A window
 // built later is one more line.
@@ -68,18 +59,6 @@ const WindowCase kWindows[] = {
     {".dat open", [](MDImain& main) { main.File_Open->trigger(); }, &Loaded<Form_open_chann>},
     {".dat save", [](MDImain& main) { main.File_saveas->trigger(); }, &Loaded<Form_save_chann>},
 };
-
-// A text as a screen reader gets it from Qt: mnemonic marks dropped.
-QString WithoutMnemonics(const QString& text)
-{
-    QString plain;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        plain += text.at(i);
-    }
-    return plain;
-}
 
 // The caption of the label that names a widget: a label whose buddy is the
 // widget, or the kit control the widget is the input of.
@@ -200,62 +179,24 @@ private:
 
 }  // namespace
 
-class TestAccessibleNames : public QObject {
+class TestAccessibleNames : public QObject, private SimAppFixture {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { stopApp(); }
 
     void status_panels_were_read_as_panel_numbers();
     void every_window_names_its_controls_as_shown_data();
     void every_window_names_its_controls_as_shown();
-
-private:
-    std::unique_ptr<MessageRecorder> recorder_;
-    std::unique_ptr<VirtualClock> clock_;
-    std::unique_ptr<SimPortFactory> ports_;
-    std::unique_ptr<RadioSimulator> radio_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString savedCurrent_;
-    MDImain* main_ = nullptr;
 };
 
 void TestAccessibleNames::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    clock_ = std::make_unique<VirtualClock>();
-    ports_ = std::make_unique<SimPortFactory>();
-    radio_ = std::make_unique<RadioSimulator>();
-    ports_->attach(kPort, *radio_);
-    // The file dialogs start here: one folder, one image file.
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
+    QVERIFY(startApp());
+    // What the file dialogs show: one folder, one image file.
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("images")));
     QFile image(dir_->filePath(QStringLiteral("radio.dat")));
     QVERIFY(image.open(QIODevice::WriteOnly));
-    savedCurrent_ = QDir::currentPath();
-    QDir::setCurrent(dir_->path());
-    SetScreenSize(QSize(1280, 800));
-    LangChinese = 0;
-    main_ = Windows::Load<MDImain>();
-    QVERIFY(main_ != nullptr);
-    QVERIFY(clock_->advanceUntil([this] { return !main_->Identification().running(); }, 10000));
-    QCOMPARE(StatusBar1.text(2), QStringLiteral("TR-UV1"));
-}
-
-void TestAccessibleNames::cleanup()
-{
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir::setCurrent(savedCurrent_);
-    SetScreenSize(QSize());
-    StatusBar1.clear();
-    ports_.reset();
-    radio_.reset();
-    clock_.reset();
-    dir_.reset();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
 }
 
 void TestAccessibleNames::status_panels_were_read_as_panel_numbers()

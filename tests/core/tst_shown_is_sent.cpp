@@ -7,35 +7,24 @@
 #include "channels/chann_grid.h"
 #include "channels/ui/frm_chann.h"
 #include "core/dat_file.h"
-#include "core/status_panels.h"
 #include "core/ui/form_save_chann.h"
 #include "core/ui/mdimain.h"
-#include "link/link_state.h"
-#include "link/startup_identification.h"
 #include "link/transfer_engine.h"
 #include "link/ui/form_comm_write.h"
-#include "platform/geometry.h"
 #include "platform/kit_button.h"
 #include "platform/kit_text.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
-#include "support/message_recorder.h"
-#include "support/radio_simulator.h"
-#include "support/sim_port.h"
-#include "support/virtual_clock.h"
+#include "support/sim_app_fixture.h"
 
 #include <QAccessible>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
-constexpr int kPort = 3;
 constexpr qint64 kLongEnough = 600000;
 
 // Typed into the RX cell of channel 0, an empty row: RX and TX 145.125 MHz.
@@ -60,7 +49,7 @@ QByteArray Hex(const QByteArray& bytes)
 
 }  // namespace
 
-class TestShownIsSent : public QObject {
+class TestShownIsSent : public QObject, private SimAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -89,53 +78,20 @@ private:
     QString savedPath() const { return dir_->filePath(QStringLiteral("shown.dat")); }
     QByteArray savedRecord() const;
 
-    std::unique_ptr<MessageRecorder> recorder_;
-    std::unique_ptr<VirtualClock> clock_;
-    std::unique_ptr<SimPortFactory> ports_;
-    std::unique_ptr<RadioSimulator> radio_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString savedCurrent_;
-    MDImain* main_ = nullptr;
     frm_chann* channels_ = nullptr;
 };
 
 void TestShownIsSent::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    clock_ = std::make_unique<VirtualClock>();
-    ports_ = std::make_unique<SimPortFactory>();
-    radio_ = std::make_unique<RadioSimulator>();
-    ports_->attach(kPort, *radio_);
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    savedCurrent_ = QDir::currentPath();
-    QDir::setCurrent(dir_->path());  // where the file dialogs start
-    SetScreenSize(QSize(1280, 800));
-    LangChinese = 0;
-    main_ = Windows::Load<MDImain>();
-    QVERIFY(main_ != nullptr);
-    // The radio on the found port is identified after the start-up.
-    QVERIFY(clock_->advanceUntil([this] { return !main_->Identification().running(); }, 10000));
-    QCOMPARE(StatusBar1.text(2), QStringLiteral("TR-UV1"));
+    QVERIFY(startApp());
     channels_ = Windows::Find<frm_chann>();
     QVERIFY(channels_ != nullptr);
-    radio_->heard.clear();
-    ports_->clearWrites(kPort);
 }
 
 void TestShownIsSent::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir::setCurrent(savedCurrent_);
-    SetScreenSize(QSize());
-    StatusBar1.clear();
-    ports_.reset();
-    radio_.reset();
-    clock_.reset();
-    dir_.reset();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
+    stopApp();
+    channels_ = nullptr;
 }
 
 void TestShownIsSent::typeIntoTheRxCell(const QString& text)
@@ -174,7 +130,7 @@ Form_save_chann* TestShownIsSent::openSaveDialog(Save save)
 
 bool TestShownIsSent::runTransfer(const TransferEngine* link)
 {
-    return clock_->advanceUntil([&] { return !link->busy() && !ports_->isOpen(kPort); }, kLongEnough);
+    return clock_->advanceUntil([&] { return !link->busy() && !ports_->isOpen(kAppPort); }, kLongEnough);
 }
 
 QByteArray TestShownIsSent::savedRecord() const
@@ -215,13 +171,13 @@ void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write_data()
 void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write()
 {
     QFETCH(Send, send);
-    const int opens = ports_->opens(kPort);
+    const int opens = ports_->opens(kAppPort);
     typeIntoTheRxCell(kOutOfBand);
     const TransferEngine* link = pressWrite(send);
     QCOMPARE(recorder_->takeTexts(), QStringList{kRxMessage});
     clock_->advance(20000);
     QVERIFY(!link->busy());
-    QCOMPARE(ports_->opens(kPort), opens);
+    QCOMPARE(ports_->opens(kAppPort), opens);
     QVERIFY(radio_->heard.isEmpty());
     // The cell was committed as leaving it would: the replacement stands.
     QCOMPARE(channels_->MSF_Chann->textMatrix(1, ChannCol::RxFreq), QStringLiteral("136.00000"));
