@@ -22,9 +22,8 @@
 //   another application takes the focus, and not when the focus comes back
 //   to the control that had it (see kit_focus.h).
 // - A control that a label names (QLabel::setBuddy on the control) is read
-//   by screen readers under the label's caption, as a plain Qt widget is:
-//   the kit names the Qt widget inside the control after it whenever the
-//   control is shown or takes the focus.
+//   by screen readers under the label's caption, as a plain Qt widget is
+//   (accessible_names.h).
 
 #include <QString>
 #include <functional>

@@ -1,11 +1,11 @@
 #include "platform/kit_focus.h"
 
+#include "platform/accessible_names.h"
 #include "platform/kit_control.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QHash>
-#include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -36,42 +36,13 @@ bool OutsideTheControls(QWidget* now)
     return qobject_cast<QMessageBox*>(window) != nullptr;
 }
 
-// The caption of the label that names a control (QLabel::setBuddy), as a
-// screen reader reads it.
-QString LabelCaption(const QWidget* control)
-{
-    const QWidget* parent = control->parentWidget();
-    if (parent == nullptr)
-        return QString();
-    for (const QObject* child : parent->children()) {
-        const auto* label = qobject_cast<const QLabel*>(child);
-        if (label == nullptr || label->buddy() != control)
-            continue;
-        return WithoutMnemonics(label->text());
-    }
-    return QString();
-}
-
-// A label names the kit control, but the focus and the screen reader go to
-// the Qt widget inside it, which Qt finds no label for: that widget is
-// given the label's caption as its name. Done whenever the control is shown
-// and when it takes the focus, so that a caption set after the label was
-// made is the one read.
-void NameAfterLabel(QWidget* control)
-{
-    QWidget* input = control;
-    while (input->focusProxy() != nullptr)
-        input = input->focusProxy();
-    if (input != control)
-        input->setAccessibleName(LabelCaption(control));
-}
-
+// Names a control's Qt widget whenever the control is shown.
 class ShowWatcher final : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show)
-            NameAfterLabel(static_cast<QWidget*>(watched));
+            NameInputAfterCaption(static_cast<QWidget*>(watched));
         return false;
     }
 };
@@ -82,26 +53,13 @@ ShowWatcher& TheShowWatcher()
     return watcher;
 }
 
-// The widget of the kit control a widget belongs to, or nullptr.
-QWidget* ControlWidgetOf(QWidget* widget)
-{
-    const Tracker& tracker = TheTracker();
-    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
-        if (tracker.controls.contains(w))
-            return w;
-        if (w->isWindow())
-            break;
-    }
-    return nullptr;
-}
-
 void FocusChanged(QWidget* /*old*/, QWidget* now)
 {
     Tracker& tracker = TheTracker();
     if (OutsideTheControls(now))
         return;
-    if (QWidget* control = ControlWidgetOf(now))
-        NameAfterLabel(control);
+    if (QWidget* control = KitFocus::ControlWidgetOf(now))
+        NameInputAfterCaption(control);
     KitControl* next = KitFocus::ControlOf(now);
     if (next == tracker.current)
         return;
@@ -138,6 +96,18 @@ void Install()
 KitControl* Current()
 {
     return TheTracker().current;
+}
+
+QWidget* ControlWidgetOf(QWidget* widget)
+{
+    const Tracker& tracker = TheTracker();
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (tracker.controls.contains(w))
+            return w;
+        if (w->isWindow())
+            break;
+    }
+    return nullptr;
 }
 
 KitControl* ControlOf(QWidget* widget)

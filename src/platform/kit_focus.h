@@ -1,8 +1,8 @@
 #pragma once
 // The focus rule of the kit. One tracker per process watches Qt's focus
 // changes and keeps the control that holds the focus as the windows see it.
-// It also passes a label's caption on to the Qt widget inside the control
-// the label names, for screen readers (kit_control.h).
+// It also names the Qt widget inside a control that takes the focus or is
+// shown after the control's caption, for screen readers (accessible_names.h).
 //
 // A move counts only when the focus lands on a widget of this application
 // that is not inside a message box or a popup (a drop-down list, a menu).
@@ -27,5 +27,7 @@ KitControl* Current();
 // The kit control a widget belongs to (the widget itself or the nearest
 // parent that is a kit control), or nullptr.
 KitControl* ControlOf(QWidget* widget);
+// The same control's own widget (the kit class), or nullptr.
+QWidget* ControlWidgetOf(QWidget* widget);
 
 }  // namespace KitFocus

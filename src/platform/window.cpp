@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/geometry.h"
 #include "platform/mdi_frame.h"
 
@@ -69,6 +70,8 @@ public:
         window->loading_ = false;
         if (!window->isLoaded())
             return window;  // unloaded itself while loading
+        // The captions are set: screen readers hear the controls by them.
+        NameWithinWindow(window);
         if (!window->frameWidget()->isVisible())
             window->Show();
         if (window->kind() == WindowKind::Child)

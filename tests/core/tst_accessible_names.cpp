@@ -4,6 +4,7 @@
 // text it shows or by the caption of the label that names it, never by a
 // name of its own, and every window by its title.
 
+#include "alignment/ui/frm_adj_txp.h"
 #include "channels/ui/frm_chann.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
@@ -16,7 +17,11 @@
 #include "link/ui/form_comm_write.h"
 #include "link/ui/form_write_password.h"
 #include "platform/kit_control.h"
+#include "platform/kit_tab_strip.h"
 #include "platform/status_bar.h"
+#include "signalling/ui/frm_2tone.h"
+#include "signalling/ui/frm_5tone.h"
+#include "support/kit_driver.h"
 #include "support/sim_app_fixture.h"
 
 #include <QAbstractButton>
@@ -28,6 +33,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
 #include <functional>
@@ -58,24 +64,31 @@ const WindowCase kWindows[] = {
     {"channel window", [](MDImain& main) { main.chann_edit->trigger(); }, &Loaded<frm_chann>},
     {".dat open", [](MDImain& main) { main.File_Open->trigger(); }, &Loaded<Form_open_chann>},
     {".dat save", [](MDImain& main) { main.File_saveas->trigger(); }, &Loaded<Form_save_chann>},
+    {"two-tone window", [](MDImain& main) { main.Sig_2tone->trigger(); }, &Loaded<frm_2tone>},
+    {"five-tone window", [](MDImain& main) { main.Sig_5tone->trigger(); }, &Loaded<frm_5tone>},
+    {"alignment window", [](MDImain& main) { main.frm_adj->trigger(); }, &Loaded<frm_Adj_Txp>},
 };
 
-// The caption of the label that names a widget: a label whose buddy is the
-// widget, or the kit control the widget is the input of.
+// The caption that names a widget without a name of its own, as Qt takes
+// it: the label whose buddy is the widget (or the kit control the widget is
+// the input of), else the title of the frame it stands in; a frame with a
+// title of its own is named by it.
 QString CaptionOf(const QWidget* widget)
 {
-    for (const QWidget* named = widget; named != nullptr; named = named->parentWidget()) {
-        if (named != widget && named->focusProxy() == nullptr)
-            break;  // the widget is no kit control's input
-        if (const QWidget* parent = named->parentWidget()) {
-            for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-                if (label->buddy() == named)
-                    return WithoutMnemonics(label->text());
-            }
-        }
-        if (named->isWindow())
-            break;
+    const QWidget* named = widget;
+    while (!named->isWindow() && named->parentWidget() != nullptr && named->parentWidget()->focusProxy() != nullptr)
+        named = named->parentWidget();  // the kit control around the widget
+    const QWidget* parent = named->parentWidget();
+    if (parent == nullptr || named->isWindow())
+        return QString();
+    for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == named)
+            return WithoutMnemonics(label->text());
     }
+    const auto* frame = qobject_cast<const QGroupBox*>(parent);
+    const auto* own = qobject_cast<const QGroupBox*>(named);
+    if (frame != nullptr && (own == nullptr || own->title().isEmpty()))
+        return WithoutMnemonics(frame->title());
     return QString();
 }
 
@@ -90,6 +103,8 @@ QString ShownText(const QWidget* widget)
         return WithoutMnemonics(group->title());
     if (const auto* box = qobject_cast<const QComboBox*>(widget))
         return box->currentText();
+    if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
+        return tabs->tabText(tabs->currentIndex());
     if (const auto* list = qobject_cast<const QListWidget*>(widget))
         return list->currentItem() != nullptr ? list->currentItem()->text().trimmed() : QString();
     if (widget->isWindow() || qobject_cast<const QMdiSubWindow*>(widget) != nullptr)
@@ -114,7 +129,7 @@ public:
         const QString name = node->text(QAccessible::Name);
         auto* widget = qobject_cast<QWidget*>(node->object());
         const QString here = path + QLatin1Char('/') + describe(node, widget);
-        if (widget != nullptr && !insideAComboBox(widget))
+        if (widget != nullptr && !partOfAQtControl(widget))
             checkWidget(role, name, widget, here, !node->state().invisible);
         // A grid's column headers come in the order of its columns.
         int column = 0;
@@ -137,13 +152,16 @@ private:
                + (object.isEmpty() ? QString() : QStringLiteral("(%1)").arg(object));
     }
 
-    // An editable list's field and its drop-down belong to the list.
-    static bool insideAComboBox(const QWidget* widget)
+    // An editable list's field and its drop-down belong to the list, a tab
+    // strip's scroll buttons to the strip: Qt names them.
+    static bool partOfAQtControl(const QWidget* widget)
     {
-        return qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr
-               || qobject_cast<const QComboBox*>(widget->parentWidget() ? widget->parentWidget()->parentWidget()
-                                                                        : nullptr)
-                      != nullptr;
+        for (const QWidget* up = widget->parentWidget(); up != nullptr && up != widget->window();
+             up = up->parentWidget()) {
+            if (qobject_cast<const QComboBox*>(up) != nullptr || qobject_cast<const QTabBar*>(up) != nullptr)
+                return true;
+        }
+        return false;
     }
 
     void checkWidget(QAccessible::Role role, const QString& name, const QWidget* widget, const QString& here,
@@ -164,7 +182,7 @@ private:
         // A text box is always named; any other control unless it shows
         // nothing (an empty list, nothing chosen).
         if (control && (role == QAccessible::EditableText || !shown.isEmpty() || !caption.isEmpty()))
-            faults << QStringLiteral("%1: no name").arg(here);
+            faults << QStringLiteral("%1: no name (shows \"%2\", labelled \"%3\")").arg(here, shown, caption);
     }
 
     void checkHeader(QAccessibleInterface* header, const QTableWidget* grid, int column, const QString& here)
@@ -237,7 +255,17 @@ void TestAccessibleNames::every_window_names_its_controls_as_shown()
 
     Walk walk;
     walk.visit(frame, QString::fromLatin1(shown.name));
-    QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
+    // Every page of a tab strip, as the user turns to it.
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        auto* strip = dynamic_cast<KitTabStrip*>(child);
+        for (int tab = 1; strip != nullptr && tab <= strip->tabCount(); ++tab) {
+            KitDriver::ClickTab(strip, tab);
+            walk.visit(frame, QStringLiteral("%1, tab %2").arg(QString::fromLatin1(shown.name)).arg(tab));
+        }
+    }
+    for (const QString& fault : walk.faults)
+        qWarning().noquote() << fault;
+    QVERIFY2(walk.faults.isEmpty(), "controls named other than they show (listed above)");
     recorder_->takeAll();  // the about box may have found no system information
 }
 
