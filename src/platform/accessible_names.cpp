@@ -9,8 +9,9 @@
 namespace {
 
 // The caption Qt gives a widget that has no name of its own: the label
-// whose buddy it is, else the title of the frame it stands in.
-QString CaptionOf(const QWidget* widget)
+// whose buddy it is (for a kit control, else its caption label), else the
+// title of the frame it stands in.
+QString CaptionOf(QWidget* widget)
 {
     const QWidget* parent = widget->parentWidget();
     if (parent == nullptr)
@@ -19,6 +20,9 @@ QString CaptionOf(const QWidget* widget)
         if (label->buddy() == widget)
             return WithoutMnemonics(label->text());
     }
+    if (const KitControl* control = KitFocus::ControlOf(widget);
+        control != nullptr && control->captionLabel() != nullptr)
+        return WithoutMnemonics(control->captionLabel()->text());
     if (const auto* frame = qobject_cast<const QGroupBox*>(parent))
         return WithoutMnemonics(frame->title());
     return QString();

@@ -25,6 +25,8 @@
 //   by screen readers under the label's caption, as a plain Qt widget is
 //   (accessible_names.h).
 
+#include <QLabel>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -43,6 +45,12 @@ public:
     // stops at this control; a click still gives it the focus. On by default.
     void setTabStop(bool stop);
 
+    // A label that names this control although its buddy is another one
+    // (one caption over two boxes): screen readers hear this control under
+    // the label's caption too, when no label has it as its buddy.
+    void setCaptionLabel(QLabel* label);
+    QLabel* captionLabel() const;
+
 protected:
     // `widget` is the control's own widget (the kit class itself).
     explicit KitControl(QWidget* widget);
@@ -50,6 +58,7 @@ protected:
 
 private:
     QWidget* widget_;
+    QPointer<QLabel> captionLabel_;
 };
 
 // Runs a handler through a copy, so that a handler may replace itself.

@@ -136,6 +136,17 @@ KitControl::~KitControl()
         tracker.arriving = nullptr;
 }
 
+void KitControl::setCaptionLabel(QLabel* label)
+{
+    captionLabel_ = label;
+    NameInputAfterCaption(widget_);
+}
+
+QLabel* KitControl::captionLabel() const
+{
+    return captionLabel_;
+}
+
 void KitControl::setTabStop(bool stop)
 {
     QWidget* input = widget_;

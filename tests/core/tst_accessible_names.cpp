@@ -16,7 +16,9 @@
 #include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
 #include "link/ui/form_write_password.h"
+#include "options/ui/frm_option.h"
 #include "platform/kit_control.h"
+#include "platform/kit_focus.h"
 #include "platform/kit_tab_strip.h"
 #include "platform/status_bar.h"
 #include "signalling/ui/frm_2tone.h"
@@ -67,15 +69,17 @@ const WindowCase kWindows[] = {
     {"two-tone window", [](MDImain& main) { main.Sig_2tone->trigger(); }, &Loaded<frm_2tone>},
     {"five-tone window", [](MDImain& main) { main.Sig_5tone->trigger(); }, &Loaded<frm_5tone>},
     {"alignment window", [](MDImain& main) { main.frm_adj->trigger(); }, &Loaded<frm_Adj_Txp>},
+    {"options window", [](MDImain& main) { main.sys_edit->trigger(); }, &Loaded<frm_option>},
 };
 
 // The caption that names a widget without a name of its own, as Qt takes
 // it: the label whose buddy is the widget (or the kit control the widget is
-// the input of), else the title of the frame it stands in; a frame with a
+// the input of), else a kit control's caption label, else the title of the
+// frame it stands in; a frame with a
 // title of its own is named by it.
-QString CaptionOf(const QWidget* widget)
+QString CaptionOf(QWidget* widget)
 {
-    const QWidget* named = widget;
+    QWidget* named = widget;
     while (!named->isWindow() && named->parentWidget() != nullptr && named->parentWidget()->focusProxy() != nullptr)
         named = named->parentWidget();  // the kit control around the widget
     const QWidget* parent = named->parentWidget();
@@ -85,6 +89,9 @@ QString CaptionOf(const QWidget* widget)
         if (label->buddy() == named)
             return WithoutMnemonics(label->text());
     }
+    if (const KitControl* control = KitFocus::ControlOf(named);
+        control != nullptr && control->captionLabel() != nullptr)
+        return WithoutMnemonics(control->captionLabel()->text());
     const auto* frame = qobject_cast<const QGroupBox*>(parent);
     const auto* own = qobject_cast<const QGroupBox*>(named);
     if (frame != nullptr && (own == nullptr || own->title().isEmpty()))
@@ -164,8 +171,7 @@ private:
         return false;
     }
 
-    void checkWidget(QAccessible::Role role, const QString& name, const QWidget* widget, const QString& here,
-                     bool shownNow)
+    void checkWidget(QAccessible::Role role, const QString& name, QWidget* widget, const QString& here, bool shownNow)
     {
         const QString caption = CaptionOf(widget);
         const QString shown = ShownText(widget);

@@ -230,15 +230,19 @@ void TestKitText::labelled_box_was_read_without_its_caption()
     auto* layout = new QVBoxLayout(&window);
     auto* label = new QLabel(QStringLiteral("Pass&Word"));
     auto* box = new KitText;
+    auto* secondLine = new KitText;  // the label's caption stands over both boxes
     auto* unlabelled = new KitText;
     label->setBuddy(box);
-    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box), static_cast<QWidget*>(unlabelled)})
+    secondLine->setCaptionLabel(label);
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box), static_cast<QWidget*>(secondLine),
+                       static_cast<QWidget*>(unlabelled)})
         layout->addWidget(w);
     const auto nameOf = [](KitText* text) {
         return QAccessible::queryAccessibleInterface(text->findChild<QLineEdit*>())->text(QAccessible::Name);
     };
     QVERIFY(KitDriver::ShowActive(&window));
     QCOMPARE(nameOf(box), QStringLiteral("PassWord"));
+    QCOMPARE(nameOf(secondLine), QStringLiteral("PassWord"));
     QCOMPARE(nameOf(unlabelled), QString());
     // A caption changed later is read once the box takes the focus again.
     unlabelled->setFocus();

@@ -86,6 +86,7 @@ frm_option::frm_option()
         settingsGrid->setColumnStretch(2 * c + 1, 1);
 
     Label_Ponmsg_Txt->setBuddy(Text_PON_MSG_U);
+    Text_PON_MSG_D->setCaptionLabel(Label_Ponmsg_Txt);  // one caption over both lines
     Label_ANI->setBuddy(Text_ANI);
     Label_Send_Begin->setBuddy(Text_PttId_Begin);
     Label_Send_End->setBuddy(Text_PttId_End);
@@ -102,7 +103,6 @@ frm_option::frm_option()
     Text_PassWord->setText(kPresetPassword);
     Label_PassWord->setBuddy(Text_PassWord);
     ProgressBar1->setRange(0, kFullBar);
-    ProgressBar1->setAccessibleName(QStringLiteral("ProgressBar1"));
     auto* link = new QHBoxLayout;
     link->addWidget(Command_read);
     link->addWidget(Command_Write);
