@@ -74,14 +74,12 @@ const WindowCase kWindows[] = {
 
 // The caption that names a widget without a name of its own, as Qt takes
 // it: the label whose buddy is the widget (or the kit control the widget is
-// the input of), else a kit control's caption label, else the title of the
-// frame it stands in; a frame with a
-// title of its own is named by it.
+// part of), else the kit control's caption label, else the title of the
+// frame it stands in; a frame with a title of its own is named by that.
 QString CaptionOf(QWidget* widget)
 {
-    QWidget* named = widget;
-    while (!named->isWindow() && named->parentWidget() != nullptr && named->parentWidget()->focusProxy() != nullptr)
-        named = named->parentWidget();  // the kit control around the widget
+    QWidget* control = KitFocus::ControlWidgetOf(widget);
+    QWidget* named = control != nullptr ? control : widget;
     const QWidget* parent = named->parentWidget();
     if (parent == nullptr || named->isWindow())
         return QString();
@@ -89,9 +87,8 @@ QString CaptionOf(QWidget* widget)
         if (label->buddy() == named)
             return WithoutMnemonics(label->text());
     }
-    if (const KitControl* control = KitFocus::ControlOf(named);
-        control != nullptr && control->captionLabel() != nullptr)
-        return WithoutMnemonics(control->captionLabel()->text());
+    if (const KitControl* kit = KitFocus::ControlOf(named); kit != nullptr && kit->captionLabel() != nullptr)
+        return WithoutMnemonics(kit->captionLabel()->text());
     const auto* frame = qobject_cast<const QGroupBox*>(parent);
     const auto* own = qobject_cast<const QGroupBox*>(named);
     if (frame != nullptr && (own == nullptr || own->title().isEmpty()))
