@@ -6,11 +6,15 @@ PtyRadio::PtyRadio(RadioSimulator& radio, double byteUs)
         [this](const QByteArray& bytes) {
             sent_ += bytes.size();
             pty_.write(bytes);
+            crossings_.push_back({SteadyNowUs(), false, !line_.answering(), bytes});
         },
-        byteUs)
+        byteUs, LineTime::RealMicroseconds)
 {
     pty_.onReadable = [this] {
         const QByteArray bytes = pty_.readAvailable();
+        if (bytes.isEmpty())
+            return;
+        crossings_.push_back({SteadyNowUs(), true, false, bytes});
         received_.append(bytes);
         line_.fromProgram(bytes);
     };

@@ -3,21 +3,33 @@
 #include "support/radio_simulator.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
 
-SimLine::SimLine(RadioSimulator& radio, std::function<void(const QByteArray&)> toProgram, double byteUs)
+SimLine::SimLine(RadioSimulator& radio, std::function<void(const QByteArray&)> toProgram, double byteUs, LineTime time)
     : radio_(radio),
       deliver_(std::move(toProgram)),
       byteUs_(byteUs),
+      time_(time),
       timer_(SystemClock().createTimer())
 {
     timer_->onTick = [this] { tick(); };
+    wake_.onWake = [this] { tick(); };
 }
 
 SimLine::~SimLine() = default;
 
+double SteadyNowUs()
+{
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(since).count()) / 1000.0;
+}
+
 double SimLine::nowUs() const
 {
+    if (time_ == LineTime::RealMicroseconds)
+        return SteadyNowUs();
     return static_cast<double>(SystemClock().nowMs()) * 1000.0;
 }
 
@@ -41,6 +53,12 @@ void SimLine::schedule()
         next = next < 0 ? toProgram_.front().dueUs : std::min(next, toProgram_.front().dueUs);
     if (next < 0) {
         timer_->stop();
+        wake_.cancel();
+        return;
+    }
+    if (time_ == LineTime::RealMicroseconds) {
+        const auto due = std::chrono::nanoseconds(static_cast<std::int64_t>(std::ceil(next * 1000.0)));
+        wake_.at(PreciseWake::TimePoint(due));
         return;
     }
     const double waitMs = std::ceil((next - nowUs()) / 1000.0);
