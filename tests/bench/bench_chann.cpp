@@ -2,7 +2,7 @@
 // of names read alternately, 201 lines of two frames written), as a user
 // presses them (pty_bench.h says what each figure is).
 //
-//   ./bench_chann [runs]      (5 runs of each by default)
+//   ./bench_chann [runs] [--realtime]      (5 runs of each by default)
 
 #include "channels/chann_link.h"
 #include "channels/ui/frm_chann.h"
@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
     write.prepare = [] { ChannelTable::PutInto(Edata); };
     write.start = [chann] { chann->Command_Write->click(); };
 
-    const int status = RunBenchCases(radio, {read, write}, BenchRuns(argc, argv, 5));
+    const int status = RunBenchCases(radio, {read, write}, argc, argv);
     UnloadBenchWindows();
     return status;
 }

@@ -1,7 +1,7 @@
 // The DTMF editor's read and write, its engine started with the window's
 // parameters (pty_bench.h says what each figure is).
 //
-//   ./bench_transfer [runs]      (5 runs of each by default)
+//   ./bench_transfer [runs] [--realtime]      (5 runs of each by default)
 
 #include "core/tone_list.h"
 #include "link/dtmf_transfer.h"
@@ -42,5 +42,5 @@ int main(int argc, char* argv[])
     write.prepare = [&image] { image = RowPatternImage(2); };
     write.start = [&engine] { engine.startWrite(); };
 
-    return RunBenchCases(radio, {read, write}, BenchRuns(argc, argv, 5));
+    return RunBenchCases(radio, {read, write}, argc, argv);
 }

@@ -1,7 +1,7 @@
 // Whole-image read and write through the main window's two dialogs, as a
 // user presses Read and Write (pty_bench.h says what each figure is).
 //
-//   ./bench_whole_image [runs]      (5 runs of each by default)
+//   ./bench_whole_image [runs] [--realtime]      (5 runs of each by default)
 
 #include "core/ui/mdimain.h"
 #include "link/ui/form_comm_read.h"
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     };
     write.start = [] { Windows::Find<Form_Comm_Write>()->Command_Write->click(); };
 
-    const int status = RunBenchCases(radio, {read, write}, BenchRuns(argc, argv, 5));
+    const int status = RunBenchCases(radio, {read, write}, argc, argv);
     UnloadBenchWindows();
     return status;
 }

@@ -96,12 +96,15 @@ struct BenchCase {
     std::function<void()> start;
 };
 
-// The number of runs a benchmark program was asked for (its first argument).
-int BenchRuns(int argc, char* argv[], int byDefault);
 // A radio memory filled with the simulator's row pattern of a seed.
 QByteArray RowPatternMemory(int seed);
 
-// Runs every case `runs` times and prints each run and a summary of each
-// case (medians). Returns 0 when every run ended in its completion message
-// with the image or the radio holding what it should, 1 otherwise.
-int RunBenchCases(BenchRadio& radio, const QList<BenchCase>& cases, int runs);
+// Runs every case and prints each run and a summary of each case (medians),
+// as the program's arguments ask:
+//   bench_<name> [runs] [--realtime]
+// runs: of each case, 5 by default; --realtime: the application runs at
+// real-time priority (where the system allows it), so that other programs
+// on a shared machine do not hold it up and count as its turnaround.
+// Returns 0 when every run ended in its completion message with the image
+// or the radio holding what it should, 1 otherwise.
+int RunBenchCases(BenchRadio& radio, const QList<BenchCase>& cases, int argc, char* argv[]);

@@ -4,9 +4,11 @@ PtyRadio::PtyRadio(RadioSimulator& radio, double byteUs)
     : line_(
         radio,
         [this](const QByteArray& bytes) {
+            // Stamped before the write, the turnaround after it cannot come
+            // out shorter than it was.
+            crossings_.push_back({SteadyNowUs(), false, !line_.answering(), bytes});
             sent_ += bytes.size();
             pty_.write(bytes);
-            crossings_.push_back({SteadyNowUs(), false, !line_.answering(), bytes});
         },
         byteUs, LineTime::RealMicroseconds)
 {

@@ -13,7 +13,8 @@
 class RadioSimulator;
 
 // Bytes that crossed the radio's end of the line, and when (the steady
-// clock, in microseconds).
+// clock, in microseconds): just before they were written to the program,
+// just after they were read from it.
 struct Crossing {
     double atUs = 0;
     bool fromProgram = false;
