@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cstdint>
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -15,7 +16,7 @@ PreciseWake::~PreciseWake()
         ::close(fd_);
 }
 
-void PreciseWake::arm()
+void PreciseWake::setUp()
 {
     if (notifier_ || fallback_)
         return;
@@ -24,28 +25,42 @@ void PreciseWake::arm()
     fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (fd_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
-            std::uint64_t expirations = 0;
-            // Nothing to read: the wake was cancelled or replaced meanwhile.
-            if (::read(fd_, &expirations, sizeof expirations) == static_cast<ssize_t>(sizeof expirations))
-                woke();
-        });
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { expired(); });
         return;
     }
     fallback_ = std::make_unique<QTimer>();
     fallback_->setSingleShot(true);
     fallback_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(fallback_.get(), &QTimer::timeout, [this] { woke(); });
+    QObject::connect(fallback_.get(), &QTimer::timeout, [this] {
+        wanted_ = false;
+        if (onWake)
+            onWake();
+    });
 }
 
 void PreciseWake::at(TimePoint due)
 {
-    arm();
+    setUp();
+    wanted_ = true;
+    due_ = due;
     if (fallback_) {
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
         fallback_->start(static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, wait.count())));
         return;
     }
+    if (!kernelSet_ || kernelDue_ > due)
+        setKernelTimer(due);
+}
+
+void PreciseWake::cancel()
+{
+    wanted_ = false;
+    if (fallback_)
+        fallback_->stop();
+}
+
+void PreciseWake::setKernelTimer(TimePoint due)
+{
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(due.time_since_epoch()).count();
     itimerspec spec{};
     spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
@@ -53,20 +68,24 @@ void PreciseWake::at(TimePoint due)
     if (spec.it_value.tv_sec <= 0 && spec.it_value.tv_nsec <= 0)
         spec.it_value.tv_nsec = 1;  // all zero would disarm it
     timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    kernelSet_ = true;
+    kernelDue_ = due;
 }
 
-void PreciseWake::cancel()
+void PreciseWake::expired()
 {
-    if (fallback_)
-        fallback_->stop();
-    if (fd_ >= 0) {
-        const itimerspec off{};
-        timerfd_settime(fd_, 0, &off, nullptr);
+    std::uint64_t expirations = 0;
+    // Nothing to read: the kernel's timer was set anew meanwhile.
+    if (::read(fd_, &expirations, sizeof expirations) != static_cast<ssize_t>(sizeof expirations))
+        return;
+    kernelSet_ = false;
+    if (!wanted_)
+        return;
+    if (std::chrono::steady_clock::now() < due_) {
+        setKernelTimer(due_);
+        return;
     }
-}
-
-void PreciseWake::woke()
-{
+    wanted_ = false;
     if (onWake)
-        onWake();
+        onWake();  // may destroy this object
 }

@@ -1,8 +1,10 @@
 #include "core/timer.h"
 
+#include "core/precise_wake.h"
+
 #include <QElapsedTimer>
 #include <QThread>
-#include <QTimer>
+#include <chrono>
 
 void Timer::setInterval(int ms)
 {
@@ -33,25 +35,43 @@ void Timer::tick()
 
 namespace {
 
+// Fires to the microsecond: the sender's 15 ms before a frame are 15 ms,
+// not up to 16 as a Qt timer's wait rounded up to the millisecond makes them.
 class QtTimer final : public Timer {
 public:
     QtTimer()
     {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
+        wake_.onWake = [this] { fire(); };
     }
 
 protected:
     void reschedule() override
     {
-        if (enabled() && interval() > 0)
-            timer_.start(interval());
-        else
-            timer_.stop();
+        if (enabled() && interval() > 0) {
+            due_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(interval());
+            wake_.at(due_);
+        } else {
+            wake_.cancel();
+        }
     }
 
 private:
-    QTimer timer_;
+    void fire()
+    {
+        if (!enabled() || interval() <= 0)
+            return;
+        // The next tick is due an interval after this one was; a late tick
+        // does not push the later ones back, and missed ones are dropped.
+        const auto now = std::chrono::steady_clock::now();
+        due_ += std::chrono::milliseconds(interval());
+        if (due_ <= now)
+            due_ = now + std::chrono::milliseconds(interval());
+        wake_.at(due_);
+        tick();  // may stop or restart the timer, which replaces that wake
+    }
+
+    PreciseWake wake_;
+    PreciseWake::TimePoint due_;
 };
 
 class QtClock final : public Clock {

@@ -3,8 +3,8 @@
 //
 // A timer fires every interval() milliseconds while it is enabled; with an
 // interval of 0 it never fires. The application's clock runs on Qt's event
-// loop; tests install a virtual clock so that a 3000 ms retry delay takes no
-// real time.
+// loop, its timers firing to the microsecond (core/precise_wake.h); tests
+// install a virtual clock so that a 3000 ms retry delay takes no real time.
 
 #include <QtGlobal>
 #include <functional>

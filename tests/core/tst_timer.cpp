@@ -1,5 +1,6 @@
 #include "support/virtual_clock.h"
 
+#include <QThread>
 #include <QtTest>
 
 class TestTimer : public QObject {
@@ -13,6 +14,10 @@ private slots:
     void aTimerMayStopItselfOrAnotherInItsTick();
     void pauseMovesTimeWithoutFiring();
     void qtTimerWithIntervalZeroNeverFires();
+    void qtTimerTicksUntilItStopsItselfInItsTick();
+    void qtTimerStoppedAfterItsTimeCameDoesNotTick();
+    void qtTimerRestartedBeforeItsTimeTicksOnceForTheNewStart();
+    void qtTimerRestartedSoonerTicksAtTheSoonerTime();
 };
 
 void TestTimer::intervalZeroNeverFires()
@@ -132,6 +137,66 @@ void TestTimer::qtTimerWithIntervalZeroNeverFires()
     QCOMPARE(ticks, 0);
     timer->start(5);
     QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 2000);
+}
+
+void TestTimer::qtTimerTicksUntilItStopsItselfInItsTick()
+{
+    auto timer = SystemClock().createTimer();
+    int ticks = 0;
+    timer->onTick = [&] {
+        if (++ticks == 3)
+            timer->stop();
+    };
+    timer->start(2);
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 3, 2000);
+    QTest::qWait(30);
+    QCOMPARE(ticks, 3);
+    QVERIFY(!timer->enabled());
+}
+
+// Its wake had come due, but the event loop had not yet run it when the
+// timer was stopped: the stale wake must not tick.
+void TestTimer::qtTimerStoppedAfterItsTimeCameDoesNotTick()
+{
+    auto timer = SystemClock().createTimer();
+    int ticks = 0;
+    timer->onTick = [&] { ++ticks; };
+    timer->start(1);
+    QThread::msleep(5);  // no event runs meanwhile
+    timer->stop();
+    QTest::qWait(20);
+    QCOMPARE(ticks, 0);
+}
+
+void TestTimer::qtTimerRestartedBeforeItsTimeTicksOnceForTheNewStart()
+{
+    auto timer = SystemClock().createTimer();
+    int ticks = 0;
+    timer->onTick = [&] {
+        ++ticks;
+        timer->stop();
+    };
+    timer->start(1);
+    QThread::msleep(5);
+    timer->start(500);
+    QTest::qWait(10);
+    QCOMPARE(ticks, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 5000);
+    QTest::qWait(30);
+    QCOMPARE(ticks, 1);
+}
+
+void TestTimer::qtTimerRestartedSoonerTicksAtTheSoonerTime()
+{
+    auto timer = SystemClock().createTimer();
+    int ticks = 0;
+    timer->onTick = [&] {
+        ++ticks;
+        timer->stop();
+    };
+    timer->start(60000);
+    timer->start(2);
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 5000);
 }
 
 QTEST_GUILESS_MAIN(TestTimer)
