@@ -208,11 +208,13 @@ void TransferEngine::identifyReceived()
     sendAck();
     if (params_.identPauseMs > 0)
         SystemClock().pause(params_.identPauseMs);
-    ShowIdentity(reply);
     stage_ = Stage::Password;
     count_ = 0;
-    // The reply time-out keeps running; the next frame re-arms it.
+    // The reply time-out keeps running; the next frame re-arms it. Here and
+    // after every reply the next frame is handed to the sender before the
+    // display is updated, so that its 15 ms run from the reply.
     Comm_StartSend(ReadRequest(PassBlockAddr, kPassBlockBytes, false));
+    ShowIdentity(reply);
 }
 
 void TransferEngine::passwordReceived()
@@ -291,11 +293,13 @@ void TransferEngine::readReplyReceived()
     reply.address = requestAddress_;
     rxBuf_.clear();
     (secondPhase_ ? secondReplies_ : replies_).set(count_, reply);
-    sendAck();
 
+    // The reply's 0x06 goes out at once, right after the next request is
+    // handed to the sender.
     const bool twoRanges = params_.secondRangeOffset != 0;
     if (twoRanges && !secondPhase_) {
         requestBlock(ReadBlockAddress(params_.readStart + params_.secondRangeOffset, count_ - 1), false);
+        sendAck();
         ++count_;
         secondPhase_ = true;
         WritePhase = -1;
@@ -307,10 +311,12 @@ void TransferEngine::readReplyReceived()
         WritePhase = 0;
     }
     if (count_ > params_.readBlocks) {
+        sendAck();
         readDone();
         return;
     }
     requestBlock(ReadBlockAddress(params_.readStart, count_ - 1), false);
+    sendAck();
     if (!twoRanges)
         ++count_;
     showReadProgress(count_);
@@ -334,16 +340,16 @@ void TransferEngine::writeAckReceived()
             writeDone();
             return;
         }
-        showWriteProgress(count_);
         sendWriteFrame(WriteFrameAddress(params_.writeStart, count_), true);
+        showWriteProgress(count_);
         return;
     }
     if (count_ >= params_.writeFrames) {
         writeDone();
         return;
     }
-    showWriteProgress(count_);
     sendWriteFrame(WriteFrameAddress(params_.writeStart, count_), true);
+    showWriteProgress(count_);
     ++count_;
 }
 
