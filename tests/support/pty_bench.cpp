@@ -100,7 +100,7 @@ QByteArray Pack(const std::vector<Crossing>& crossings, const QList<RadioSimulat
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << static_cast<quint32>(crossings.size());
     for (const Crossing& c : crossings)
-        out << c.atUs << c.fromProgram << c.answerDone << c.bytes;
+        out << c.atUs << c.fromProgram << c.answerDone << c.lateUs << c.bytes;
     out << static_cast<quint32>(heard.size());
     for (const RadioSimulator::Heard& h : heard)
         out << static_cast<qint32>(h.kind) << static_cast<qint32>(h.address) << static_cast<qint32>(h.length);
@@ -114,7 +114,7 @@ void Unpack(const QByteArray& bytes, std::vector<Crossing>& crossings, QList<Rad
     in >> n;
     crossings.assign(n, Crossing{});
     for (Crossing& c : crossings)
-        in >> c.atUs >> c.fromProgram >> c.answerDone >> c.bytes;
+        in >> c.atUs >> c.fromProgram >> c.answerDone >> c.lateUs >> c.bytes;
     in >> n;
     heard.clear();
     for (quint32 i = 0; i < n; ++i) {
@@ -193,6 +193,7 @@ struct Figures {
     double cpuMs = 0;
     int frames = 0;
     std::vector<double> turnaroundMs;  // in the order of the frames
+    double lineLateUs = 0;             // median: how late the line's wakes came
     QString problem;                   // empty: the run did what it should
 
     double overPercent() const { return idealMs > 0 ? (totalMs / idealMs - 1) * 100 : 0; }
@@ -231,8 +232,14 @@ Figures Measure(const std::vector<Crossing>& crossings, const QList<RadioSimulat
     Figures f;
     f.totalMs = (doneUs - startUs) / 1000;
     qint64 bytes = 0;
-    for (const Crossing& c : crossings)
+    std::vector<double> late;
+    for (const Crossing& c : crossings) {
         bytes += IsLoneAck(c) ? 0 : c.bytes.size();
+        if (!c.fromProgram)
+            late.push_back(c.lateUs);
+    }
+    std::sort(late.begin(), late.end());
+    f.lineLateUs = late.empty() ? 0 : late[late.size() / 2];
     for (const RadioSimulator::Heard& h : heard) {
         const bool frame = h.kind == RadioSimulator::Heard::LinkOpen || h.kind == RadioSimulator::Heard::Read
                            || h.kind == RadioSimulator::Heard::Write;
@@ -386,7 +393,7 @@ double Median(std::vector<double> values)
 
 void PrintSummary(const BenchCase& c, const std::vector<Figures>& runs)
 {
-    std::vector<double> total, ideal, over, median, cpu;
+    std::vector<double> total, ideal, over, median, cpu, lineLate;
     double least = 1e9;
     double most = -1e9;
     int failed = 0;
@@ -396,14 +403,15 @@ void PrintSummary(const BenchCase& c, const std::vector<Figures>& runs)
         over.push_back(f.overPercent());
         median.push_back(f.turnaround(0.5));
         cpu.push_back(f.cpuPercent());
+        lineLate.push_back(f.lineLateUs);
         least = std::min(least, f.turnaround(0));
         most = std::max(most, f.turnaround(1));
         failed += f.problem.isEmpty() ? 0 : 1;
     }
     std::printf("%-14s median of %zu: %8.1f ms against %8.1f ms ideal (%+.2f %%) | turnaround median %.3f ms "
-                "(least %.3f, most %.3f) | CPU %.1f %% | %s\n",
+                "(least %.3f, most %.3f) | CPU %.1f %% | the line's wakes %.0f us late | %s\n",
                 qPrintable(c.name), runs.size(), Median(total), Median(ideal), Median(over), Median(median), least,
-                most, Median(cpu),
+                most, Median(cpu), Median(lineLate),
                 failed == 0 ? "every run checked" : qPrintable(QStringLiteral("%1 runs FAILED").arg(failed)));
 }
 

@@ -22,7 +22,10 @@
 //   - the CPU time the application used, and its share of the total;
 //   - whether the image (read) or the radio (write) holds what it should.
 // total = ideal + start + the turnarounds + end, up to what the line and the
-// pseudo-terminal add (microseconds a frame).
+// pseudo-terminal add (microseconds a frame). The summary also tells how
+// late the line's own wakes came (the median over the bytes it delivered):
+// how long this machine takes to wake a sleeping process, which each
+// turnaround holds twice (the answer's arrival, the sender's tick).
 
 #include "core/memory_image.h"
 #include "link/transfer_engine.h"

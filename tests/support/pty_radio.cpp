@@ -6,7 +6,8 @@ PtyRadio::PtyRadio(RadioSimulator& radio, double byteUs)
         [this](const QByteArray& bytes) {
             // Stamped before the write, the turnaround after it cannot come
             // out shorter than it was.
-            crossings_.push_back({SteadyNowUs(), false, !line_.answering(), bytes});
+            const double now = SteadyNowUs();
+            crossings_.push_back({now, false, !line_.answering(), now - line_.deliveredDueUs(), bytes});
             sent_ += bytes.size();
             pty_.write(bytes);
         },
@@ -16,7 +17,7 @@ PtyRadio::PtyRadio(RadioSimulator& radio, double byteUs)
         const QByteArray bytes = pty_.readAvailable();
         if (bytes.isEmpty())
             return;
-        crossings_.push_back({SteadyNowUs(), true, false, bytes});
+        crossings_.push_back({SteadyNowUs(), true, false, 0, bytes});
         received_.append(bytes);
         line_.fromProgram(bytes);
     };

@@ -20,6 +20,9 @@ struct Crossing {
     bool fromProgram = false;
     // To the program: the last byte of the radio's answer has gone out.
     bool answerDone = false;
+    // To the program: how long after its wire time the last byte went out
+    // (the machine's delay in waking the line).
+    double lateUs = 0;
     QByteArray bytes;
 };
 

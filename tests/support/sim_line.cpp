@@ -90,6 +90,7 @@ void SimLine::tick()
     QByteArray arrived;
     while (!toProgram_.empty() && toProgram_.front().dueUs <= now) {
         arrived.append(toProgram_.front().byte);
+        deliveredDueUs_ = toProgram_.front().dueUs;
         toProgram_.pop_front();
     }
     if (!arrived.isEmpty() && deliver_)

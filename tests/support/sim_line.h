@@ -41,6 +41,8 @@ public:
     void fromProgram(const QByteArray& bytes);
     // True while bytes of the radio's answers are still on their way.
     bool answering() const { return !toProgram_.empty(); }
+    // When the last byte handed to the program was due to arrive.
+    double deliveredDueUs() const { return deliveredDueUs_; }
 
 private:
     struct Timed {
@@ -61,4 +63,5 @@ private:
     std::deque<Timed> toProgram_;
     double lastToRadioUs_ = 0;
     double lastToProgramUs_ = 0;
+    double deliveredDueUs_ = 0;
 };
