@@ -291,8 +291,15 @@ QString CheckRead(const BenchCase& c)
     for (const KeptBlocks& kept : c.params.kept) {
         const int rows = kept.blocks * (kBlockBytes / kRowBytes);
         for (int row = kept.firstImageRow; row < kept.firstImageRow + rows; ++row) {
-            if (ImageRow(*c.image, row) != c.radioMemory.mid(row * kRowBytes, kRowBytes))
-                return QStringLiteral("image row %1 is not the radio's").arg(row);
+            for (int col = 0; col < kRowBytes; ++col) {
+                const int radio = static_cast<std::uint8_t>(c.radioMemory.at(row * kRowBytes + col));
+                if ((*c.image)(row, col) != radio)
+                    return QStringLiteral("image row %1 column %2 holds %3, the radio %4")
+                        .arg(row)
+                        .arg(col)
+                        .arg((*c.image)(row, col))
+                        .arg(radio);
+            }
         }
     }
     return {};
@@ -364,7 +371,9 @@ Figures RunOnce(BenchRadio& radio, const BenchCase& c)
     const Message& done = c.write ? c.params.writeDoneMessage : c.params.readDoneMessage;
     if (shown.isEmpty() || shown.front().text != done.text.text())
         f.problem = QStringLiteral("ended in \"%1\"").arg(shown.isEmpty() ? QString() : shown.front().text);
-    if (f.problem.isEmpty())
+    if (f.problem.isEmpty() && c.check)
+        f.problem = c.check(c.write ? radio.memory() : c.radioMemory);
+    else if (f.problem.isEmpty())
         f.problem = c.write ? CheckWrite(c, heard, radio.memory()) : CheckRead(c);
     return f;
 }

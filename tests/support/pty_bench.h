@@ -97,6 +97,10 @@ struct BenchCase {
     std::function<void()> prepare;
     // Starts the transfer: presses the button, or starts the engine.
     std::function<void()> start;
+    // In place of comparing the image with the radio (a transfer of a table
+    // beside the image): empty when the run left what it should, given what
+    // the radio holds after it.
+    std::function<QString(const QByteArray& radio)> check;
 };
 
 // A radio memory filled with the simulator's row pattern of a seed.
