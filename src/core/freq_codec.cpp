@@ -131,6 +131,31 @@ std::array<int, 8> FreqToDigits(double freqMhz)
     return digits;
 }
 
+std::optional<std::array<int, 8>> DigitsOfFreqText(const QString& text)
+{
+    constexpr int kWholeDigits = 3;     // 100 MHz, 10 MHz, 1 MHz
+    constexpr int kFractionDigits = 5;  // 100 kHz down to 10 Hz
+    QString number = NumericText(text);
+    const bool negative = number.startsWith(QLatin1Char('-'));
+    if (negative || number.startsWith(QLatin1Char('+')))
+        number.remove(0, 1);
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    QString whole = point < 0 ? number : number.left(point);
+    const QString fraction = point < 0 ? QString() : number.mid(point + 1).left(kFractionDigits);
+    while (whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    if (whole.size() > kWholeDigits)
+        return std::nullopt;
+    const QString digits = whole.rightJustified(kWholeDigits, QLatin1Char('0'))
+                           + fraction.leftJustified(kFractionDigits, QLatin1Char('0'));
+    std::array<int, 8> result{};
+    for (int k = 0; k < 8; ++k)
+        result[static_cast<std::size_t>(k)] = digits[k].digitValue();
+    if (negative && digits != QString(digits.size(), QLatin1Char('0')))
+        return std::nullopt;
+    return result;
+}
+
 void PutFMFreq(double freq, int preset, MemoryImage& image)
 {
     const std::array<int, 8> digits = FreqToDigits(freq);

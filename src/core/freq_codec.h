@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 inline constexpr int kNoChannel = 255;  // FindOutOfBandChannel: every channel passes
 
@@ -46,3 +47,9 @@ void PutFMFreq(double freq, int preset, MemoryImage& image = Edata);
 
 // The eight digit bytes of a frequency in MHz, 100 MHz digit first.
 std::array<int, 8> FreqToDigits(double freqMhz);
+
+// The eight digit bytes of a text's numeric value (MHz, numbers.h), cut (not
+// rounded) to 10 Hz and taken from its decimal digits, so that no double
+// rounds them: "107.999999" gives 1 0 7 9 9 9 9 9. None for a value below
+// 0 MHz or of 1000 MHz and more, which eight digits do not hold.
+std::optional<std::array<int, 8>> DigitsOfFreqText(const QString& text);

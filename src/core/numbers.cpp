@@ -3,11 +3,12 @@
 #include <charconv>
 #include <cmath>
 
-double NumericValue(const QString& text)
+namespace {
+
+// The longest prefix of the text (blanks dropped) that reads as
+// [sign] digits [. digits]; empty when it holds no digit.
+QByteArray NumberPrefix(const QString& text)
 {
-    // Collect the longest prefix (blanks dropped) that reads as
-    // [sign] digits [. digits], then convert it to the correctly rounded
-    // double, the same value a compiler would give the literal.
     QByteArray number;
     bool seenPoint = false;
     bool seenDigit = false;
@@ -27,7 +28,17 @@ double NumericValue(const QString& text)
             break;
         }
     }
-    if (!seenDigit)
+    return seenDigit ? number : QByteArray();
+}
+
+}  // namespace
+
+double NumericValue(const QString& text)
+{
+    // The prefix converted to the correctly rounded double, the same value a
+    // compiler would give the literal.
+    const QByteArray number = NumberPrefix(text);
+    if (number.isEmpty())
         return 0.0;
     // from_chars takes no leading '+' and is independent of the C locale.
     const char* first = number.constData();
@@ -45,6 +56,11 @@ double NumericValue(const QString& text)
         value = digit != last && *digit != '.' ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;
+}
+
+QString NumericText(const QString& text)
+{
+    return QString::fromLatin1(NumberPrefix(text));
 }
 
 double IntFloor(double x)

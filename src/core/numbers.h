@@ -11,6 +11,11 @@
 // small is 0.
 double NumericValue(const QString& text);
 
+// The number NumericValue reads, as the characters it read (blanks left
+// out): "+98.5" of "+9 8.5x", "98." of "98..5"; empty when the text has no
+// number at its start. For what a double would round.
+QString NumericText(const QString& text);
+
 // Int(): the largest whole number not above x.
 double IntFloor(double x);
 

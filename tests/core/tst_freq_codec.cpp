@@ -64,6 +64,8 @@ private slots:
     void outOfBand();
     void putFmFreq_data();
     void putFmFreq();
+    void digitsOfFreqText_data();
+    void digitsOfFreqText();
 };
 
 void TestFreqCodec::putFreq_data()
@@ -260,6 +262,34 @@ void TestFreqCodec::putFmFreq()
     QCOMPARE(stored, digits);
     for (int k = 8; k < 16; ++k)
         QCOMPARE(image(768 + preset, k), std::int16_t(0xFF));
+}
+
+void TestFreqCodec::digitsOfFreqText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("digits");  // empty: none
+    QTest::newRow("88.9") << "88.9" << QList<int>{0, 8, 8, 9, 0, 0, 0, 0};
+    QTest::newRow("cut, not rounded to 108") << "107.999999" << QList<int>{1, 0, 7, 9, 9, 9, 9, 9};
+    QTest::newRow("no double rounds it") << "86.99999999999999999" << QList<int>{0, 8, 6, 9, 9, 9, 9, 9};
+    QTest::newRow("leading zeros and a sign") << "+087.5" << QList<int>{0, 8, 7, 5, 0, 0, 0, 0};
+    QTest::newRow("blanks left out") << "8 8.9" << QList<int>{0, 8, 8, 9, 0, 0, 0, 0};
+    QTest::newRow("whole") << "100" << QList<int>{1, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("no number is 0") << "abc" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("minus zero is 0") << "-0.0" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("999.99999 is the last") << "999.999999" << QList<int>{9, 9, 9, 9, 9, 9, 9, 9};
+    QTest::newRow("1000 has no 100 MHz digit") << "1000" << QList<int>{};
+    QTest::newRow("an erased preset's text") << "28333.33305" << QList<int>{};
+    QTest::newRow("negative") << "-88.9" << QList<int>{};
+}
+
+void TestFreqCodec::digitsOfFreqText()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, digits);
+    const std::optional<std::array<int, 8>> got = DigitsOfFreqText(text);
+    QCOMPARE(got.has_value(), !digits.isEmpty());
+    if (got)
+        QCOMPARE(QList<int>(got->begin(), got->end()), digits);
 }
 
 QTEST_APPLESS_MAIN(TestFreqCodec)

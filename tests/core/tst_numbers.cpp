@@ -7,6 +7,8 @@ class TestNumbers : public QObject {
 private slots:
     void numericValue_data();
     void numericValue();
+    void numericText_data();
+    void numericText();
     void roundHalfEven_data();
     void roundHalfEven();
     void shortestText_data();
@@ -45,6 +47,31 @@ void TestNumbers::numericValue()
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(NumericValue(text), value);
+}
+
+void TestNumbers::numericText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("blanks left out") << " 1 07.9 x"
+                                     << "107.9";
+    QTest::newRow("sign kept") << "+98.5"
+                               << "+98.5";
+    QTest::newRow("a second point ends it") << "98..5"
+                                            << "98.";
+    QTest::newRow("more digits than a double holds") << "86.99999999999999999"
+                                                     << "86.99999999999999999";
+    QTest::newRow("no number") << "abc"
+                               << "";
+    QTest::newRow("a lone sign") << "-"
+                                 << "";
+}
+
+void TestNumbers::numericText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, number);
+    QCOMPARE(NumericText(text), number);
 }
 
 void TestNumbers::roundHalfEven_data()
