@@ -189,39 +189,9 @@ int ChannToneKey(int key)
     return 0;
 }
 
-void ChannOpenCell::open(int row, int col, const MemoryImage& image)
+ChannOpenCell::ChannOpenCell()
+    : OpenCell([](int r) {
+          return std::vector<int>{ChannRecRow(r), ChannNameRow(r)};
+      })
 {
-    row_ = row;
-    col_ = col;
-    seen_ = recordsOf(image);
-}
-
-void ChannOpenCell::recordsEdited(const MemoryImage& image)
-{
-    if (row_ >= 0)
-        seen_ = recordsOf(image);
-}
-
-bool ChannOpenCell::stale(const MemoryImage& image) const
-{
-    return row_ >= 0 && recordsOf(image) != seen_;
-}
-
-ChannOpenCell::Leave ChannOpenCell::leave(int row, int col, const MemoryImage& image)
-{
-    if (!isOpen(row, col))
-        return Leave::Nothing;
-    const bool replaced = stale(image);
-    close();
-    return replaced ? Leave::Drop : Leave::Commit;
-}
-
-ChannOpenCell::Records ChannOpenCell::recordsOf(const MemoryImage& image) const
-{
-    Records records{};
-    for (int c = 0; c < kRowBytes; ++c) {
-        records[static_cast<std::size_t>(c)] = image(ChannRecRow(row_), c);
-        records[static_cast<std::size_t>(kRowBytes + c)] = image(ChannNameRow(row_), c);
-    }
-    return records;
 }

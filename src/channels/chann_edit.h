@@ -5,11 +5,10 @@
 // a cell with an open editor be committed.
 
 #include "channels/chann_grid.h"
+#include "channels/open_cell.h"
 #include "core/tone_list.h"
 
 #include <QStringList>
-#include <array>
-#include <cstdint>
 
 // The editor Cell_Edit lays over a cell.
 enum class ChannEditor {
@@ -61,40 +60,9 @@ int ChannItemIndex(const QStringList& items, const QString& text);
 // becomes 0 (dropped).
 int ChannToneKey(int key);
 
-// The cell over which Cell_Edit opened an editor that has not been committed
-// yet. Only that cell is committed when it is left; leaving any other cell
-// (one reached with the arrow keys, or passed by code moving the current
-// cell), or the same cell again after its commit, commits nothing.
-//
-// The channel's two records are noted when the editor opens and whenever the
-// editor itself changes them (a choice, the Enter preparation). When
-// something else has changed them in the meantime (a read, a ".dat" file or a
-// whole-image read before the activation's redraw), the editor's text is
-// stale: leaving the cell drops the editor instead of writing that text over
-// the new records.
-class ChannOpenCell {
+// The open cell of the channel grid: its editor's text stands for the
+// channel's two records (open_cell.h).
+class ChannOpenCell final : public OpenCell {
 public:
-    enum class Leave {
-        Nothing,  // no editor is open over the cell
-        Commit,   // the editor is closed for its commit
-        Drop,     // the editor is closed; its records changed under it
-    };
-
-    void open(int row, int col, const MemoryImage& image = Edata);
-    void close() { row_ = col_ = -1; }
-    bool isOpen(int row, int col) const { return row >= 0 && row == row_ && col == col_; }
-    // The editor itself changed the records of its channel.
-    void recordsEdited(const MemoryImage& image = Edata);
-    // An editor is open and its channel's records are no longer what it saw.
-    bool stale(const MemoryImage& image = Edata) const;
-    // Leaving cell (row, col): what becomes of its editor.
-    Leave leave(int row, int col, const MemoryImage& image = Edata);
-
-private:
-    using Records = std::array<std::int16_t, 2 * kRowBytes>;
-    Records recordsOf(const MemoryImage& image) const;
-
-    int row_ = -1;
-    int col_ = -1;
-    Records seen_{};
+    ChannOpenCell();
 };

@@ -1,0 +1,49 @@
+#pragma once
+// The cell of a grid over which Cell_Edit opened an in-place editor that has
+// not been committed yet. Only that cell is committed when it is left;
+// leaving any other cell (one reached with the arrow keys, or passed by code
+// moving the current cell), or the same cell again after its commit,
+// commits nothing.
+//
+// The image rows the cell's text stands for are noted when the editor opens
+// and whenever the editor itself changes them. When something else has
+// changed them in the meantime (a read, Default, a ".dat" file or a
+// whole-image read before the activation's redraw), the editor's text is
+// stale: leaving the cell drops the editor instead of writing that text over
+// the new bytes.
+
+#include "core/memory_image.h"
+
+#include <cstdint>
+#include <vector>
+
+class OpenCell {
+public:
+    enum class Leave {
+        Nothing,  // no editor is open over the cell
+        Commit,   // the editor is closed for its commit
+        Drop,     // the editor is closed; its rows changed under it
+    };
+
+    // The image rows the cells of a grid row stand for.
+    using RowsOf = std::vector<int> (*)(int gridRow);
+    explicit OpenCell(RowsOf rowsOf);
+
+    void open(int row, int col, const MemoryImage& image = Edata);
+    void close() { row_ = col_ = -1; }
+    bool isOpen(int row, int col) const { return row >= 0 && row == row_ && col == col_; }
+    // The editor itself changed the rows of its cell.
+    void recordsEdited(const MemoryImage& image = Edata);
+    // An editor is open and its rows are no longer what it saw.
+    bool stale(const MemoryImage& image = Edata) const;
+    // Leaving cell (row, col): what becomes of its editor.
+    Leave leave(int row, int col, const MemoryImage& image = Edata);
+
+private:
+    std::vector<std::int16_t> bytesOf(const MemoryImage& image) const;
+
+    RowsOf rowsOf_;
+    int row_ = -1;
+    int col_ = -1;
+    std::vector<std::int16_t> seen_;
+};
