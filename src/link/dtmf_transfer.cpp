@@ -4,9 +4,6 @@ namespace DtmfText {
 
 const BiText ReadDoneLabel{QStringLiteral("DTMF 信令参数读出正常 ！"),
                            QStringLiteral("Read DTMF Signal parameters in gear. ")};
-const Message ReadDoneMessage{
-    {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-    Titles::OperatePromptUpper};
 const Message WriteDoneMessage{{QStringLiteral("向对讲机写入 DTMF 信令参数完毕 ！"),
                                 QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")},
                                Titles::OperatePromptUpper};
@@ -25,7 +22,7 @@ TransferParams DtmfTransferParams(std::function<void()> afterRead)
     p.kept = {Dtmf_FromBlocks};
     p.afterRead = std::move(afterRead);
     p.readDoneLabel = DtmfText::ReadDoneLabel;
-    p.readDoneMessage = DtmfText::ReadDoneMessage;
+    p.readDoneMessage = LinkText::ReadDoneData();
     p.writeDoneMessage = DtmfText::WriteDoneMessage;
     p.writeDoneLabel = DtmfText::WriteDoneLabel;
     return p;

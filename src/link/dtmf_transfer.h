@@ -19,9 +19,9 @@ inline constexpr int kDtmfReadBlocks = Area::Dtmf.rows * kRowBytes / kBlockBytes
 inline constexpr KeptBlocks Dtmf_FromBlocks{false, 2, kDtmfReadBlocks, Area::Dtmf.firstRow()};
 
 namespace DtmfText {
-// Label_tr_count after a read ("... in gear. "), set before the message.
+// Label_tr_count after a read ("... in gear. "), set before the message
+// (LinkText::ReadDoneData).
 extern const BiText ReadDoneLabel;
-extern const Message ReadDoneMessage;
 // The message after a write, then the label.
 extern const Message WriteDoneMessage;
 extern const BiText WriteDoneLabel;

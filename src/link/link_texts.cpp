@@ -42,6 +42,13 @@ Message PasswordError()
             Titles::OperatePromptUpper};
 }
 
+Message ReadDoneData()
+{
+    return {
+        {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
+        Titles::OperatePromptUpper};
+}
+
 Message FailConnect()
 {
     return {{QStringLiteral("与对讲机联络失败 ！"), QStringLiteral("Fail connect with transceiver.")},

@@ -30,6 +30,9 @@ extern const BiText StatPanel;
 Message Busy();
 // The radio refused the typed password (reads and writes alike).
 Message PasswordError();
+// An editor's read is done ("Complete reading the data from transceiver.",
+// title "Operate Prompt").
+Message ReadDoneData();
 // No answer after the last retry.
 Message FailConnect();
 // The start-up identification got no answer after its last retry.

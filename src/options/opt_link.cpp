@@ -3,9 +3,6 @@
 namespace OptLinkText {
 
 const BiText ReadDoneLabel{QStringLiteral("可选参数读出正常 ！"), QStringLiteral("Read optional parameters in gear. ")};
-const Message ReadDoneMessage{
-    {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-    Titles::OperatePromptUpper};
 const Message WriteDoneMessage{{QStringLiteral("向对讲机写入可选参数完毕 ！"),
                                 QStringLiteral("Complete Written optional parameters to the transceiver.")},
                                Titles::OperatePromptUpper};
@@ -24,7 +21,7 @@ TransferParams OptTransferParams(std::function<void()> afterRead)
     p.kept = {Opt_FromFrames};
     p.afterRead = std::move(afterRead);
     p.readDoneLabel = OptLinkText::ReadDoneLabel;
-    p.readDoneMessage = OptLinkText::ReadDoneMessage;
+    p.readDoneMessage = LinkText::ReadDoneData();
     p.writeDoneMessage = OptLinkText::WriteDoneMessage;
     p.writeDoneLabel = OptLinkText::WriteDoneLabel;
     return p;

@@ -20,9 +20,9 @@ inline constexpr int kOptKeptBlocks = (Area::OptSettings.rows + Area::Vfo.rows) 
 inline constexpr KeptBlocks Opt_FromFrames{false, 2, kOptKeptBlocks, Area::Opt.firstRow()};
 
 namespace OptLinkText {
-// Label_tr_count after a read ("... in gear. "), set before the message.
+// Label_tr_count after a read ("... in gear. "), set before the message
+// (LinkText::ReadDoneData).
 extern const BiText ReadDoneLabel;
-extern const Message ReadDoneMessage;
 // The message after a write, then the label.
 extern const Message WriteDoneMessage;
 extern const BiText WriteDoneLabel;

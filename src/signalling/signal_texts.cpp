@@ -5,9 +5,6 @@
 namespace SignalText {
 
 const BiText ReadDoneLabel{QStringLiteral("信令参数读出正常 ！"), QStringLiteral("Read Signal parameters in gear. ")};
-const Message ReadDoneMessage{
-    {QStringLiteral("从对讲机中读取数据完毕 ！"), QStringLiteral("Complete reading the data from transceiver.")},
-    Titles::OperatePromptUpper};
 const Message WriteDoneMessage{{QStringLiteral("向对讲机写入信令参数完毕 ！"),
                                 QStringLiteral("Complete Written Signal parameters to the transceiver.")},
                                Titles::OperatePromptUpper};
@@ -20,7 +17,7 @@ const BiText EntryTitle{QStringLiteral("操作提示"), QStringLiteral("Operate 
 void UseSignalDoneTexts(TransferParams& params)
 {
     params.readDoneLabel = SignalText::ReadDoneLabel;
-    params.readDoneMessage = SignalText::ReadDoneMessage;
+    params.readDoneMessage = LinkText::ReadDoneData();
     params.writeDoneMessage = SignalText::WriteDoneMessage;
     params.writeDoneLabel = SignalText::WriteDoneLabel;
 }

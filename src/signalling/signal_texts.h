@@ -7,9 +7,9 @@
 struct TransferParams;
 
 namespace SignalText {
-// Label_tr_count after a read ("... in gear. "), set before the message.
+// Label_tr_count after a read ("... in gear. "), set before the message
+// (LinkText::ReadDoneData).
 extern const BiText ReadDoneLabel;
-extern const Message ReadDoneMessage;
 // The message after a write, then the label.
 extern const Message WriteDoneMessage;
 extern const BiText WriteDoneLabel;
