@@ -1,6 +1,7 @@
 #include "alignment/ui/frm_adj_txp.h"
 #include "channels/chann_rec.h"
 #include "channels/ui/frm_chann.h"
+#include "channels/ui/frm_fm.h"
 #include "core/language.h"
 #include "core/language_texts.h"
 #include "core/memory_image.h"
@@ -416,6 +417,7 @@ void TestMainWindow::menuItemsOpenTheirWindows()
     QCOMPARE(requests_, requests);
     QCOMPARE(Windows::Find<frm_chann>() != nullptr, item != QLatin1String("fm_chann_edit"));
     QCOMPARE(Windows::Find<frm_option>() != nullptr, item == QLatin1String("sys_edit"));
+    QCOMPARE(Windows::Find<frm_FM>() != nullptr, item == QLatin1String("fm_chann_edit"));
     QCOMPARE(Windows::Find<Form_setup>() != nullptr, item == QLatin1String("proc_setup"));
     auto* alignment = Windows::Find<frm_Adj_Txp>();
     QCOMPARE(alignment != nullptr, item == QLatin1String("frm_adj"));

@@ -2,6 +2,7 @@
 
 #include "alignment/ui/frm_adj_txp.h"
 #include "channels/ui/frm_chann.h"
+#include "channels/ui/frm_fm.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "core/ui/form_setup.h"
@@ -37,6 +38,8 @@ Wiring WiringOf(Target target)
     switch (target) {
     case Target::frm_chann:
         return Wired<frm_chann>();
+    case Target::frm_FM:
+        return Wired<frm_FM>();
     case Target::Form_setup:
         return Wired<Form_setup>();
     case Target::Form_type:
@@ -63,7 +66,6 @@ Wiring WiringOf(Target target)
         return Wired<frm_option>();
 
     // ---- Not built yet. Wire each here, as above, when its window exists.
-    case Target::frm_FM:
     case Target::frm_dtmf:
         return NotBuilt;
     }
