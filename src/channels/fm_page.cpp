@@ -269,13 +269,11 @@ void FM_Recode_Row(int r, MemoryImage& image)
         Store(r, EmptyPreset(), image);
         return;
     }
-    const QString freq = Cov_Freq(DigitsOf(before));
-    const std::optional<FmDigits> digits = DigitsOfFreqText(freq);
-    if (!digits)
+    // The frequency as its text reads must be its bytes as they stand: an
+    // erased preset or a digit byte above 9 keeps the row as it is.
+    if (DigitsOfFreqText(Cov_Freq(DigitsOf(before))) != DigitsOf(before))
         return;
     Preset p = before;
-    SetDigits(p, *digits);
     ReplaceName(p);
-    if (Cov_Freq(DigitsOf(p)) == freq)
-        Store(r, p, image);
+    Store(r, p, image);
 }

@@ -105,6 +105,7 @@ std::optional<Message> FM_NameCommit(ChannCells& cells, int r, const QString& ty
 // Leaving a cell of row r (1..16) without a typed edit: the row is encoded
 // from what its bytes show, and the result kept only when the row then shows
 // the same. An empty preset becomes 00 × 8, FF × 8; a default preset's name
-// moves to its place; an erased preset, a frequency eight digits do not
-// hold and a name of 7 or 8 characters keep their bytes.
+// moves to its place; a frequency its text does not give back digit by
+// digit (an erased preset, a digit byte above 9) and a name of 7 or 8
+// characters keep their bytes.
 void FM_Recode_Row(int r, MemoryImage& image = Edata);

@@ -325,6 +325,8 @@ void TestFmPage::leave_without_edit_data()
     QTest::newRow("an inner blank stays") << "00 09 00 00 00 00 00 00 FF 41 42 20 43 44 FF FF"
                                           << "00 09 00 00 00 00 00 00 FF 41 42 20 43 44 FF FF";
     QTest::newRow("a cleared preset is encoded empty") << "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00" << kEmpty;
+    QTest::newRow("a digit byte above 9 stays") << "05 13 40 00 00 00 00 00 FF FF 52 4F 43 4B FF FF"
+                                                << "05 13 40 00 00 00 00 00 FF FF 52 4F 43 4B FF FF";
     QTest::newRow("5 MHz stays") << "00 00 05 00 00 00 00 00 FF FF FF FF FF FF FF FF"
                                  << "00 00 05 00 00 00 00 00 FF FF FF FF FF FF FF FF";
 }
