@@ -6,6 +6,7 @@
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "platform/geometry.h"
 #include "platform/mdi_frame.h"
 
@@ -520,9 +521,7 @@ void frm_Adj_Txp::Adj_Show()
 
 void frm_Adj_Txp::ShowLinkDisplay()
 {
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
+    ::ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
 }
 
 // ---- Events ----------------------------------------------------------------

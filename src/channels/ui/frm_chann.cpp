@@ -12,6 +12,7 @@
 #include "link/link_texts.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "platform/geometry.h"
 #include "platform/mdi_frame.h"
 
@@ -182,15 +183,7 @@ void frm_chann::Form_Activate()
 
 void frm_chann::Form_Unload()
 {
-    if (Reading() || Writing()) {
-        // The transfer ends with the window: stopped before the box, so that
-        // nothing of it runs while the box is open.
-        link_->abandon();
-        ShowMessage(LinkText::UnloadWhileBusy());
-        return;
-    }
-    if (link_ != nullptr)
-        link_->closePort();
+    UnloadLink(link_);
 }
 
 void frm_chann::RedrawRows()
@@ -212,9 +205,7 @@ void frm_chann::NumberRows(bool refresh)
 
 void frm_chann::ShowLinkDisplay()
 {
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
+    ::ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
 }
 
 void frm_chann::Chann_FromBlocks()
@@ -278,11 +269,8 @@ void frm_chann::Command_Clear_Click()
 
 void frm_chann::Command_close_Click()
 {
-    if (Reading() || Writing()) {
-        ShowMessage(LinkText::CloseWhileBusy());
+    if (!CloseLink(*link_))
         return;
-    }
-    link_->closePort();
     Windows::Unload(this);
     Windows::Unload<Form_open_chann>();
     Windows::Unload<Form_save_chann>();

@@ -9,6 +9,7 @@
 #include "link/link_texts.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
 #include "platform/geometry.h"
 #include "platform/mdi_frame.h"
@@ -160,8 +161,8 @@ void frm_FM::Form_Load()
     // 6. A fresh transfer: timers off, not busy, the bar hidden at 0. The
     // box the user sees is the password the transfer checks.
     link_ = &own(std::make_unique<TransferEngine>(FmTransferParams(FmBaseHi, [this] { FM_FromBlock(); })));
-    link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
-    ShowLinkDisplay();
+    link_->onDisplayChanged = [this] { ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count); };
+    ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
     Text_PassWord->setText(kPresetPassword);
     Text_PassWord_Change(Text_PassWord->text());
     // The whole-image write and the ".dat" save commit the open edit too.
@@ -184,15 +185,7 @@ void frm_FM::Form_Activate()
 
 void frm_FM::Form_Unload()
 {
-    if (Reading() || Writing()) {
-        // The transfer ends with the window: stopped before the box, so that
-        // nothing of it runs while the box is open.
-        link_->abandon();
-        ShowMessage(LinkText::UnloadWhileBusy());
-        return;
-    }
-    if (link_ != nullptr)
-        link_->closePort();
+    UnloadLink(link_);
 }
 
 void frm_FM::FM_Show()
@@ -205,13 +198,6 @@ void frm_FM::FM_FromBlock()
     // The engine has put the four replies into the page.
     FM_Show();
     CloseEditor();
-}
-
-void frm_FM::ShowLinkDisplay()
-{
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
 }
 
 // ---- Buttons ---------------------------------------------------------------
@@ -275,11 +261,8 @@ void frm_FM::Command_Clear_Click()
 
 void frm_FM::Command_close_Click()
 {
-    if (Reading() || Writing()) {
-        ShowMessage(LinkText::CloseWhileBusy());
+    if (!CloseLink(*link_))
         return;
-    }
-    link_->closePort();
     Windows::Unload(this);
     Windows::Unload<Form_open_chann>();
     Windows::Unload<Form_save_chann>();

@@ -84,8 +84,6 @@ private:
     // preset having been replaced.
     void FM_FromBlock();
     void FM_Show();
-    // ProgressBar1 and Label_tr_count show what the transfer reports.
-    void ShowLinkDisplay();
 
     GridCells cells_;
     TransferEngine* link_ = nullptr;

@@ -8,6 +8,7 @@
 #include "link/link_texts.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
 #include "options/opt_codes.h"
 #include "options/opt_link.h"
@@ -279,9 +280,7 @@ void frm_option::ShowCode(KitText* box, int firstEntry)
 
 void frm_option::ShowLinkDisplay()
 {
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
+    ::ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
 }
 
 // ---- Buttons ---------------------------------------------------------------

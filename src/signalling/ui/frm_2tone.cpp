@@ -6,6 +6,7 @@
 #include "core/ui/form_save_chann.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
 #include "platform/geometry.h"
 #include "platform/mdi_frame.h"
@@ -342,9 +343,7 @@ void frm_2tone::LayOut()
 
 void frm_2tone::ShowLinkDisplay()
 {
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
+    ::ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
 }
 
 // ---- Display ----------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "core/ui/form_save_chann.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
 #include "platform/geometry.h"
 #include "platform/kit_button.h"
@@ -483,9 +484,7 @@ void frm_5tone::HideEditors()
 
 void frm_5tone::ShowLinkDisplay()
 {
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
+    ::ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
 }
 
 void frm_5tone::TabStrip1_Click()
