@@ -35,15 +35,6 @@ constexpr qint64 kLongEnough = 60000;
 const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 const QByteArray kRadioRow = QByteArray::fromHex("010306010704040000040800A1B2C3D4");
 
-// Another child window, to take the activation from the alignment window.
-class OtherChild final : public Window {
-public:
-    OtherChild()
-        : Window(WindowKind::Child)
-    {
-    }
-};
-
 void Press(KitButton* button)
 {
     QTest::mouseClick(button->findChild<QPushButton*>(), Qt::LeftButton);

@@ -51,11 +51,6 @@ QByteArray ImageRow(int row)
     return bytes;
 }
 
-void Press(KitButton* button)
-{
-    QTest::mouseClick(button->findChild<QPushButton*>(), Qt::LeftButton);
-}
-
 // The frames the radio heard after the last link-open frame, of one kind.
 QList<int> HeardAddresses(const RadioSimulator& radio, RadioSimulator::Heard::Kind kind)
 {
@@ -146,7 +141,7 @@ void TestChannOverPty::the_main_job_read_edit_write_save_and_load()
     QCOMPARE(cell(1, ChannCol::RxFreq), QString());  // the start-up image has no channels
 
     // Read.
-    Press(chann_->Command_read);
+    KitDriver::ClickButton(chann_->Command_read);
     // An event loop of its own: QTest's waits would cost every frame about 15 ms more.
     RunEventsUntil([&] { return chann_->Label_tr_count->text() == QStringLiteral("Read Channel Data is Ok ！"); },
                    kTransferMs);
@@ -190,7 +185,7 @@ void TestChannOverPty::the_main_job_read_edit_write_save_and_load()
     QCOMPARE(cell(kEdited + 1, ChannCol::TxFreq), QStringLiteral("146.72500"));
 
     // Write: the radio holds the edit and every other row as it was.
-    Press(chann_->Command_Write);
+    KitDriver::ClickButton(chann_->Command_Write);
     RunEventsUntil([&] { return chann_->Label_tr_count->text() == QStringLiteral("Channel Data Writed ！"); },
                    kTransferMs);
     QCOMPARE(chann_->Label_tr_count->text(), QStringLiteral("Channel Data Writed ！"));
@@ -213,7 +208,7 @@ void TestChannOverPty::the_main_job_read_edit_write_save_and_load()
     const MemoryImage written = Edata;
 
     // Save the image to a ".dat" file.
-    Press(chann_->Command_save);
+    KitDriver::ClickButton(chann_->Command_save);
     auto* save = Windows::Find<Form_save_chann>();
     QVERIFY(save != nullptr);
     save->Text1->setText(QStringLiteral("job.dat"));
@@ -222,10 +217,10 @@ void TestChannOverPty::the_main_job_read_edit_write_save_and_load()
     QVERIFY(QFileInfo::exists(QDir(dir_->path()).filePath(QStringLiteral("job.dat"))));
 
     // Clear the table, then load the file again.
-    Press(chann_->Command_Clear);
+    KitDriver::ClickButton(chann_->Command_Clear);
     QCOMPARE(cell(kEdited + 1, ChannCol::RxFreq), QString());
     QVERIFY(!(Edata == written));
-    Press(chann_->Command_open);
+    KitDriver::ClickButton(chann_->Command_open);
     auto* open = Windows::Find<Form_open_chann>();
     QVERIFY(open != nullptr);
     open->Text1->setText(QStringLiteral("job.dat"));

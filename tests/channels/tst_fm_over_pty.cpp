@@ -15,6 +15,7 @@
 #include "platform/geometry.h"
 #include "platform/serial_port.h"
 #include "support/event_wait.h"
+#include "support/image_rows.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
 #include "support/pty_radio.h"
@@ -22,7 +23,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -40,19 +40,6 @@ constexpr int kClicked = 6;  // preset 6
 QByteArray Hex(const QByteArray& bytes)
 {
     return bytes.toHex(' ').toUpper();
-}
-
-QByteArray ImageRow(int row)
-{
-    QByteArray bytes;
-    for (int c = 0; c < kRowBytes; ++c)
-        bytes.append(static_cast<char>(Edata(row, c)));
-    return bytes;
-}
-
-void Press(KitButton* button)
-{
-    QTest::mouseClick(button->findChild<QPushButton*>(), Qt::LeftButton);
 }
 
 QByteArray Bytes(std::initializer_list<int> values)
@@ -140,11 +127,11 @@ void TestFmOverPty::read_type_a_preset_and_write_it_back()
     KitDriver::Activate(main);
 
     // Read: the page is the radio's, and the grid shows it.
-    Press(fm_->Command_read);
+    KitDriver::ClickButton(fm_->Command_read);
     QVERIFY(waitForLabel(QStringLiteral("Read FM Radio parameters in gear. ")));
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading the data from transceiver.")});
     for (int i = 0; i < kFmPresets; ++i)
-        QCOMPARE(Hex(ImageRow(Area::FmPage.firstRow() + i)), Hex(radio.memoryRange(kPage + 16 * i, 16)));
+        QCOMPARE(RowHex(Edata, Area::FmPage.firstRow() + i), Hex(radio.memoryRange(kPage + 16 * i, 16)));
     // The acknowledgement of the last reply is on its way to the radio.
     RunEventsUntil([&] { return line.received().endsWith(Bytes({0x40, 0x06})); }, 1000);
     QCOMPARE(Hex(AfterPasswordRequest(line.received())),
@@ -168,7 +155,7 @@ void TestFmOverPty::read_type_a_preset_and_write_it_back()
 
     // Write: the typed preset, and every other byte as the radio had it.
     const qsizetype sentBefore = line.received().size();
-    Press(fm_->Command_Write);
+    KitDriver::ClickButton(fm_->Command_Write);
     QVERIFY(waitForLabel(QStringLiteral("Complete Written FM parameters ")));
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete Written FM parameters to the transceiver.")});
     const QByteArray rock =
@@ -184,7 +171,7 @@ void TestFmOverPty::read_type_a_preset_and_write_it_back()
     for (int k = 0; k < kFmPresets; ++k) {
         if (k > 0)
             frames += Bytes({0x06});
-        frames += Bytes({0x58, 0x30, 16 * k, 0x10}) + ImageRow(Area::FmPage.firstRow() + k);
+        frames += Bytes({0x58, 0x30, 16 * k, 0x10}) + QByteArray::fromHex(RowHex(Edata, Area::FmPage.firstRow() + k));
     }
     // Nothing follows the radio's last acknowledgement.
     RunEventsUntil([] { return false; }, 300);

@@ -38,15 +38,6 @@ constexpr qint64 kLongEnough = 600000;
 
 const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 
-// Another child window, to take the activation from the channel window.
-class OtherChild final : public Window {
-public:
-    OtherChild()
-        : Window(WindowKind::Child)
-    {
-    }
-};
-
 int Byte(const QByteArray& bytes, int i)
 {
     return static_cast<std::uint8_t>(bytes.at(i));

@@ -45,15 +45,6 @@ constexpr int kFirstRow = 768;  // preset 1
 const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 const QString kRangeMessage = QStringLiteral("Over the range of receive frequency .");
 
-// Another child window, to take the activation from the FM window.
-class OtherChild final : public Window {
-public:
-    OtherChild()
-        : Window(WindowKind::Child)
-    {
-    }
-};
-
 int Byte(const QByteArray& bytes, int i)
 {
     return static_cast<std::uint8_t>(bytes.at(i));
