@@ -6,6 +6,7 @@
 
 #include "alignment/ui/frm_adj_txp.h"
 #include "channels/ui/frm_chann.h"
+#include "channels/ui/frm_fm.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
@@ -64,6 +65,7 @@ const WindowCase kWindows[] = {
     {"whole-image write", [](MDImain& main) { main.Prog_write->trigger(); }, &Loaded<Form_Comm_Write>},
     {"password change", [](MDImain& main) { main.PC_PassWord->trigger(); }, &Loaded<Form_Write_PassWord>},
     {"channel window", [](MDImain& main) { main.chann_edit->trigger(); }, &Loaded<frm_chann>},
+    {"FM window", [](MDImain& main) { main.fm_chann_edit->trigger(); }, &Loaded<frm_FM>},
     {".dat open", [](MDImain& main) { main.File_Open->trigger(); }, &Loaded<Form_open_chann>},
     {".dat save", [](MDImain& main) { main.File_saveas->trigger(); }, &Loaded<Form_save_chann>},
     {"two-tone window", [](MDImain& main) { main.Sig_2tone->trigger(); }, &Loaded<frm_2tone>},
