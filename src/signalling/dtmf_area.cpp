@@ -1,0 +1,94 @@
+#include "signalling/dtmf_area.h"
+
+#include "core/char_codes.h"
+#include "core/numbers.h"
+
+#include <algorithm>
+
+namespace Dtmf {
+
+namespace {
+
+constexpr int kEnterChar = 13;  // the character an Enter key types
+
+QStringList NumberItems(int first, int step, int count)
+{
+    QStringList items;
+    items.reserve(count);
+    for (int i = 0; i < count; ++i)
+        items << QString::number(first + step * i);
+    return items;
+}
+
+bool IsCodeChar(int key)
+{
+    return (key >= '0' && key <= '9') || (key >= 'a' && key <= 'd') || (key >= 'A' && key <= 'D') || key == '*'
+           || key == '#';
+}
+
+}  // namespace
+
+QStringList SpeedItems()
+{
+    return NumberItems(SpeedMs(0), SpeedMs(1) - SpeedMs(0), kSpeedItems);
+}
+
+QStringList DelayItems()
+{
+    return NumberItems(DecoderMs(0), DecoderMs(1) - DecoderMs(0), kDelayItems);
+}
+
+QStringList ResetTimeItems()
+{
+    return NumberItems(DecoderMs(0), DecoderMs(1) - DecoderMs(0), kResetTimeItems);
+}
+
+QStringList DigitItems()
+{
+    return {QStringLiteral("*"), QStringLiteral("#"), QStringLiteral("A"),
+            QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+}
+
+int ListIndexOf(int byte, int listCount)
+{
+    return std::clamp(byte, 0, listCount - 1);
+}
+
+QString CodeText(const MemoryImage& image, int row)
+{
+    QString text;
+    for (int c = 0; c < kCodeDigits; ++c)
+        text += DtmfCodeToChar(image(row, c));
+    return text;
+}
+
+void StoreCode(const QString& text, int row, MemoryImage& image)
+{
+    const QString digits = TrimBlanks(text).left(kCodeDigits);
+    image.fillRows(row, row, kNoDigit);
+    for (int c = 0; c < digits.size(); ++c)
+        image(row, c) = static_cast<std::int16_t>(DtmfCharToCode(digits.mid(c, 1)));
+}
+
+QString CodeBoxText(const QString& text)
+{
+    const QString trimmed = TrimBlanks(text);
+    return trimmed.size() > kCodeDigits ? trimmed.left(kCodeDigits) : text;
+}
+
+int CodeKey(int key, const QString& text)
+{
+    if (!IsCodeChar(key) && key != kEnterChar)
+        return 0;
+    if (TrimBlanks(text).size() >= kCodeDigits)
+        return 0;
+    return key;
+}
+
+void StoreBits(bool ticked, int mask, int row, int col, MemoryImage& image)
+{
+    const int byte = image(row, col);
+    image(row, col) = static_cast<std::int16_t>(ticked ? (byte | mask) : (byte & (0xFF - mask)));
+}
+
+}  // namespace Dtmf
