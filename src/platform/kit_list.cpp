@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QVBoxLayout>
 
 class KitList::Box final : public QComboBox {
@@ -61,6 +62,14 @@ KitList::KitList(Style style, QWidget* parent)
             index_ = -1;
             RaiseEvent(onChange);
         });
+    }
+    if (style_ == Style::ChooseOnly) {
+        // A text showText() shows is the list's value, not a hint: it is
+        // drawn as an item's text is.
+        QPalette palette = box_->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::PlaceholderText, palette.color(group, QPalette::ButtonText));
+        box_->setPalette(palette);
     }
     QObject::connect(box_, &QComboBox::activated, this, [this](int index) {
         if (!box_->leaving)

@@ -47,8 +47,8 @@ public:
     QString text() const;
     void setText(const QString& text);
 
-    // ChooseOnly: shows a text, an item's or not, with no item selected; it
-    // runs nothing (no choice, no change). The text stays until an item is
+    // ChooseOnly: shows a text, an item's or not, with no item selected, in
+    // the colour of an item's text; it runs nothing (no choice, no change). The text stays until an item is
     // chosen or selected, the selection is set to -1, or the list is cleared;
     // text() returns it meanwhile. Editable: setText.
     void showText(const QString& text);

@@ -225,6 +225,9 @@ void TestKitList::choose_only_show_text_selects_nothing_and_runs_nothing()
         QCOMPARE(box->currentIndex(), -1);
         QCOMPARE(box->placeholderText(), shown);
     }
+    // Drawn as a value, not greyed as a hint.
+    QCOMPARE(box->palette().color(QPalette::Active, QPalette::PlaceholderText),
+             box->palette().color(QPalette::Active, QPalette::ButtonText));
     QCOMPARE(events.clicks, 0);
     QCOMPARE(events.changes, 0);
 
