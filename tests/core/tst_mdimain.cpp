@@ -25,6 +25,7 @@
 #include "platform/tool_bar.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
+#include "signalling/ui/frm_dtmf.h"
 #include "support/message_recorder.h"
 #include "support/pseudo_terminal.h"
 #include "support/pty_radio.h"
@@ -34,6 +35,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -89,6 +92,7 @@ private slots:
     void menuItemsOpenTheirWindows();
     void channelWhileOpenDoesNothing();
     void fiveToneLoadsOnceAndASecondChoiceDoesNothing();
+    void dtmfWhileOpenDoesNothing();
     void toolbarButtons_data();
     void toolbarButtons();
     void toolbarExitUnloadsEverything();
@@ -426,6 +430,7 @@ void TestMainWindow::menuItemsOpenTheirWindows()
         QCOMPARE(Windows::Find<frm_Adj_Txp>(), alignment);
     }
     QCOMPARE(Windows::Find<frm_2tone>() != nullptr, item == QLatin1String("Sig_2tone"));
+    QCOMPARE(Windows::Find<frm_dtmf>() != nullptr, item == QLatin1String("Sig_dtmf"));
 }
 
 void TestMainWindow::channelWhileOpenDoesNothing()
@@ -452,6 +457,23 @@ void TestMainWindow::fiveToneLoadsOnceAndASecondChoiceDoesNothing()
     QCOMPARE(Windows::Find<frm_5tone>(), fiveTone);
     // No second load: the grid still shows what the first one painted.
     QCOMPARE(fiveTone->MSF_Chann->textMatrix(1, 1), QStringLiteral("100"));
+}
+
+void TestMainWindow::dtmfWhileOpenDoesNothing()
+{
+    MDImain* main = startUp();
+    recorder_->takeTexts();
+    main->Sig_dtmf->trigger();
+    auto* dtmf = Windows::Find<frm_dtmf>();
+    QVERIFY(dtmf != nullptr);
+    QCOMPARE(main->activeChild(), dtmf);
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Windows::Find<frm_chann>()->frameWidget()));
+    Edata(Area::Dtmf.firstRow(), 0) = 5;
+    main->Sig_dtmf->trigger();
+    // No second load, no repaint, not brought to the front.
+    QCOMPARE(Windows::Find<frm_dtmf>(), dtmf);
+    QCOMPARE(dtmf->Text_tx_Encode[0]->text(), QStringLiteral("20202"));
+    QCOMPARE(main->activeChild(), Windows::Find<frm_chann>());
 }
 
 void TestMainWindow::toolbarButtons_data()

@@ -6,9 +6,11 @@
 #include "platform/kit_tab_strip.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -109,6 +111,15 @@ void ChooseItem(KitList* list, int index)
     const QModelIndex item = view->model()->index(index, 0);
     view->scrollTo(item);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+}
+
+void ClickCheck(KitCheck* check)
+{
+    auto* box = check->findChild<QCheckBox*>();
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
 }
 
 void TypeText(QWidget* control, const QString& text)

@@ -6,6 +6,7 @@
 #include <QString>
 
 class KitButton;
+class KitCheck;
 class KitGrid;
 class KitList;
 class KitTabStrip;
@@ -40,6 +41,9 @@ void ClickButton(KitButton* button);
 
 // Opens the drop-down of the list and clicks item index in it.
 void ChooseItem(KitList* list, int index);
+
+// Clicks the check box's indicator.
+void ClickCheck(KitCheck* check);
 
 // Types the characters into the control (its Qt widget), one key each.
 void TypeText(QWidget* control, const QString& text);

@@ -15,6 +15,7 @@
 #include "platform/window.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
+#include "signalling/ui/frm_dtmf.h"
 
 std::function<void(TargetAction, Target)> onTargetAction;
 
@@ -30,7 +31,7 @@ template <class T> Wiring Wired()
     return {[] { Windows::Load<T>(); }, [] { Windows::Unload<T>(); }};
 }
 
-// Windows that are not built yet open nothing.
+// Every window is wired; a value outside the targets opens nothing.
 const Wiring NotBuilt{};
 
 Wiring WiringOf(Target target)
@@ -64,10 +65,8 @@ Wiring WiringOf(Target target)
         return Wired<frm_5tone>();
     case Target::frm_option:
         return Wired<frm_option>();
-
-    // ---- Not built yet. Wire each here, as above, when its window exists.
     case Target::frm_dtmf:
-        return NotBuilt;
+        return Wired<frm_dtmf>();
     }
     return NotBuilt;
 }
