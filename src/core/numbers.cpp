@@ -105,3 +105,12 @@ QString TrimBlanks(const QString& text)
         --last;
     return text.mid(first, last - first);
 }
+
+QStringList StepTexts(int first, int step, int count)
+{
+    QStringList texts;
+    texts.reserve(count);
+    for (int i = 0; i < count; ++i)
+        texts << QString::number(first + step * i);
+    return texts;
+}

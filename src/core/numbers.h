@@ -2,6 +2,7 @@
 // Number rules shared by every editor and codec. Each rule lives here once.
 
 #include <QString>
+#include <QStringList>
 
 // The numeric value of a text: the decimal number at its start. Blanks
 // anywhere are ignored; an optional sign and digits with at most one decimal
@@ -32,3 +33,7 @@ QString SignedText(double x);
 
 // A text without its leading and trailing blanks (only U+0020 counts).
 QString TrimBlanks(const QString& text);
+
+// The items of an index list built by a rule: the decimal texts of count
+// values from first in equal steps ("50", "60", ... for 50, 10).
+QStringList StepTexts(int first, int step, int count);

@@ -11,15 +11,6 @@ namespace {
 
 constexpr int kEnterChar = 13;  // the character an Enter key types
 
-QStringList NumberItems(int first, int step, int count)
-{
-    QStringList items;
-    items.reserve(count);
-    for (int i = 0; i < count; ++i)
-        items << QString::number(first + step * i);
-    return items;
-}
-
 bool IsCodeChar(int key)
 {
     return (key >= '0' && key <= '9') || (key >= 'a' && key <= 'd') || (key >= 'A' && key <= 'D') || key == '*'
@@ -30,17 +21,17 @@ bool IsCodeChar(int key)
 
 QStringList SpeedItems()
 {
-    return NumberItems(SpeedMs(0), SpeedMs(1) - SpeedMs(0), kSpeedItems);
+    return StepTexts(SpeedMs(0), SpeedMs(1) - SpeedMs(0), kSpeedItems);
 }
 
 QStringList DelayItems()
 {
-    return NumberItems(DecoderMs(0), DecoderMs(1) - DecoderMs(0), kDelayItems);
+    return StepTexts(DecoderMs(0), DecoderMs(1) - DecoderMs(0), kDelayItems);
 }
 
 QStringList ResetTimeItems()
 {
-    return NumberItems(DecoderMs(0), DecoderMs(1) - DecoderMs(0), kResetTimeItems);
+    return StepTexts(DecoderMs(0), DecoderMs(1) - DecoderMs(0), kResetTimeItems);
 }
 
 QStringList DigitItems()

@@ -22,15 +22,6 @@ constexpr int kResetStepMs = 100;
 constexpr int kPeriodCol = 1;
 constexpr int kRepeatCol = 3;
 
-QStringList Steps(int count, int first, int step)
-{
-    QStringList items;
-    items.reserve(count);
-    for (int i = 0; i < count; ++i)
-        items << QString::number(first + step * i);
-    return items;
-}
-
 // The item of a list a byte selects, or -1 when the byte lies outside it.
 int ListIndex(int byte, int items)
 {
@@ -65,7 +56,7 @@ QString HexValToChar(int value)
 
 QStringList FiveTonePeriodItems()
 {
-    return Steps(kPeriodItems, kPeriodBaseMs, kPeriodStepMs);
+    return StepTexts(kPeriodBaseMs, kPeriodStepMs, kPeriodItems);
 }
 
 QStringList FiveToneDigitItems()
@@ -78,12 +69,12 @@ QStringList FiveToneDigitItems()
 
 QStringList FiveToneDelayItems()
 {
-    return Steps(kDelayItems, 0, kDelayStepMs);
+    return StepTexts(0, kDelayStepMs, kDelayItems);
 }
 
 QStringList FiveToneResetItems()
 {
-    return Steps(kResetItems, kResetStepMs, kResetStepMs);
+    return StepTexts(kResetStepMs, kResetStepMs, kResetItems);
 }
 
 QStringList FiveToneStdNames()

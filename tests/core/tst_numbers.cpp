@@ -15,6 +15,7 @@ private slots:
     void shortestText();
     void signedText();
     void trimBlanks();
+    void stepTexts();
 };
 
 void TestNumbers::numericValue_data()
@@ -124,6 +125,14 @@ void TestNumbers::trimBlanks()
     QCOMPARE(TrimBlanks(QStringLiteral("  a b  ")), QStringLiteral("a b"));
     QCOMPARE(TrimBlanks(QStringLiteral("   ")), QString());
     QCOMPARE(TrimBlanks(QStringLiteral("\tx\t")), QStringLiteral("\tx\t"));
+}
+
+void TestNumbers::stepTexts()
+{
+    QCOMPARE(StepTexts(50, 10, 3), (QStringList{"50", "60", "70"}));
+    QCOMPARE(StepTexts(0, 10, 2), (QStringList{"0", "10"}));
+    QCOMPARE(StepTexts(100, 100, 80).last(), QStringLiteral("8000"));
+    QCOMPARE(StepTexts(1, 1, 0), QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)
