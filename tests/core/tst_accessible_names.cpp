@@ -24,6 +24,7 @@
 #include "platform/status_bar.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
+#include "signalling/ui/frm_dtmf.h"
 #include "support/kit_driver.h"
 #include "support/sim_app_fixture.h"
 
@@ -72,6 +73,7 @@ const WindowCase kWindows[] = {
     {"five-tone window", [](MDImain& main) { main.Sig_5tone->trigger(); }, &Loaded<frm_5tone>},
     {"alignment window", [](MDImain& main) { main.frm_adj->trigger(); }, &Loaded<frm_Adj_Txp>},
     {"options window", [](MDImain& main) { main.sys_edit->trigger(); }, &Loaded<frm_option>},
+    {"DTMF window", [](MDImain& main) { main.Sig_dtmf->trigger(); }, &Loaded<frm_dtmf>},
 };
 
 // The caption that names a widget without a name of its own, as Qt takes

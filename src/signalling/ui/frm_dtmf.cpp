@@ -169,7 +169,6 @@ frm_dtmf::frm_dtmf()
     Label_PID->setAlignment(Qt::AlignCenter);
     Label_SID->setAlignment(Qt::AlignCenter);
     ProgressBar1->setRange(0, kFullBar);
-    ProgressBar1->setAccessibleName(QStringLiteral("ProgressBar1"));
 
     // Frame_Encode: the fifteen codes, and to their right the speeds over
     // the state frame.
