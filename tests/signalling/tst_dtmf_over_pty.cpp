@@ -231,7 +231,11 @@ void TestDtmfOverPty::read_edit_and_write_from_the_signal_menu()
 
     // Write: the radio holds the edits and every other byte as it was.
     sent = line.received().size();
+    QString labelAtMessage;
+    recorder_->onShow = [&](const ShownMessage&) { labelAtMessage = dtmf_->Label_tr_count->text(); };
     QVERIFY(transfer(dtmf_->Command_Write, kWriteDone));
+    recorder_->onShow = nullptr;
+    QCOMPARE(labelAtMessage, QStringLiteral("Writing  31  Data Block"));  // the message comes first
     const QList<ShownMessage> writeMessages = recorder_->takeAll();
     QCOMPARE(writeMessages.size(), 1);
     QCOMPARE(writeMessages.first().text, QStringLiteral("Complete Written DTMF Signal parameters to the transceiver."));

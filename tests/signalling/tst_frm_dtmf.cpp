@@ -226,6 +226,7 @@ void TestFrmDtmf::painting_at_load_data()
                                      << QStringList{"657=01 02"};
     QTest::newRow("a byte 16..255 shows nothing, never a character past the table")
         << false << QStringList{"672=01 10 02"} << QStringList{"Text_XC=12"} << QStringList{"672=01 02"};
+    // Filling the list selects nothing: a selection would store its digit.
     QTest::newRow("group digit 10 shows 0, no item, and stays")
         << false << QStringList{"687=01 1F 03 00 0A 0C 04 4F"}
         << QStringList{"Combo_Dec_qh=0", "Combo_Dec_qh.ListIndex=-1", "Combo_Dec_Space_Code=#"} << none;

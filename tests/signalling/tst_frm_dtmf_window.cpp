@@ -308,11 +308,15 @@ void TestFrmDtmfWindow::password_box_holds_the_preset_password()
 
 void TestFrmDtmfWindow::activation_shows_what_a_whole_image_read_or_a_file_left()
 {
-    Windows::Load<OtherChild>();
+    QVERIFY(KitDriver::ShowActive(frame_));
     // As a whole-image read or a ".dat" file leaves the area.
     SetRow(Edata, 656, "04 05 06");
     SetRow(Edata, 687, "01 1F 03 02 0B 0C 04 4F");
+    // The application losing and regaining the focus is no activation.
+    KitDriver::Activate(nullptr);
+    KitDriver::Activate(frame_);
     QCOMPARE(window_->Text_tx_Encode[0]->text(), QStringLiteral("20202"));
+    Windows::Load<OtherChild>();
     frame_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window_->frameWidget()));
     QCOMPARE(window_->Text_tx_Encode[0]->text(), QStringLiteral("456"));
     QCOMPARE(window_->Check_Tx->value(), 1);
