@@ -58,10 +58,22 @@ KitList::KitList(Style style, QWidget* parent)
         box_->setEditable(true);
         box_->setCompleter(nullptr);
         box_->setInsertPolicy(QComboBox::NoInsert);
-        QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        // Every change of the field's text is a change, whoever made it: the
+        // keyboard, an input method, undo or a screen reader. Two kinds are
+        // not: the list's own writes (a choice, filling, clearing), and the
+        // item's text Qt shows when its current item moves (a choice, whose
+        // onClick follows).
+        QObject::connect(box_->lineEdit(), &QLineEdit::textChanged, this, [this] {
+            if (writingField_)
+                return;
+            if (box_->currentIndex() != comboIndex_) {
+                comboIndex_ = box_->currentIndex();
+                return;
+            }
             index_ = -1;
             RaiseEvent(onChange);
         });
+        QObject::connect(box_, &QComboBox::currentIndexChanged, this, [this](int index) { comboIndex_ = index; });
     }
     if (style_ == Style::ChooseOnly) {
         // A text showText() shows is the list's value, not a hint: it is
@@ -85,8 +97,36 @@ void KitList::userChose(int index)
     shownText_.clear();
     box_->setPlaceholderText(QString());
     if (style_ == Style::Editable)
-        box_->lineEdit()->setText(box_->itemText(index));
+        writeField(box_->itemText(index));
     RaiseEvent(onClick);
+}
+
+// The list writing its own field: no change for onChange.
+class KitList::FieldWrite {
+public:
+    explicit FieldWrite(KitList& list)
+        : list_(list),
+          was_(list.writingField_)
+    {
+        list_.writingField_ = true;
+    }
+    ~FieldWrite()
+    {
+        list_.writingField_ = was_;
+        list_.comboIndex_ = list_.box_->currentIndex();
+    }
+    FieldWrite(const FieldWrite&) = delete;
+    FieldWrite& operator=(const FieldWrite&) = delete;
+
+private:
+    KitList& list_;
+    bool was_;
+};
+
+void KitList::writeField(const QString& text)
+{
+    const FieldWrite write(*this);
+    box_->lineEdit()->setText(text);
 }
 
 void KitList::addItem(const QString& text)
@@ -98,6 +138,7 @@ void KitList::addItems(const QStringList& texts)
 {
     // Qt selects the first item added to an empty list and shows its text.
     const QString kept = text();
+    const FieldWrite write(*this);
     box_->addItems(texts);
     box_->setCurrentIndex(index_);
     if (style_ == Style::Editable)
@@ -106,6 +147,7 @@ void KitList::addItems(const QStringList& texts)
 
 void KitList::clear()
 {
+    const FieldWrite write(*this);
     box_->clear();
     index_ = -1;
     shownText_.clear();
@@ -142,6 +184,7 @@ void KitList::setListIndex(int index)
     index_ = index;
     shownText_.clear();
     box_->setPlaceholderText(QString());
+    const FieldWrite write(*this);
     box_->setCurrentIndex(index);
     if (style_ == Style::Editable)
         box_->lineEdit()->setText(index >= 0 ? box_->itemText(index) : QString());
@@ -165,7 +208,7 @@ void KitList::setText(const QString& text)
     if (text == box_->lineEdit()->text())
         return;
     index_ = -1;
-    box_->lineEdit()->setText(text);
+    writeField(text);
     RaiseEvent(onChange);
 }
 

@@ -8,6 +8,8 @@
 //   and leaves no item selected; choosing an item selects it and shows its
 //   text (onClick). The two are told apart: a choice runs no onChange, typing
 //   runs no onClick, and leaving the field never turns its text into a choice.
+//   Every other change of the field's text (an input method, undo, a screen
+//   reader) is a change as typing is.
 //
 // Filling and clearing run nothing and leave no item selected; filling keeps
 // the text of an editable list, clear() empties list and text. The mouse
@@ -55,17 +57,22 @@ public:
 
     // An item was chosen, by the user or by setListIndex.
     std::function<void()> onClick;
-    // The text of an editable list changed, by typing or by setText.
+    // The text of an editable list changed, by typing, setText or any other
+    // way but a choice.
     std::function<void()> onChange;
     // A typed character (kit_control.h); set the key to 0 to drop it.
     std::function<void(int& key)> onKeyPress;
 
 private:
     class Box;
+    class FieldWrite;
     void userChose(int index);
+    void writeField(const QString& text);  // Editable
 
     Style style_;
     Box* box_;
     int index_ = -1;
     QString shownText_;  // ChooseOnly: what showText() shows with no item selected
+    bool writingField_ = false;  // Editable: the list itself is writing its field
+    int comboIndex_ = -1;        // Editable: the Qt box's current item as last seen
 };

@@ -1,7 +1,9 @@
 #include "platform/kit_list.h"
 #include "support/kit_driver.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -47,6 +49,8 @@ private slots:
     void user_choice_runs_click_not_change();
     void choosing_the_selected_item_again_is_a_choice();
     void typing_runs_change_not_click_and_drops_the_selection();
+    void change_not_typed_on_the_keyboard_is_a_change_data();
+    void change_not_typed_on_the_keyboard_is_a_change();
     void leaving_with_an_item_text_typed_is_no_choice();
     void choose_only_list_ignores_typed_letters();
     void key_filter_drops_and_replaces_characters();
@@ -284,6 +288,65 @@ void TestKitList::typing_runs_change_not_click_and_drops_the_selection()
     QCOMPARE(events.clicks, 0);
     QCOMPARE(events.textAtChange, QStringList({"8", "88", "88.", "88.5"}));
     QCOMPARE(editable_->listIndex(), -1);
+}
+
+// How the field's text can change besides the keyboard's characters.
+enum class ChangedBy { AccessibleValue, AccessibleReplace, InputMethod, Undo };
+
+void TestKitList::change_not_typed_on_the_keyboard_is_a_change_data()
+{
+    QTest::addColumn<ChangedBy>("by");
+    QTest::addColumn<QString>("text");
+    // The field holds the chosen item "88.5" and a typed "0" before each change.
+    QTest::newRow("screen reader sets the value") << ChangedBy::AccessibleValue << "D023N";
+    QTest::newRow("screen reader replaces the text") << ChangedBy::AccessibleReplace << "67.0";
+    QTest::newRow("input method commits") << ChangedBy::InputMethod << "88.50x";
+    QTest::newRow("undo") << ChangedBy::Undo << "88.5";
+}
+
+void TestKitList::change_not_typed_on_the_keyboard_is_a_change()
+{
+    QFETCH(ChangedBy, by);
+    QFETCH(QString, text);
+    editable_->addItems({QStringLiteral("67.0"), QStringLiteral("88.5"), QStringLiteral("D023N")});
+    editable_->setFocus();
+    KitDriver::ChooseItem(editable_, 1);
+    KitDriver::TypeText(editable_, QStringLiteral("0"));  // something to undo
+    auto* edit = editable_->findChild<QLineEdit*>();
+    QVERIFY(edit != nullptr);
+    ListEvents events;
+    events.attach(*editable_);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+    QVERIFY(accessible != nullptr);
+    switch (by) {
+    case ChangedBy::AccessibleValue:
+        accessible->setText(QAccessible::Value, text);
+        break;
+    case ChangedBy::AccessibleReplace:
+        QVERIFY(accessible->editableTextInterface() != nullptr);
+        accessible->editableTextInterface()->replaceText(0, 5, text);
+        break;
+    case ChangedBy::InputMethod: {
+        QInputMethodEvent event;
+        event.setCommitString(QStringLiteral("x"));
+        QCoreApplication::sendEvent(edit, &event);
+        break;
+    }
+    case ChangedBy::Undo:
+        QTest::keySequence(edit, QKeySequence::Undo);
+        break;
+    }
+    QCOMPARE(editable_->text(), text);
+    QCOMPARE(events.textAtChange, QStringList{text});
+    QCOMPARE(events.clicks, 0);
+    // A text equal to an item's is still no choice.
+    QCOMPARE(editable_->listIndex(), -1);
+
+    // Choosing afterwards is a choice again, and typing a change again.
+    KitDriver::ChooseItem(editable_, 0);
+    KitDriver::TypeText(editable_, QStringLiteral("1"));
+    QCOMPARE(events.indexAtClick, QList<int>{0});
+    QCOMPARE(events.textAtChange, QStringList({text, QStringLiteral("67.01")}));
 }
 
 void TestKitList::leaving_with_an_item_text_typed_is_no_choice()
