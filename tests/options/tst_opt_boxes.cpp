@@ -54,6 +54,8 @@ private slots:
     void default_records_at_the_channel_editor_limits();
     void offset_of_ff_and_offset_choice();
     void tone_choices_and_displays();
+    void tone_list_edited_without_a_typed_character_showed_a_tone_not_stored_data();
+    void tone_list_edited_without_a_typed_character_showed_a_tone_not_stored();
     void parameter_of_ff_shows_and_stores_the_last_item();
     void erased_record_shows_a_point_and_becomes_the_uhf_low_end();
     void uhf_frequency_after_an_identification_moves_vfo_a_to_vhf();
@@ -416,6 +418,47 @@ void TestOptBoxes::tone_choices_and_displays()
     window_->Opt_Show();
     QCOMPARE(rx->text(), QStringLiteral("OFF"));
     QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 4), HexBytes("00 00 00 00"));
+}
+
+void TestOptBoxes::tone_list_edited_without_a_typed_character_showed_a_tone_not_stored_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Delete over an item") << "75 03" << "88.5" << int(Qt::Key_Delete) << none;
+    QTest::newRow("Delete over a tone that is no item") << "2A 03" << "81.0" << int(Qt::Key_Delete) << none;
+    QTest::newRow("cut over an item") << "01 00" << "D023N" << int(Qt::Key_X) << ctrl;
+    QTest::newRow("undo over an item") << "75 03" << "88.5" << int(Qt::Key_Z) << ctrl;
+}
+
+// Keys that are no characters pass the key filter and edit the list's field;
+// the field then showed a tone the image did not hold. It shows the stored
+// tone again, and the bytes stay.
+void TestOptBoxes::tone_list_edited_without_a_typed_character_showed_a_tone_not_stored()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+
+    KitList* rx = window_->Frame_B->Combo_r_ctdcs;
+    SetRow(Edata, kVfoParamRowB, stored.toLatin1().constData());
+    window_->Opt_Show();
+    QCOMPARE(rx->text(), shown);
+    focusOn(rx);
+    auto* field = rx->findChild<QLineEdit*>();
+    QVERIFY(field != nullptr);
+    field->selectAll();
+    QTest::keyClick(field, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_Delete);
+
+    QCOMPARE(rx->text(), shown);
+    QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 2), HexBytes(stored));
 }
 
 void TestOptBoxes::parameter_of_ff_shows_and_stores_the_last_item()

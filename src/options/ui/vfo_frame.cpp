@@ -170,6 +170,10 @@ VfoFrame::VfoFrame(Which which, std::function<void()> refresh, QWidget* parent)
     Combo_t_ctdcs->onKeyPress = DropKey;
     Combo_r_ctdcs->onClick = [this] { Combo_Tone_Click(Combo_r_ctdcs, kVfoRxToneByte); };
     Combo_t_ctdcs->onClick = [this] { Combo_Tone_Click(Combo_t_ctdcs, kVfoTxToneByte); };
+    // A tone is stored only by a choice: a field edited otherwise (Delete,
+    // cut, undo) shows the stored tone again.
+    Combo_r_ctdcs->onChange = [this] { ShowTone(Combo_r_ctdcs, kVfoRxToneByte); };
+    Combo_t_ctdcs->onChange = [this] { ShowTone(Combo_t_ctdcs, kVfoTxToneByte); };
 }
 
 KitList* VfoFrame::paramList(int byte) const
