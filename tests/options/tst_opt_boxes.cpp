@@ -429,10 +429,11 @@ void TestOptBoxes::tone_list_edited_without_a_typed_character_showed_a_tone_not_
 
     const int none = Qt::NoModifier;
     const int ctrl = Qt::ControlModifier;
-    QTest::newRow("Delete over an item") << "75 03" << "88.5" << int(Qt::Key_Delete) << none;
+    QTest::newRow("Delete over a DCS item") << "01 00" << "D023N" << int(Qt::Key_Delete) << none;
+    QTest::newRow("Delete over a CTCSS tone") << "75 03" << "88.5" << int(Qt::Key_Delete) << none;
     QTest::newRow("Delete over a tone that is no item") << "2A 03" << "81.0" << int(Qt::Key_Delete) << none;
-    QTest::newRow("cut over an item") << "01 00" << "D023N" << int(Qt::Key_X) << ctrl;
-    QTest::newRow("undo over an item") << "75 03" << "88.5" << int(Qt::Key_Z) << ctrl;
+    QTest::newRow("cut over OFF") << "00 00" << "OFF" << int(Qt::Key_X) << ctrl;
+    QTest::newRow("undo over a CTCSS tone") << "75 03" << "88.5" << int(Qt::Key_Z) << ctrl;
 }
 
 // Keys that are no characters pass the key filter and edit the list's field;
