@@ -83,6 +83,7 @@ private slots:
 
     void default_restores_the_settings_and_drops_open_editors();
     void save_and_the_whole_image_commit_the_open_frame_first();
+    void editors_left_open_over_codes_a_file_replaced_erased_the_new_frames();
     void open_and_save_show_their_dialogs_without_a_repaint();
     void close_unloads_and_a_new_load_paints_from_the_image();
     void closing_with_the_digit_editor_open_painted_the_unloaded_window();
@@ -754,6 +755,49 @@ void TestFrm5Tone::save_and_the_whole_image_commit_the_open_frame_first()
     QVERIFY(Windows::Find<Form_save_chann>() != nullptr);
     QCOMPARE(RowBytes(Edata, 597), Repeated(kErased, 16));
     QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_frames()
+{
+    // The codes a ".dat" file or a whole-image read brings while an editor
+    // stands open over the empty code 3 (the window is not repainted).
+    const char* const fileCode3 = "01 02 03 04 05 06 07 08 09 0A FF FF FF FF FF 03";
+    encodePage();
+
+    // Committed for the whole-image save or write, the focus having gone to
+    // the ".dat" dialog.
+    openEnc(3, 1);
+    window_->Command_open->click();
+    QVERIFY(!window_->Text_Encode->hasFocus());
+    SetRow(Edata, 594, fileCode3);
+    MemoryImage before = Edata;
+    QVERIFY(CommitOpenEdits());
+    QVERIFY(Edata == before);
+    QVERIFY(window_->Text_Encode->isHidden());
+
+    // Left once the window is active again: the editor is dropped with the
+    // activation.
+    SetRow(Edata, 594, "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF");
+    repaint();
+    openEnc(3, 1);
+    window_->Command_open->click();
+    Windows::BringForward(Windows::Find<Form_open_chann>());
+    SetRow(Edata, 594, fileCode3);
+    before = Edata;
+    Windows::BringForward(window_);
+    QVERIFY(window_->Text_Encode->isHidden());
+    openEnc(5, 1);
+    QVERIFY(Edata == before);
+    QCOMPARE(recorder_->count(), 0);
+
+    // The standards list goes the same way.
+    KitDriver::ClickTab(window_->TabStrip1, 1);
+    KitDriver::ClickCell(window_->MSF_Chann, 2, 1);
+    Windows::BringForward(Windows::Find<Form_open_chann>());
+    Edata(577, 0) = 18;
+    Windows::BringForward(window_);
+    QVERIFY(window_->Combo_edit->isHidden());
+    QCOMPARE(static_cast<int>(Edata(577, 0)), 18);
 }
 
 void TestFrm5Tone::open_and_save_show_their_dialogs_without_a_repaint()

@@ -51,6 +51,7 @@ private slots:
     void close_box_during_a_transfer_ends_it_with_the_window();
     void write_commits_the_open_frame_first_and_a_refusal_starts_nothing();
     void read_drops_an_editor_left_open_over_the_old_settings();
+    void frame_editor_dropped_by_a_read_erased_a_frame_of_the_read();
     void texts_in_chinese();
 
 private:
@@ -262,6 +263,24 @@ void TestFrm5ToneLink::read_drops_an_editor_left_open_over_the_old_settings()
     QCOMPARE(window_->MSF_Encode->textMatrix(1, 4), shown);
     QCOMPARE(window_->MSF_Chann->textMatrix(2, 1), QString::number(20 + 10 * radio_->memoryByte(0x2410)));
     QVERIFY(Edata == read);
+}
+
+void TestFrm5ToneLink::frame_editor_dropped_by_a_read_erased_a_frame_of_the_read()
+{
+    // The radio's code 6: frame 1 empty, frame 2 "55555".
+    radio_->memory.replace(0x2550, 16, QByteArray::fromHex("FFFFFFFFFF0505050505FFFFFFFFFFFF"));
+    KitDriver::ClickTab(window_->TabStrip1, 2);
+    KitDriver::ClickCell(window_->MSF_Encode, 6, 2);
+    KitDriver::TypeText(window_->Text_Encode, QStringLiteral("12345"));
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    recorder_->takeAll();
+    const MemoryImage read = Edata;
+    QCOMPARE(window_->MSF_Encode->textMatrix(6, 2), QStringLiteral("55555"));
+    // Leaving the cell the dropped editor stood over leaves the code as read.
+    KitDriver::ClickCell(window_->MSF_Encode, 7, 1);
+    QVERIFY(Edata == read);
+    QCOMPARE(recorder_->count(), 0);
 }
 
 void TestFrm5ToneLink::texts_in_chinese()

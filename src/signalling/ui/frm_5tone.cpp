@@ -103,6 +103,16 @@ void PlaceOverCell(const KitGrid* grid, QWidget* editor, int height)
     editor->raise();
 }
 
+// The image rows a grid row stands for: a code record, a standard record.
+std::vector<int> CodeRows(int r)
+{
+    return {FiveToneEncRec(r)};
+}
+std::vector<int> StandardRows(int r)
+{
+    return {FiveToneStdRec(r - 1)};
+}
+
 QFrame* BoxFrame(QWidget* parent)
 {
     auto* frame = new QFrame(parent);
@@ -151,7 +161,9 @@ frm_5tone::frm_5tone()
       Text_PassWord(new KitText(this)),
       ProgressBar1(new QProgressBar(this)),
       Label_tr_count(new QLabel(this)),
-      linkPanel_(new QWidget(this))
+      linkPanel_(new QWidget(this)),
+      encOpen_(CodeRows),
+      stdOpen_(StandardRows)
 {
     setObjectName(QStringLiteral("frm_5tone"));
     // The strip has its two tabs from the start; the load gives them their
@@ -336,6 +348,11 @@ void frm_5tone::Form_Load()
     FiveTone_Show();
 }
 
+void frm_5tone::Form_Activate()
+{
+    DropStaleEditors();
+}
+
 void frm_5tone::LayOut()
 {
     const double stripWidth = ScaleWidth() / kTabStripDivisor;
@@ -477,9 +494,29 @@ void frm_5tone::FiveTone_ShowRead()
 
 void frm_5tone::HideEditors()
 {
+    DropEncodeEditors();
+    Combo_edit->hide();
+    stdOpen_.close();
+}
+
+void frm_5tone::DropEncodeEditors()
+{
     Text_Encode->hide();
     Combo_Encode->hide();
-    Combo_edit->hide();
+    encOpen_.close();
+    // The digit editor has no cell of its own any more: emptying it (a row
+    // blanked on a later leave) stores nothing.
+    encRow_ = encCol_ = 0;
+}
+
+void frm_5tone::DropStaleEditors()
+{
+    if (encOpen_.stale())
+        DropEncodeEditors();
+    if (stdOpen_.stale()) {
+        Combo_edit->hide();
+        stdOpen_.close();
+    }
 }
 
 void frm_5tone::ShowLinkDisplay()
@@ -577,11 +614,13 @@ void frm_5tone::FiveTone_EditStdCell()
     Combo_edit->addItems(FiveToneStdColumnItems(MSF_Chann->col()));
     // No item is selected, so opening stores nothing.
     Combo_edit->showText(EditText);
+    stdOpen_.open(MSF_Chann->row(), MSF_Chann->col());
 }
 
 void frm_5tone::Combo_edit_Click()
 {
     FiveTone_StoreStdChoice(MSF_Chann->row(), MSF_Chann->col(), Combo_edit->listIndex());
+    stdOpen_.recordsEdited();
     // The cell under the list shows the choice at once: a click that opens
     // the list again shows it, and the cell never shows an older value.
     MSF_Chann->setText(Combo_edit->text());
@@ -589,9 +628,11 @@ void frm_5tone::Combo_edit_Click()
 
 void frm_5tone::MSF_Chann_LeaveCell()
 {
+    DropStaleEditors();
     if (!Combo_edit->isHidden())
         MSF_Chann->setText(Combo_edit->text());
     Combo_edit->hide();
+    stdOpen_.close();
 }
 
 void frm_5tone::Combo_stxh_Click()
@@ -645,6 +686,7 @@ void frm_5tone::FiveTone_EditEncCell()
             Combo_Encode->setListIndex(standard);  // stores it again (Combo_Encode_Click)
         else
             Combo_Encode->showText(QString());  // no standard: nothing selected, nothing stored
+        encOpen_.open(r, c);
         return;
     case FiveToneEncEditor::Digits:
         PlaceOverCell(MSF_Encode, Text_Encode, MSF_Encode->cellHeight());
@@ -656,6 +698,7 @@ void frm_5tone::FiveTone_EditEncCell()
         openingDigits_ = true;
         Text_Encode->setText(MSF_Encode->text());
         openingDigits_ = false;
+        encOpen_.open(r, c);
         return;
     }
 }
@@ -670,6 +713,7 @@ void frm_5tone::Text_Encode_Change()
     if (openingDigits_ || MSF_Encode->row() != encRow_ || MSF_Encode->col() != encCol_)
         return;
     FiveTone_StoreFrame(encRow_, encCol_, Text_Encode->text());
+    encOpen_.recordsEdited();
 }
 
 void frm_5tone::Text_Encode_LostFocus()
@@ -683,6 +727,7 @@ void frm_5tone::Text_Encode_LostFocus()
 void frm_5tone::Combo_Encode_Click()
 {
     FiveTone_StoreEncStd(MSF_Encode->row(), Combo_Encode->listIndex());
+    encOpen_.recordsEdited();
     // As in the standards grid: the cell shows the choice at once.
     MSF_Encode->setText(Combo_Encode->text());
 }
@@ -699,6 +744,13 @@ void frm_5tone::MSF_Encode_LeaveCell()
 
 bool frm_5tone::Encode_CommitCell()
 {
+    // An editor over a code that something else replaced is dropped and
+    // commits nothing: the row it would blank, or the frame it would empty,
+    // holds the new code (the grid shows it at the next painting).
+    if (encOpen_.stale()) {
+        DropEncodeEditors();
+        return true;
+    }
     const int r = MSF_Encode->row();
     const int c = MSF_Encode->col();
     // 1.
@@ -724,6 +776,7 @@ bool frm_5tone::Encode_CommitCell()
     // 4.
     Combo_Encode->hide();
     Text_Encode->hide();
+    encOpen_.close();
     return true;
 }
 

@@ -21,6 +21,7 @@
 // opens, Combo_stxh on getting the focus and on a choice, the delay, reset
 // and Combo_Encode lists on getting the focus.
 
+#include "channels/open_cell.h"
 #include "platform/window.h"
 
 #include <array>
@@ -103,6 +104,9 @@ protected:
     // Placement, layout, captions, the transfer idle, the lists filled and
     // the window painted.
     void Form_Load() override;
+    // Paints nothing; an in-cell editor whose record a ".dat" file or a
+    // whole-image read replaced meanwhile is dropped.
+    void Form_Activate() override;
 
 private:
     // Layout of step 2 of the load: the tab strip, the pages over its client
@@ -125,6 +129,13 @@ private:
     void FiveTone_ShowRead();
     // The three in-cell editors hidden without storing anything.
     void HideEditors();
+    // The encode editors hidden and done with: nothing they hold goes into
+    // a cell or the image any more.
+    void DropEncodeEditors();
+    // An editor opened over a record that something else (a ".dat" file, a
+    // whole-image read) replaced meanwhile is dropped. It stays open from its
+    // opening until the leave of its cell, also while a page switch hides it.
+    void DropStaleEditors();
 
     void TabStrip1_Click();
 
@@ -188,4 +199,8 @@ private:
     int encCol_ = 0;
     // The digit editor is being given its cell's text: opening stores nothing.
     bool openingDigits_ = false;
+    // The records under the open editors as they last saw them: the code
+    // record of Text_Encode or Combo_Encode, the standard record of Combo_edit.
+    OpenCell encOpen_;
+    OpenCell stdOpen_;
 };
