@@ -4,6 +4,7 @@
 // left open.
 
 #include "core/language_texts.h"
+#include "core/open_edits.h"
 #include "core/two_tone_defaults.h"
 #include "signalling/ui/frm_2tone.h"
 #include "support/image_bytes.h"
@@ -65,6 +66,7 @@ private slots:
     void tab_click_drops_an_open_encode_edit();
     void encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults();
     void decode_list_left_open_over_default_stored_its_old_text_in_the_cell();
+    void encode_edit_left_open_over_a_file_wrote_its_old_text_over_what_the_file_holds();
 
 private:
     void open(KitGrid* grid, int row, int col) { KitDriver::ClickCell(grid, row, col); }
@@ -643,6 +645,31 @@ void TestFrm2Tone::decode_list_left_open_over_default_stored_its_old_text_in_the
     open(window_->MSF_Decode, 2, 0);
     QCOMPARE(decodeCell(1, 1), QStringLiteral("A-B"));
     QCOMPARE(int(Edata(736, 0)), 0);
+}
+
+void TestFrm2Tone::encode_edit_left_open_over_a_file_wrote_its_old_text_over_what_the_file_holds()
+{
+    open(window_->MSF_Encode, 2, 1);
+    retype(QStringLiteral("1500"));
+    // As a ".dat" file or a whole-image read leaves the entry meanwhile; the
+    // window does not repaint for it.
+    SetRow(Edata, 721, "D0 07");
+    open(window_->MSF_Encode, 4, 0);
+    QCOMPARE(RowHex(Edata, 721).left(5), QByteArray("D0 07"));
+    QVERIFY(window_->Text_Encode->isHidden());
+    // Nor do Write, Save and the whole-image transfers commit it.
+    open(window_->MSF_Encode, 3, 2);
+    retype(QStringLiteral("1500"));
+    SetRow(Edata, 722, "60 09 FF FF FF FF FF FF 60 09");
+    QVERIFY(CommitOpenEdits());
+    QCOMPARE(RowHex(Edata, 722).mid(24, 5), QByteArray("60 09"));
+    QVERIFY(window_->Text_Encode->isHidden());
+    // An editor whose entry nothing else changed still commits.
+    open(window_->MSF_Encode, 3, 1);
+    retype(QStringLiteral("1500"));
+    QVERIFY(CommitOpenEdits());
+    QCOMPARE(RowHex(Edata, 722).left(5), QByteArray("DC 05"));
+    QCOMPARE(recorder_->count(), 0);
 }
 
 QTEST_MAIN(TestFrm2Tone)

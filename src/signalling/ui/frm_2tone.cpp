@@ -70,6 +70,12 @@ constexpr double kPanelHeight = 1000;
 constexpr int kFullBar = 100;
 constexpr int kEncodeCols = 3;
 
+// The image row an encode grid row stands for.
+std::vector<int> EncodeRows(int r)
+{
+    return {kTwoToneEncRow + r - 1};
+}
+
 int Px(double twips)
 {
     return TwipsToPixels(twips);
@@ -133,7 +139,8 @@ frm_2tone::frm_2tone()
       Text_PassWord(new KitText(this)),
       ProgressBar1(new QProgressBar(this)),
       Label_tr_count(new QLabel(this)),
-      linkPanel_(new QWidget(this))
+      linkPanel_(new QWidget(this)),
+      encodeCell_(EncodeRows)
 {
     setObjectName(QStringLiteral("frm_2tone"));
 
@@ -482,6 +489,7 @@ void frm_2tone::Cell_EditEncode()
     Text_Encode->setText(MSF_Encode->text());
     encodeRow_ = r;
     encodeCol_ = c;
+    encodeCell_.open(r, c);
 }
 
 void frm_2tone::Text_Encode_KeyPress(int& key)
@@ -501,7 +509,10 @@ bool frm_2tone::Commit_EncodeEdit()
     const int r = encodeRow_;
     const int c = encodeCol_;
     const QString text = Text_Encode->text();
+    const bool replaced = encodeCell_.stale();
     CloseEncodeEditor();
+    if (replaced)
+        return true;  // the text belongs to an entry that is gone
     const std::optional<Message> refused = TwoTone_EncodeCommit(r, c, text);
     TwoTone_Show();
     // The cell is done: a box now runs other events over a finished commit.
@@ -516,6 +527,7 @@ void frm_2tone::CloseEncodeEditor()
 {
     encodeRow_ = 0;
     encodeCol_ = 0;
+    encodeCell_.close();
     Text_Encode->hide();
     Text_Encode->setText(QString());
 }

@@ -17,8 +17,11 @@
 // - A tone box stores when it loses the focus, which every button, the tab
 //   strip and the grids take when clicked.
 // - Default and a completed read close both in-cell editors without
-//   storing: what they held belongs to contents that are gone.
+//   storing: what they held belongs to contents that are gone. So does the
+//   commit of a Text_Encode whose entry something else (a ".dat" file, a
+//   whole-image read) replaced while it was open.
 
+#include "channels/open_cell.h"
 #include "platform/kit_button.h"
 #include "platform/kit_grid.h"
 #include "platform/kit_list.h"
@@ -123,6 +126,8 @@ private:
     // The commit of MSF_Encode_LeaveCell when Text_Encode is open over its
     // cell: the tone stored, the area painted, the editor closed, then the
     // range message. False when the text was refused (the message shown).
+    // When the entry under it changed meanwhile, the editor closes and
+    // stores nothing.
     bool Commit_EncodeEdit();
     void CloseEncodeEditor();
 
@@ -155,4 +160,6 @@ private:
     int encodeCol_ = 0;
     int decodeRow_ = 0;
     int decodeCol_ = 0;
+    // The encode entry under Text_Encode as the editor found it.
+    OpenCell encodeCell_;
 };
