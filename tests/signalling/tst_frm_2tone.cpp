@@ -67,6 +67,7 @@ private slots:
     void encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults();
     void decode_list_left_open_over_default_stored_its_old_text_in_the_cell();
     void encode_edit_left_open_over_a_file_wrote_its_old_text_over_what_the_file_holds();
+    void area_a_file_replaced_shows_at_the_next_activation();
 
 private:
     void open(KitGrid* grid, int row, int col) { KitDriver::ClickCell(grid, row, col); }
@@ -668,6 +669,34 @@ void TestFrm2Tone::encode_edit_left_open_over_a_file_wrote_its_old_text_over_wha
     open(window_->MSF_Encode, 3, 1);
     retype(QStringLiteral("1500"));
     QVERIFY(CommitOpenEdits());
+    QCOMPARE(RowHex(Edata, 722).left(5), QByteArray("DC 05"));
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm2Tone::area_a_file_replaced_shows_at_the_next_activation()
+{
+    open(window_->MSF_Encode, 2, 1);
+    retype(QStringLiteral("1500"));
+    auto* other = Windows::Load<OtherChild>();
+    // A ".dat" file or a whole-image read replaces entry 2 and tone set 1.
+    SetRow(Edata, 721, "D0 07");
+    SetRow(Edata, 752, "E8 03");
+    const MemoryImage replaced = Edata;
+    Windows::BringForward(window_);
+    QCOMPARE(encodeCell(2, 1), QStringLiteral("2000.0"));
+    QVERIFY(window_->Text_Encode->isHidden());
+    decodePage();
+    QCOMPARE(window_->Text_A->text(), QStringLiteral("1000.0"));
+    QVERIFY(Edata == replaced);
+
+    // Back with nothing changed, an edit open: it stays open and stores.
+    KitDriver::ClickTab(window_->TabStrip1, 1);
+    open(window_->MSF_Encode, 3, 1);
+    retype(QStringLiteral("1500"));
+    Windows::BringForward(other);
+    Windows::BringForward(window_);
+    QVERIFY(window_->Text_Encode->isVisible());
+    open(window_->MSF_Encode, 4, 0);
     QCOMPARE(RowHex(Edata, 722).left(5), QByteArray("DC 05"));
     QCOMPARE(recorder_->count(), 0);
 }

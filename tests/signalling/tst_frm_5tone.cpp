@@ -84,7 +84,7 @@ private slots:
     void default_restores_the_settings_and_drops_open_editors();
     void save_and_the_whole_image_commit_the_open_frame_first();
     void editors_left_open_over_codes_a_file_replaced_erased_the_new_frames();
-    void open_and_save_show_their_dialogs_without_a_repaint();
+    void open_and_save_show_their_dialogs_and_the_next_activation_shows_a_replaced_area();
     void close_unloads_and_a_new_load_paints_from_the_image();
     void closing_with_the_digit_editor_open_painted_the_unloaded_window();
 
@@ -800,18 +800,30 @@ void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_f
     QCOMPARE(static_cast<int>(Edata(577, 0)), 18);
 }
 
-void TestFrm5Tone::open_and_save_show_their_dialogs_without_a_repaint()
+void TestFrm5Tone::open_and_save_show_their_dialogs_and_the_next_activation_shows_a_replaced_area()
 {
-    Edata(576, 0) = 18;  // as a whole-image read would leave it
     window_->Command_open->click();
     auto* open = Windows::Find<Form_open_chann>();
     QVERIFY(open != nullptr);
     QVERIFY(!open->isModal());
     window_->Command_save->click();
     QVERIFY(Windows::Find<Form_save_chann>() != nullptr);
-    frame_->mdiArea()->setActiveSubWindow(nullptr);
-    Windows::BringForward(window_);
     QCOMPARE(stdCell(1, 1), QStringLiteral("100"));
+
+    // Back with nothing changed: no painting (it would hide the bar).
+    window_->ProgressBar1->show();
+    Windows::BringForward(open);
+    Windows::BringForward(window_);
+    QVERIFY(window_->ProgressBar1->isVisible());
+
+    // Back after a ".dat" file or a whole-image read replaced the area: the
+    // grid shows what the image holds, and nothing else is stored.
+    Windows::BringForward(open);
+    Edata(576, 0) = 18;
+    const MemoryImage replaced = Edata;
+    Windows::BringForward(window_);
+    QCOMPARE(stdCell(1, 1), QStringLiteral("200"));
+    QVERIFY(Edata == replaced);
     QCOMPARE(recorder_->count(), 0);
 }
 

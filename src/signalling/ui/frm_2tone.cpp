@@ -375,6 +375,15 @@ void frm_2tone::TwoTone_Show()
     Edata_Load(DecEntry);
     // 5.
     Combo_Dec_Res_Time->setListIndex(TwoToneOptionItem(TwoToneOption::ResetTime));
+    painted_.painted();
+}
+
+void frm_2tone::Form_Activate()
+{
+    if (encodeCell_.stale())
+        CloseEncodeEditor();
+    if (!Reading() && !Writing() && painted_.changed())
+        TwoTone_Show();
 }
 
 void frm_2tone::Edata_Load(int x)

@@ -20,8 +20,14 @@
 //   storing: what they held belongs to contents that are gone. So does the
 //   commit of a Text_Encode whose entry something else (a ".dat" file, a
 //   whole-image read) replaced while it was open.
+//
+// The window paints the area at its load, after Default, its own read and
+// an encode or tone commit; on activation only when the area changed since (a ".dat" file, a
+// whole-image read), so the grids never go on showing what the image no
+// longer holds.
 
 #include "channels/open_cell.h"
+#include "core/painted_area.h"
 #include "platform/kit_button.h"
 #include "platform/kit_grid.h"
 #include "platform/kit_list.h"
@@ -98,6 +104,10 @@ protected:
     // Placement, captions, the transfer idle, the lists filled, the grids
     // numbered, decode entry 1, then the whole area painted.
     void Form_Load() override;
+    // An encode edit whose entry a ".dat" file or a whole-image read replaced
+    // meanwhile is dropped, and the area is painted again when it changed
+    // since it was last painted (idle only).
+    void Form_Activate() override;
 
 private:
     void LayOut();
@@ -162,4 +172,5 @@ private:
     int decodeCol_ = 0;
     // The encode entry under Text_Encode as the editor found it.
     OpenCell encodeCell_;
+    PaintedArea painted_{Area::TwoTone};
 };

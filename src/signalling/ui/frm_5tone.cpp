@@ -351,6 +351,8 @@ void frm_5tone::Form_Load()
 void frm_5tone::Form_Activate()
 {
     DropStaleEditors();
+    if (!Reading() && !Writing() && painted_.changed())
+        FiveTone_Show();
 }
 
 void frm_5tone::LayOut()
@@ -475,6 +477,7 @@ void frm_5tone::FiveTone_Show()
     Combo_Dec_Res_Time->setListIndex(p.resetTime);
     // 9.
     link_->setProgressVisible(false);
+    painted_.painted();
 }
 
 void frm_5tone::FiveTone_ShowFreqs()

@@ -13,7 +13,8 @@
 // between its controls and the five-tone routines (signalling/
 // five_tone_area.h, five_tone_edit.h, five_tone_link.h). It paints itself
 // when it loads, after Default, after its own read and whenever the digit
-// editor loses the focus, never on activation.
+// editor loses the focus; on activation only when the area changed since
+// (a ".dat" file, a whole-image read).
 //
 // All lists are choose-only (the kit drops typed keys). The texts a list
 // shows when the window, not a choice, gives it one come from EditText,
@@ -22,6 +23,7 @@
 // and Combo_Encode lists on getting the focus.
 
 #include "channels/open_cell.h"
+#include "core/painted_area.h"
 #include "platform/window.h"
 
 #include <array>
@@ -104,8 +106,10 @@ protected:
     // Placement, layout, captions, the transfer idle, the lists filled and
     // the window painted.
     void Form_Load() override;
-    // Paints nothing; an in-cell editor whose record a ".dat" file or a
-    // whole-image read replaced meanwhile is dropped.
+    // An in-cell editor whose record a ".dat" file or a whole-image read
+    // replaced meanwhile is dropped, and the area is painted again when it
+    // changed since it was last painted (idle only: the painting hides the
+    // bar).
     void Form_Activate() override;
 
 private:
@@ -203,4 +207,5 @@ private:
     // record of Text_Encode or Combo_Encode, the standard record of Combo_edit.
     OpenCell encOpen_;
     OpenCell stdOpen_;
+    PaintedArea painted_{Area::FiveTone};
 };
