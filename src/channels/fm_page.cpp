@@ -95,6 +95,15 @@ void SetName(Preset& p, const QString& name)
     }
 }
 
+// The frequency in whole 10 Hz units, each digit byte as it stands.
+long long UnitsOf(const FmDigits& digits)
+{
+    long long units = 0;
+    for (int d : digits)
+        units = units * 10 + d;
+    return units;
+}
+
 Preset EmptyPreset()
 {
     Preset p{};
@@ -145,9 +154,7 @@ void ShowCommitted(ChannCells& cells, int r, const QString& freqText, const Memo
 
 QString Cov_Freq(const FmDigits& digits)
 {
-    long long units = 0;
-    for (int d : digits)
-        units = units * 10 + d;
+    const long long units = UnitsOf(digits);
     const long long whole = units / kUnitsPerMhz;
     QString text = QString::number(whole);
     const QString fraction = QString::number(units % kUnitsPerMhz).rightJustified(5, QLatin1Char('0'));
@@ -220,11 +227,14 @@ std::optional<Message> FM_FreqCommit(ChannCells& cells, int r, const QString& ty
     std::optional<Message> message;
     QString freq = typed;
     const double v = NumericValue(typed);
-    if (v < min || v > max) {
+    std::optional<FmDigits> digits = DigitsOfFreqText(freq);
+    // The digits decide too: a double reads "86.99999999999999999" as 87,
+    // and its digits are 86.99999 MHz.
+    if (v < min || v > max || (digits && UnitsOf(*digits) < min * kUnitsPerMhz)) {
         message = ChannEntryText::RxOutOfRange();
         freq = ShortestText(min);
+        digits = DigitsOfFreqText(freq);
     }
-    const std::optional<FmDigits> digits = DigitsOfFreqText(freq);
     if (!digits)
         return message;  // limits outside what eight digits hold
     Preset p = PresetOf(r, image);
