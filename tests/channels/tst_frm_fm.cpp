@@ -82,6 +82,8 @@ private slots:
     void read_redraws_the_grid_before_its_message();
     void default_writes_the_stations();
     void clear_zeroes_the_page_and_a_write_sends_the_zeros();
+    void typed_into_the_editor_clear_left_open_is_stored_data();
+    void typed_into_the_editor_clear_left_open_is_stored();
     void open_save_and_close_when_idle();
     void dat_file_opened_from_the_window_shows_once_it_is_active();
     void buttons_while_a_transfer_runs_data();
@@ -545,6 +547,37 @@ void TestFrmFm::clear_zeroes_the_page_and_a_write_sends_the_zeros()
         ++frames;
     }
     QCOMPARE(frames, 16);
+}
+
+void TestFrmFm::typed_into_the_editor_clear_left_open_is_stored_data()
+{
+    QTest::addColumn<bool>("byWrite");
+    QTest::newRow("the cell left") << false;
+    QTest::newRow("Write") << true;
+}
+
+void TestFrmFm::typed_into_the_editor_clear_left_open_is_stored()
+{
+    QFETCH(bool, byWrite);
+    click(2, FmCol::Freq);
+    window_->Command_Clear->click();
+    // The editor Clear left over its cell takes the keys: what it shows goes in.
+    QVERIFY(window_->Text_Edit->isVisible());
+    KitDriver::TypeText(window_->Text_Edit, QStringLiteral("99.5"));
+    const QByteArray preset2("00 09 09 05 00 00 00 00 FF FF FF FF FF FF FF FF");
+    if (byWrite) {
+        window_->Command_Write->click();
+        QVERIFY(runToEnd());
+        QCOMPARE(ends_.last(), TransferEnd::WriteDone);
+        recorder_->takeAll();
+        QCOMPARE(radio_->memoryRange(0x3010, 16).toHex(' ').toUpper(), preset2);
+    } else {
+        click(2, FmCol::Number);
+    }
+    QCOMPARE(RowHex(Edata, kFirstRow + 1), preset2);
+    QCOMPARE(cell(2, FmCol::Freq), QStringLiteral("99.50000"));
+    QCOMPARE(RowHex(Edata, kFirstRow), QByteArray("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    QCOMPARE(recorder_->count(), 0);
 }
 
 void TestFrmFm::open_save_and_close_when_idle()

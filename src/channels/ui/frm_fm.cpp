@@ -249,8 +249,9 @@ void frm_FM::Command_Clear_Click()
     link_->setLabel(QString());
     link_->setProgressVisible(false);
     Edata.fillRows(Area::FmPage.firstRow(), Area::FmPage.lastRow(), 0x00);
-    // The editor stays where it is, emptied and no longer open for its cell.
-    openCell_.close();
+    // The editor stays where it is, emptied and still open for its cell:
+    // what is typed into it next goes into the cleared preset.
+    openCell_.recordsEdited();
     Text_Edit->setText(QString());
     editorTyped_ = false;
     for (int r = 1; r <= kFmPresets; ++r) {
@@ -345,7 +346,9 @@ bool frm_FM::Commit_EditedCell()
 
 bool frm_FM::CommitOpenEdit()
 {
-    if (!openCell_.isOpen(MSF_Chann->row(), MSF_Chann->col()))
+    // An editor nothing was typed into holds no edit: it stays open, and
+    // its preset keeps its bytes (a page Clear zeroed goes out as zeros).
+    if (!openCell_.isOpen(MSF_Chann->row(), MSF_Chann->col()) || !editorTyped_)
         return true;
     return Commit_EditedCell();
 }

@@ -76,7 +76,8 @@ private:
     // it shows. Returns false when the commit showed its message.
     bool Commit_EditedCell();
     // The open edit committed as leaving its cell would (Write, Save, the
-    // whole-image write and save); false when the commit refused it.
+    // whole-image write and save); false when the commit refused it. An
+    // editor nothing was typed into is left open as it is.
     bool CommitOpenEdit();
     // The editor hidden and emptied; no cell is open any more.
     void CloseEditor();
