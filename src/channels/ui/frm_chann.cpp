@@ -13,6 +13,7 @@
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
 #include "link/ui/editor_link.h"
+#include "link/ui/password_box.h"
 #include "platform/geometry.h"
 #include "platform/mdi_frame.h"
 
@@ -69,7 +70,6 @@ frm_chann::frm_chann()
     Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
     Combo_edit->setObjectName(QStringLiteral("Combo_edit"));
 
-    Text_PassWord->setPasswordChar(QLatin1Char('*'));
     Text_PassWord->setText(kPresetPassword);
     Label_PassWord->setBuddy(Text_PassWord);
     ProgressBar1->setRange(0, kFullBar);
@@ -106,7 +106,7 @@ frm_chann::frm_chann()
     Combo_edit->onKeyPress = [this](int& key) { Combo_edit_KeyPress(key); };
     Text_Edit->onKeyPress = [this](int& key) { Text_Edit_KeyPress(key); };
     Text_Edit->onChange = [this] { Text_Edit_Change(); };
-    Text_PassWord->onChange = [this] { Text_PassWord_Change(); };
+    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { ::Text_PassWord_Change(text); });
     Command_open->onClick = [this] { Command_open_Click(); };
     Command_save->onClick = [this] { Command_save_Click(); };
     Command_def->onClick = [this] { Command_def_Click(); };
@@ -293,16 +293,6 @@ void frm_chann::Command_Write_Click()
         return;
     }
     link_->startWrite();
-}
-
-void frm_chann::Text_PassWord_Change()
-{
-    const QString kept = PasswordBoxText(Text_PassWord->text());
-    if (kept != Text_PassWord->text()) {
-        Text_PassWord->setText(kept);  // runs this handler again with the kept text
-        return;
-    }
-    ::Text_PassWord_Change(kept);
 }
 
 // ---- The grid and its editors ---------------------------------------------

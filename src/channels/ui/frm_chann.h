@@ -71,7 +71,6 @@ private:
     void Command_close_Click();
     void Command_read_Click();
     void Command_Write_Click();
-    void Text_PassWord_Change();
 
     // Grid events.
     void MSF_Chann_Click();
