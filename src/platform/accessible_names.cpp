@@ -20,9 +20,12 @@ QString CaptionOf(QWidget* widget)
         if (label->buddy() == widget)
             return WithoutMnemonics(label->text());
     }
-    if (const KitControl* control = KitFocus::ControlOf(widget);
-        control != nullptr && control->captionLabel() != nullptr)
-        return WithoutMnemonics(control->captionLabel()->text());
+    if (const KitControl* control = KitFocus::ControlOf(widget); control != nullptr) {
+        if (control->captionLabel() != nullptr)
+            return WithoutMnemonics(control->captionLabel()->text());
+        if (const QString caption = control->captionFromSource(); !caption.isEmpty())
+            return WithoutMnemonics(caption);
+    }
     if (const auto* frame = qobject_cast<const QGroupBox*>(parent))
         return WithoutMnemonics(frame->title());
     return QString();

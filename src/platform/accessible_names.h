@@ -7,6 +7,8 @@
 //   the Qt widget inside. That widget is given the control's caption.
 // - A frame with a title inside a frame would be named after the outer
 //   frame's title; it is given its own.
+// - An editor laid over a grid's cell has no label: it takes the heading of
+//   the column it stands in (KitGrid::nameEditor).
 // No other name is ever set.
 
 class QWidget;

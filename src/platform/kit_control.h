@@ -51,6 +51,12 @@ public:
     void setCaptionLabel(QLabel* label);
     QLabel* captionLabel() const;
 
+    // A control no label names (an editor laid over a grid's cell): screen
+    // readers hear it under the caption this gives, asked anew whenever the
+    // control is shown or takes the focus (KitGrid::nameEditor).
+    void setCaptionSource(std::function<QString()> caption);
+    QString captionFromSource() const;
+
 protected:
     // `widget` is the control's own widget (the kit class itself).
     explicit KitControl(QWidget* widget);
@@ -59,6 +65,7 @@ protected:
 private:
     QWidget* widget_;
     QPointer<QLabel> captionLabel_;
+    std::function<QString()> captionSource_;
 };
 
 // Runs a handler through a copy, so that a handler may replace itself.

@@ -147,6 +147,17 @@ QLabel* KitControl::captionLabel() const
     return captionLabel_;
 }
 
+void KitControl::setCaptionSource(std::function<QString()> caption)
+{
+    captionSource_ = std::move(caption);
+    NameInputAfterCaption(widget_);
+}
+
+QString KitControl::captionFromSource() const
+{
+    return captionSource_ ? captionSource_() : QString();
+}
+
 void KitControl::setTabStop(bool stop)
 {
     QWidget* input = widget_;

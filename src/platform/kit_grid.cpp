@@ -246,6 +246,13 @@ bool KitGrid::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+void KitGrid::nameEditor(KitControl& editor)
+{
+    editor.setCaptionSource([grid = QPointer<KitGrid>(this)] {
+        return grid != nullptr ? grid->textMatrix(0, grid->col()) : QString();
+    });
+}
+
 QString KitGrid::textMatrix(int row, int col) const
 {
     if (row < 0 || row >= rows() || col < 0 || col >= cols())

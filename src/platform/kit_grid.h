@@ -86,6 +86,10 @@ public:
     int cellWidth() const;
     int cellHeight() const;
 
+    // An editor laid over this grid's cells is heard by screen readers under
+    // the heading of the current cell's column.
+    void nameEditor(KitControl& editor);
+
     std::function<void()> onLeaveCell;
     std::function<void()> onClick;
     std::function<void()> onDblClick;

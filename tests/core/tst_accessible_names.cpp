@@ -6,6 +6,7 @@
 
 #include "alignment/ui/frm_adj_txp.h"
 #include "channels/ui/frm_chann.h"
+#include "channels/chann_grid.h"
 #include "channels/ui/frm_fm.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
@@ -24,6 +25,7 @@
 #include "platform/status_bar.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
+#include "signalling/five_tone_edit.h"
 #include "signalling/ui/frm_dtmf.h"
 #include "support/kit_driver.h"
 #include "support/sim_app_fixture.h"
@@ -76,6 +78,40 @@ const WindowCase kWindows[] = {
     {"DTMF window", [](MDImain& main) { main.Sig_dtmf->trigger(); }, &Loaded<frm_dtmf>},
 };
 
+// The in-cell text editors: the window, the page of its tab strip (0: none),
+// the grid, the cell clicked and the editor it opens. (A list is heard under
+// the text it shows, as every list is.)
+struct EditorCase {
+    const char* name;
+    std::function<void(MDImain&)> open;
+    std::function<Window*()> find;
+    int tab;
+    std::function<KitGrid*(Window*)> grid;
+    int row;
+    int col;
+    std::function<QWidget*(Window*)> editor;
+};
+
+template <class T> T* As(Window* window)
+{
+    return static_cast<T*>(window);
+}
+
+const EditorCase kEditors[] = {
+    {"channel frequency", [](MDImain& main) { main.chann_edit->trigger(); }, &Loaded<frm_chann>, 0,
+     [](Window* w) { return As<frm_chann>(w)->MSF_Chann; }, 1, ChannCol::RxFreq,
+     [](Window* w) -> QWidget* { return As<frm_chann>(w)->Text_Edit; }},
+    {"FM preset", [](MDImain& main) { main.fm_chann_edit->trigger(); }, &Loaded<frm_FM>, 0,
+     [](Window* w) { return As<frm_FM>(w)->MSF_Chann; }, 1, 1,
+     [](Window* w) -> QWidget* { return As<frm_FM>(w)->Text_Edit; }},
+    {"two-tone encode", [](MDImain& main) { main.Sig_2tone->trigger(); }, &Loaded<frm_2tone>, 1,
+     [](Window* w) { return As<frm_2tone>(w)->MSF_Encode; }, 1, 1,
+     [](Window* w) -> QWidget* { return As<frm_2tone>(w)->Text_Encode; }},
+    {"five-tone frame", [](MDImain& main) { main.Sig_5tone->trigger(); }, &Loaded<frm_5tone>, 2,
+     [](Window* w) { return As<frm_5tone>(w)->MSF_Encode; }, 1, FiveToneEncCol::Frame1,
+     [](Window* w) -> QWidget* { return As<frm_5tone>(w)->Text_Encode; }},
+};
+
 // The caption that names a widget without a name of its own, as Qt takes
 // it: the label whose buddy is the widget (or the kit control the widget is
 // part of), else the kit control's caption label, else the title of the
@@ -91,8 +127,13 @@ QString CaptionOf(QWidget* widget)
         if (label->buddy() == named)
             return WithoutMnemonics(label->text());
     }
-    if (const KitControl* kit = KitFocus::ControlOf(named); kit != nullptr && kit->captionLabel() != nullptr)
-        return WithoutMnemonics(kit->captionLabel()->text());
+    if (const KitControl* kit = KitFocus::ControlOf(named); kit != nullptr) {
+        if (kit->captionLabel() != nullptr)
+            return WithoutMnemonics(kit->captionLabel()->text());
+        // An editor over a cell: the Qt widget inside it takes its column's heading.
+        if (widget != named && !kit->captionFromSource().isEmpty())
+            return WithoutMnemonics(kit->captionFromSource());
+    }
     const auto* frame = qobject_cast<const QGroupBox*>(parent);
     const auto* own = qobject_cast<const QGroupBox*>(named);
     if (frame != nullptr && (own == nullptr || own->title().isEmpty()))
@@ -213,6 +254,8 @@ private slots:
     void status_panels_were_read_as_panel_numbers();
     void every_window_names_its_controls_as_shown_data();
     void every_window_names_its_controls_as_shown();
+    void editor_over_a_cell_had_no_name_data();
+    void editor_over_a_cell_had_no_name();
 };
 
 void TestAccessibleNames::init()
@@ -274,6 +317,41 @@ void TestAccessibleNames::every_window_names_its_controls_as_shown()
         qWarning().noquote() << fault;
     QVERIFY2(walk.faults.isEmpty(), "controls named other than they show (listed above)");
     recorder_->takeAll();  // the about box may have found no system information
+}
+
+void TestAccessibleNames::editor_over_a_cell_had_no_name_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < static_cast<int>(std::size(kEditors)); ++i)
+        QTest::newRow(kEditors[i].name) << i;
+}
+
+void TestAccessibleNames::editor_over_a_cell_had_no_name()
+{
+    // A screen reader hears the editor under the heading of its column.
+    QFETCH(int, index);
+    const EditorCase& shown = kEditors[index];
+    shown.open(*main_);
+    Window* window = shown.find();
+    QVERIFY(window != nullptr);
+    if (shown.tab > 0) {
+        auto* strip = window->findChild<KitTabStrip*>();
+        QVERIFY(strip != nullptr);
+        KitDriver::ClickTab(strip, shown.tab);
+    }
+    KitGrid* grid = shown.grid(window);
+    KitDriver::ClickCell(grid, shown.row, shown.col);
+    QWidget* editor = shown.editor(window);
+    QVERIFY(editor->isVisible());
+    QWidget* input = editor;
+    while (input->focusProxy() != nullptr)
+        input = input->focusProxy();
+    const QString heading = grid->textMatrix(0, shown.col).trimmed();
+    QVERIFY(!heading.isEmpty());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(input);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Name).trimmed(), heading);
+    recorder_->takeAll();
 }
 
 QTEST_MAIN(TestAccessibleNames)

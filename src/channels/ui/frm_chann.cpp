@@ -100,6 +100,7 @@ frm_chann::frm_chann()
     MSF_Chann->onClick = [this] { MSF_Chann_Click(); };
     MSF_Chann->onLeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann->onScroll = [this] { MSF_Chann_Scroll(); };
+    MSF_Chann->nameEditor(*Text_Edit);
     Combo_edit->onClick = [this] { Combo_edit_Click(); };
     Combo_edit->onChange = [this] { Combo_edit_Change(); };
     Combo_edit->onGotFocus = [this] { Combo_edit_GotFocus(); };

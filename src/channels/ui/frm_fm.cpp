@@ -101,6 +101,7 @@ frm_FM::frm_FM()
     MSF_Chann->onClick = [this] { MSF_Chann_Click(); };
     MSF_Chann->onLeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann->onScroll = [this] { MSF_Chann_Scroll(); };
+    MSF_Chann->nameEditor(*Text_Edit);
     Text_Edit->onChange = [this] { Text_Edit_Change(); };
     SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
     Command_read->onClick = [this] { Command_read_Click(); };

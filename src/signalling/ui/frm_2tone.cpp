@@ -192,6 +192,7 @@ frm_2tone::frm_2tone()
     }
     MSF_Encode->onClick = [this] { MSF_Encode_Click(); };
     MSF_Encode->onLeaveCell = [this] { MSF_Encode_LeaveCell(); };
+    MSF_Encode->nameEditor(*Text_Encode);
     Text_Encode->onKeyPress = [this](int& key) { Text_Encode_KeyPress(key); };
     MSF_Decode->onClick = [this] { MSF_Decode_Click(); };
     MSF_Decode->onLeaveCell = [this] { MSF_Decode_LeaveCell(); };

@@ -270,6 +270,7 @@ frm_5tone::frm_5tone()
 
     MSF_Chann->onClick = [this] { MSF_Chann_Click(); };
     MSF_Chann->onLeaveCell = [this] { MSF_Chann_LeaveCell(); };
+    MSF_Encode->nameEditor(*Text_Encode);
     Combo_edit->onClick = [this] { Combo_edit_Click(); };
     Combo_stxh->onClick = [this] { Combo_stxh_Click(); };
 
