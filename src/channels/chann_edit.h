@@ -5,7 +5,7 @@
 // a cell with an open editor be committed.
 
 #include "channels/chann_grid.h"
-#include "channels/open_cell.h"
+#include "core/open_cell.h"
 #include "core/tone_list.h"
 
 #include <QStringList>

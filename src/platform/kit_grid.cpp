@@ -248,9 +248,8 @@ bool KitGrid::eventFilter(QObject* watched, QEvent* event)
 
 void KitGrid::nameEditor(KitControl& editor)
 {
-    editor.setCaptionSource([grid = QPointer<KitGrid>(this)] {
-        return grid != nullptr ? grid->textMatrix(0, grid->col()) : QString();
-    });
+    editor.setCaptionSource(
+        [grid = QPointer<KitGrid>(this)] { return grid != nullptr ? grid->textMatrix(0, grid->col()) : QString(); });
 }
 
 QString KitGrid::textMatrix(int row, int col) const

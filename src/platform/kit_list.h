@@ -72,7 +72,7 @@ private:
     Style style_;
     Box* box_;
     int index_ = -1;
-    QString shownText_;  // ChooseOnly: what showText() shows with no item selected
+    QString shownText_;          // ChooseOnly: what showText() shows with no item selected
     bool writingField_ = false;  // Editable: the list itself is writing its field
     int comboIndex_ = -1;        // Editable: the Qt box's current item as last seen
 };

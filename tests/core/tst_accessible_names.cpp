@@ -5,8 +5,8 @@
 // name of its own, and every window by its title.
 
 #include "alignment/ui/frm_adj_txp.h"
-#include "channels/ui/frm_chann.h"
 #include "channels/chann_grid.h"
+#include "channels/ui/frm_chann.h"
 #include "channels/ui/frm_fm.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
@@ -23,9 +23,9 @@
 #include "platform/kit_focus.h"
 #include "platform/kit_tab_strip.h"
 #include "platform/status_bar.h"
+#include "signalling/five_tone_edit.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
-#include "signalling/five_tone_edit.h"
 #include "signalling/ui/frm_dtmf.h"
 #include "support/kit_driver.h"
 #include "support/sim_app_fixture.h"

@@ -7,8 +7,8 @@
 // only moves texts between its controls and the page routines
 // (channels/fm_page.h, fm_link.h).
 
-#include "channels/open_cell.h"
 #include "channels/ui/grid_cells.h"
+#include "core/open_cell.h"
 #include "platform/kit_button.h"
 #include "platform/kit_grid.h"
 #include "platform/kit_text.h"

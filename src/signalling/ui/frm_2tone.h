@@ -26,7 +26,7 @@
 // whole-image read), so the grids never go on showing what the image no
 // longer holds.
 
-#include "channels/open_cell.h"
+#include "core/open_cell.h"
 #include "core/painted_area.h"
 #include "platform/kit_button.h"
 #include "platform/kit_grid.h"

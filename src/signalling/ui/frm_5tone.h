@@ -22,7 +22,7 @@
 // opens, Combo_stxh on getting the focus and on a choice, the delay, reset
 // and Combo_Encode lists on getting the focus.
 
-#include "channels/open_cell.h"
+#include "core/open_cell.h"
 #include "core/painted_area.h"
 #include "platform/window.h"
 

@@ -1,4 +1,4 @@
-#include "channels/open_cell.h"
+#include "core/open_cell.h"
 
 OpenCell::OpenCell(RowsOf rowsOf)
     : rowsOf_(rowsOf)
