@@ -1,9 +1,7 @@
 #include "platform/kit_list.h"
 #include "support/kit_driver.h"
 
-#include <QAccessible>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -290,8 +288,7 @@ void TestKitList::typing_runs_change_not_click_and_drops_the_selection()
     QCOMPARE(editable_->listIndex(), -1);
 }
 
-// How the field's text can change besides the keyboard's characters.
-enum class ChangedBy { AccessibleValue, AccessibleReplace, InputMethod, Undo };
+using KitDriver::ChangedBy;
 
 void TestKitList::change_not_typed_on_the_keyboard_is_a_change_data()
 {
@@ -312,30 +309,9 @@ void TestKitList::change_not_typed_on_the_keyboard_is_a_change()
     editable_->setFocus();
     KitDriver::ChooseItem(editable_, 1);
     KitDriver::TypeText(editable_, QStringLiteral("0"));  // something to undo
-    auto* edit = editable_->findChild<QLineEdit*>();
-    QVERIFY(edit != nullptr);
     ListEvents events;
     events.attach(*editable_);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
-    QVERIFY(accessible != nullptr);
-    switch (by) {
-    case ChangedBy::AccessibleValue:
-        accessible->setText(QAccessible::Value, text);
-        break;
-    case ChangedBy::AccessibleReplace:
-        QVERIFY(accessible->editableTextInterface() != nullptr);
-        accessible->editableTextInterface()->replaceText(0, 5, text);
-        break;
-    case ChangedBy::InputMethod: {
-        QInputMethodEvent event;
-        event.setCommitString(QStringLiteral("x"));
-        QCoreApplication::sendEvent(edit, &event);
-        break;
-    }
-    case ChangedBy::Undo:
-        QTest::keySequence(edit, QKeySequence::Undo);
-        break;
-    }
+    KitDriver::ChangeText(editable_, by, text);
     QCOMPARE(editable_->text(), text);
     QCOMPARE(events.textAtChange, QStringList{text});
     QCOMPARE(events.clicks, 0);

@@ -2,7 +2,6 @@
 #include "support/kit_driver.h"
 
 #include <QAccessible>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -76,8 +75,7 @@ void TestKitText::typing_runs_change_per_character()
     QCOMPARE(seen, QStringList({"1", "14", "1"}));
 }
 
-// How a text box's text can change besides the keyboard's characters.
-enum class ChangedBy { AccessibleValue, AccessibleReplace, AccessibleInsert, AccessibleDelete, InputMethod, Undo };
+using KitDriver::ChangedBy;
 
 void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler_data()
 {
@@ -96,43 +94,15 @@ void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler()
 {
     QFETCH(ChangedBy, by);
     QFETCH(QString, text);
-    auto* edit = text_->findChild<QLineEdit*>();
-    QVERIFY(edit != nullptr);
     text_->setText(QStringLiteral("123"));
     KitDriver::TypeText(text_, QStringLiteral("4"));  // something to undo
     QStringList seen;
     text_->onChange = [&] { seen << text_->text(); };
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
-    QVERIFY(accessible != nullptr);
-    QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
-    QVERIFY(editable != nullptr);
-    switch (by) {
-    case ChangedBy::AccessibleValue:
-        accessible->setText(QAccessible::Value, text);
-        break;
-    case ChangedBy::AccessibleReplace:
-        editable->replaceText(0, 4, text);
-        break;
-    case ChangedBy::AccessibleInsert:
-        editable->insertText(4, QStringLiteral("5"));
-        break;
-    case ChangedBy::AccessibleDelete:
-        editable->deleteText(2, 4);
-        break;
-    case ChangedBy::InputMethod: {
-        QInputMethodEvent event;
-        event.setCommitString(QStringLiteral("x"));
-        QCoreApplication::sendEvent(edit, &event);
-        break;
-    }
-    case ChangedBy::Undo:
-        QTest::keySequence(edit, QKeySequence::Undo);
-        break;
-    }
+    KitDriver::ChangeText(text_, by, text);
     QCOMPARE(text_->text(), text);
     QCOMPARE(seen, QStringList{text});
     // The same text again is no change.
-    accessible->setText(QAccessible::Value, text);
+    KitDriver::ChangeText(text_, ChangedBy::AccessibleValue, text);
     QCOMPARE(seen, QStringList{text});
 }
 

@@ -6,9 +6,12 @@
 #include "platform/kit_tab_strip.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -130,6 +133,43 @@ void TypeText(QWidget* control, const QString& text)
 void PressKey(QWidget* control, int key)
 {
     QTest::keyClick(InputOf(control), static_cast<Qt::Key>(key));
+}
+
+void ChangeText(QWidget* control, ChangedBy by, const QString& text)
+{
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit == nullptr)
+        edit = control->findChild<QLineEdit*>();
+    QVERIFY(edit != nullptr);
+    const QString before = edit->text();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+    QVERIFY(accessible != nullptr);
+    QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
+    QVERIFY(editable != nullptr);
+    switch (by) {
+    case ChangedBy::AccessibleValue:
+        accessible->setText(QAccessible::Value, text);
+        break;
+    case ChangedBy::AccessibleReplace:
+        editable->replaceText(0, int(before.size()), text);
+        break;
+    case ChangedBy::AccessibleInsert:
+        editable->insertText(int(before.size()), text.mid(before.size()));
+        break;
+    case ChangedBy::AccessibleDelete:
+        editable->deleteText(int(text.size()), int(before.size()));
+        break;
+    case ChangedBy::InputMethod: {
+        edit->setCursorPosition(int(before.size()));
+        QInputMethodEvent event;
+        event.setCommitString(text.mid(before.size()));
+        QCoreApplication::sendEvent(edit, &event);
+        break;
+    }
+    case ChangedBy::Undo:
+        QTest::keySequence(edit, QKeySequence::Undo);
+        break;
+    }
 }
 
 }  // namespace KitDriver

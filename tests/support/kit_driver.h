@@ -50,4 +50,18 @@ void TypeText(QWidget* control, const QString& text);
 // Presses one key (Qt::Key_...) on the control's Qt widget.
 void PressKey(QWidget* control, int key);
 
+// How a text field's text can change besides the keyboard's characters.
+enum class ChangedBy {
+    AccessibleValue,    // a screen reader sets the value
+    AccessibleReplace,  // a screen reader replaces the whole text
+    AccessibleInsert,   // an on-screen keyboard inserts at the end
+    AccessibleDelete,   // a screen reader deletes the end
+    InputMethod,        // an input method commits at the cursor (the end)
+    Undo,               // the undo shortcut
+};
+// Changes the text of the control's field (its QLineEdit) to `text` in that
+// way: for an insertion or a commit `text` continues the field's text, for a
+// deletion it begins it, for undo it is what undo gives back.
+void ChangeText(QWidget* control, ChangedBy by, const QString& text);
+
 }  // namespace KitDriver
