@@ -16,6 +16,7 @@
 #include "support/event_wait.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
+#include "support/pty_app_fixture.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
 
@@ -47,7 +48,7 @@ void Press(KitButton* button)
 
 }  // namespace
 
-class TestAdjOverPty : public QObject {
+class TestAdjOverPty : public QObject, private PtyAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -56,29 +57,16 @@ private slots:
     void read_edit_a_limit_and_write_it_back();
 
 private:
-    std::unique_ptr<MessageRecorder> recorder_;
-    SerialPortFactory serial_;
 };
 
 void TestAdjOverPty::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    InstallCommPortFactory(&serial_);
-    for (int n = 1; n <= kPortCount; ++n)
-        SetPortDevice(n, QStringLiteral("/nonexistent/ttyTEST%1").arg(n));
-    SetScreenSize(QSize(1280, 800));
+    startSerial();
 }
 
 void TestAdjOverPty::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ResetPortDevices();
-    SetScreenSize(QSize());
-    InstallCommPortFactory(nullptr);
-    StatusBar1.clear();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
+    stopSerial();
 }
 
 void TestAdjOverPty::read_edit_a_limit_and_write_it_back()

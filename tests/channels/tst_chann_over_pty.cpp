@@ -19,6 +19,7 @@
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
+#include "support/pty_app_fixture.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
 
@@ -66,7 +67,7 @@ QList<int> HeardAddresses(const RadioSimulator& radio, RadioSimulator::Heard::Ki
 
 }  // namespace
 
-class TestChannOverPty : public QObject {
+class TestChannOverPty : public QObject, private PtyAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -78,20 +79,14 @@ private:
     QString cell(int row, int col) const { return chann_->MSF_Chann->textMatrix(row, col); }
     void retype(const QString& text);
 
-    std::unique_ptr<MessageRecorder> recorder_;
     std::unique_ptr<QTemporaryDir> dir_;
-    SerialPortFactory serial_;
     QString savedCurrent_;
     frm_chann* chann_ = nullptr;
 };
 
 void TestChannOverPty::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    InstallCommPortFactory(&serial_);
-    for (int n = 1; n <= kPortCount; ++n)
-        SetPortDevice(n, QStringLiteral("/nonexistent/ttyTEST%1").arg(n));
-    SetScreenSize(QSize(1280, 800));
+    startSerial();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     savedCurrent_ = QDir::currentPath();
@@ -100,16 +95,9 @@ void TestChannOverPty::init()
 
 void TestChannOverPty::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    stopSerial();
     QDir::setCurrent(savedCurrent_);
     dir_.reset();
-    ResetPortDevices();
-    SetScreenSize(QSize());
-    InstallCommPortFactory(nullptr);
-    StatusBar1.clear();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
 }
 
 void TestChannOverPty::retype(const QString& text)

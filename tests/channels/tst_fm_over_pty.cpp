@@ -18,6 +18,7 @@
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
+#include "support/pty_app_fixture.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
 
@@ -60,7 +61,7 @@ QByteArray AfterPasswordRequest(const QByteArray& sent)
 
 }  // namespace
 
-class TestFmOverPty : public QObject {
+class TestFmOverPty : public QObject, private PtyAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -76,30 +77,17 @@ private:
         return RunEventsUntil([&] { return fm_->Label_tr_count->text() == text; }, kTransferMs);
     }
 
-    std::unique_ptr<MessageRecorder> recorder_;
-    SerialPortFactory serial_;
     frm_FM* fm_ = nullptr;
 };
 
 void TestFmOverPty::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    InstallCommPortFactory(&serial_);
-    for (int n = 1; n <= kPortCount; ++n)
-        SetPortDevice(n, QStringLiteral("/nonexistent/ttyTEST%1").arg(n));
-    SetScreenSize(QSize(1280, 800));
+    startSerial();
 }
 
 void TestFmOverPty::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ResetPortDevices();
-    SetScreenSize(QSize());
-    InstallCommPortFactory(nullptr);
-    StatusBar1.clear();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
+    stopSerial();
 }
 
 void TestFmOverPty::read_type_a_preset_and_write_it_back()

@@ -19,6 +19,7 @@
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
 #include "support/options_area.h"
+#include "support/pty_app_fixture.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
 
@@ -50,7 +51,7 @@ QByteArray Handshake()
 
 }  // namespace
 
-class TestOptOverPty : public QObject {
+class TestOptOverPty : public QObject, private PtyAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -59,29 +60,16 @@ private slots:
     void read_edit_and_write_the_options_area();
 
 private:
-    std::unique_ptr<MessageRecorder> recorder_;
-    SerialPortFactory serial_;
 };
 
 void TestOptOverPty::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    InstallCommPortFactory(&serial_);
-    for (int n = 1; n <= kPortCount; ++n)
-        SetPortDevice(n, QStringLiteral("/nonexistent/ttyTEST%1").arg(n));
-    SetScreenSize(QSize(1280, 800));
+    startSerial();
 }
 
 void TestOptOverPty::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ResetPortDevices();
-    SetScreenSize(QSize());
-    InstallCommPortFactory(nullptr);
-    StatusBar1.clear();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
+    stopSerial();
 }
 
 void TestOptOverPty::read_edit_and_write_the_options_area()

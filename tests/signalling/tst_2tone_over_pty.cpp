@@ -19,6 +19,7 @@
 #include "support/kit_driver.h"
 #include "support/link_display_log.h"
 #include "support/message_recorder.h"
+#include "support/pty_app_fixture.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
 #include "support/two_tone_area_table.h"
@@ -67,7 +68,7 @@ QByteArray AfterHandshake(const QByteArray& sent)
 
 }  // namespace
 
-class TestTwoToneOverPty : public QObject {
+class TestTwoToneOverPty : public QObject, private PtyAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -76,29 +77,16 @@ private slots:
     void read_edit_and_write_the_radio_area();
 
 private:
-    std::unique_ptr<MessageRecorder> recorder_;
-    SerialPortFactory serial_;
 };
 
 void TestTwoToneOverPty::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    InstallCommPortFactory(&serial_);
-    for (int n = 1; n <= kPortCount; ++n)
-        SetPortDevice(n, QStringLiteral("/nonexistent/ttyTEST%1").arg(n));
-    SetScreenSize(QSize(1280, 800));
+    startSerial();
 }
 
 void TestTwoToneOverPty::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ResetPortDevices();
-    SetScreenSize(QSize());
-    InstallCommPortFactory(nullptr);
-    StatusBar1.clear();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
+    stopSerial();
 }
 
 void TestTwoToneOverPty::read_edit_and_write_the_radio_area()

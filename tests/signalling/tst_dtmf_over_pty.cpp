@@ -16,6 +16,7 @@
 #include "support/event_wait.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
+#include "support/pty_app_fixture.h"
 #include "support/pty_radio.h"
 #include "support/radio_simulator.h"
 
@@ -84,7 +85,7 @@ QByteArray ImageArea()
 
 }  // namespace
 
-class TestDtmfOverPty : public QObject {
+class TestDtmfOverPty : public QObject, private PtyAppFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -97,31 +98,18 @@ private:
     // the one it found.
     bool transfer(KitButton* button, const QString& doneLabel);
 
-    std::unique_ptr<MessageRecorder> recorder_;
-    SerialPortFactory serial_;
     frm_dtmf* dtmf_ = nullptr;
     QStringList labels_;
 };
 
 void TestDtmfOverPty::init()
 {
-    recorder_ = std::make_unique<MessageRecorder>();
-    InstallCommPortFactory(&serial_);
-    for (int n = 1; n <= kPortCount; ++n)
-        SetPortDevice(n, QStringLiteral("/nonexistent/ttyTEST%1").arg(n));
-    SetScreenSize(QSize(1280, 800));
+    startSerial();
 }
 
 void TestDtmfOverPty::cleanup()
 {
-    Windows::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ResetPortDevices();
-    SetScreenSize(QSize());
-    InstallCommPortFactory(nullptr);
-    StatusBar1.clear();
-    QVERIFY(recorder_->verifyAllTaken());
-    recorder_.reset();
+    stopSerial();
 }
 
 bool TestDtmfOverPty::transfer(KitButton* button, const QString& doneLabel)
