@@ -110,9 +110,9 @@ QString AdjLimitText(AdjLimit limit, const AdjTable& table)
     return SignedText(AdjLimitValue(limit, table));
 }
 
-const std::array<AdjPageSpec, 5>& AdjPages()
+const std::array<AdjPageInfo, 5>& AdjPages()
 {
-    static const std::array<AdjPageSpec, 5> pages{{
+    static const std::array<AdjPageInfo, 5> pages{{
         {AdjPage::TxpHigh, QStringLiteral("Adj_Txp_High"), QStringLiteral("发射功率（高）"),
          QStringLiteral("发射功率调整（高功率）"), QStringLiteral("发射功率调整（高功率）")},
         {AdjPage::TxpLow, QStringLiteral("Adj_Txp_Low"), QStringLiteral("发射功率（低）"),
@@ -129,9 +129,9 @@ const std::array<AdjPageSpec, 5>& AdjPages()
 
 std::optional<int> AdjPageOfKey(const QString& key)
 {
-    for (const AdjPageSpec& spec : AdjPages()) {
-        if (spec.key == key)
-            return spec.page;
+    for (const AdjPageInfo& info : AdjPages()) {
+        if (info.key == key)
+            return info.page;
     }
     return std::nullopt;
 }

@@ -133,7 +133,7 @@ QString AdjLimitText(AdjLimit limit, const AdjTable& table = AdjData);
 
 // ---- The pages and the tab strip -------------------------------------------
 
-struct AdjPageSpec {
+struct AdjPageInfo {
     int page;
     QString key;            // of its tab
     QString tabCaption;     // the same in both languages
@@ -141,7 +141,7 @@ struct AdjPageSpec {
     QString frameCaption;   // Frame_Frame's, set by the switch; empty: unchanged
 };
 // Pages 0 to 4 in tab order.
-const std::array<AdjPageSpec, 5>& AdjPages();
+const std::array<AdjPageInfo, 5>& AdjPages();
 // The page of a tab key, none for another key.
 std::optional<int> AdjPageOfKey(const QString& key);
 

@@ -62,12 +62,12 @@ void PreciseWake::cancel()
 void PreciseWake::setKernelTimer(TimePoint due)
 {
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(due.time_since_epoch()).count();
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-    spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
-    if (spec.it_value.tv_sec <= 0 && spec.it_value.tv_nsec <= 0)
-        spec.it_value.tv_nsec = 1;  // all zero would disarm it
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    itimerspec timer{};
+    timer.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+    timer.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+    if (timer.it_value.tv_sec <= 0 && timer.it_value.tv_nsec <= 0)
+        timer.it_value.tv_nsec = 1;  // all zero would disarm it
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &timer, nullptr);
     kernelSet_ = true;
     kernelDue_ = due;
 }

@@ -113,9 +113,9 @@ void TestAdjTable::limit_texts()
 void TestAdjTable::page_keys()
 {
     QStringList keys;
-    for (const AdjPageSpec& spec : AdjPages()) {
-        keys << spec.key;
-        QCOMPARE(AdjPageOfKey(spec.key), std::optional<int>(spec.page));
+    for (const AdjPageInfo& info : AdjPages()) {
+        keys << info.key;
+        QCOMPARE(AdjPageOfKey(info.key), std::optional<int>(info.page));
     }
     QCOMPARE(keys, (QStringList{"Adj_Txp_High", "Adj_Txp_Low", "Adj_Sql_Leve", "Adj_Dev_Leve", "Adj_Other"}));
     QCOMPARE(AdjPageOfKey(QStringLiteral("Other")), std::nullopt);

@@ -158,8 +158,8 @@ void TestFmPage::frequency_commit_data()
     row("107.999999 is cut, not rounded to 108", "107.999999", "107.99999", "01 00 07 09 09 09 09 09");
     row("99.5 has a hundreds digit of 0", "99.5", "99.50000", "00 09 09 05 00 00 00 00");
     row("six decimals below 100 stay in the cell", "88.123456", "88.123456", "00 08 08 01 02 03 04 05");
-    // Digits from the value: the Part's character positions gave 8.05, 9.05,
-    // 98.05 and 80.09 MHz.
+    // Digits from the value: taking them from fixed character positions
+    // gave 8.05, 9.05, 98.05 and 80.09 MHz.
     row("087.5 was stored as 8.05 MHz", "087.5", "087.5000", "00 08 07 05 00 00 00 00");
     row("+98.5 was stored as 9.05 MHz", "+98.5", "+98.5000", "00 09 08 05 00 00 00 00");
     row("98..5 was stored as 98.05 MHz", "98..5", "98..5000", "00 09 08 00 00 00 00 00");

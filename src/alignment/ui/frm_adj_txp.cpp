@@ -145,7 +145,7 @@ frm_Adj_Txp::frm_Adj_Txp()
       Label_tr_count(new QLabel(this))
 {
     setObjectName(QStringLiteral("frm_Adj_Txp"));
-    for (const AdjPageSpec& page : AdjPages())
+    for (const AdjPageInfo& page : AdjPages())
         TabStrip1->addTab(page.tabCaption, page.key);
 
     // Pages 0 and 1.
@@ -546,11 +546,11 @@ void frm_Adj_Txp::TabStrip1_Click()
     const std::optional<int> page = AdjPageOfKey(TabStrip1->selectedKey());
     if (!page)
         return;
-    const AdjPageSpec& spec = AdjPages()[static_cast<std::size_t>(*page)];
+    const AdjPageInfo& info = AdjPages()[static_cast<std::size_t>(*page)];
     Page = *page;
-    setWindowTitle(spec.windowCaption);
-    if (!spec.frameCaption.isEmpty())
-        Frame_Frame->setTitle(spec.frameCaption);
+    setWindowTitle(info.windowCaption);
+    if (!info.frameCaption.isEmpty())
+        Frame_Frame->setTitle(info.frameCaption);
     QGroupBox* shown = PageFrame(Page);
     shown->show();
     for (QGroupBox* frame : {Frame_Frame, Frame_Sql, Frame_Dev, Frame_Other}) {
