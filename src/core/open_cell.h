@@ -32,6 +32,9 @@ public:
     void open(int row, int col, const MemoryImage& image = Edata);
     void close() { row_ = col_ = -1; }
     bool isOpen(int row, int col) const { return row >= 0 && row == row_ && col == col_; }
+    // The cell the editor is open over; -1 when none is.
+    int row() const { return row_; }
+    int col() const { return col_; }
     // The editor itself changed the rows of its cell.
     void recordsEdited(const MemoryImage& image = Edata);
     // An editor is open and its rows are no longer what it saw.

@@ -497,8 +497,6 @@ void frm_2tone::Cell_EditEncode()
     PlaceOverCell(Text_Encode, MSF_Encode, MSF_Encode->cellHeight());
     Text_Encode->setFocus();
     Text_Encode->setText(MSF_Encode->text());
-    encodeRow_ = r;
-    encodeCol_ = c;
     encodeCell_.open(r, c);
 }
 
@@ -514,10 +512,10 @@ void frm_2tone::MSF_Encode_LeaveCell()
 
 bool frm_2tone::Commit_EncodeEdit()
 {
-    if (encodeRow_ < 1)
+    const int r = encodeCell_.row();
+    const int c = encodeCell_.col();
+    if (r < 1)
         return true;  // no editor open: nothing to store
-    const int r = encodeRow_;
-    const int c = encodeCol_;
     const QString text = Text_Encode->text();
     const bool replaced = encodeCell_.stale();
     CloseEncodeEditor();
@@ -535,8 +533,6 @@ bool frm_2tone::Commit_EncodeEdit()
 
 void frm_2tone::CloseEncodeEditor()
 {
-    encodeRow_ = 0;
-    encodeCol_ = 0;
     encodeCell_.close();
     Text_Encode->hide();
     Text_Encode->setText(QString());

@@ -165,12 +165,10 @@ private:
     int DecEntry = 0;
     // The decode list's text when it last got the focus or had an item chosen.
     QString EditText;
-    // The cells the in-cell editors are open over (row 0: closed).
-    int encodeRow_ = 0;
-    int encodeCol_ = 0;
+    // The cell Combo_Decode is open over (row 0: closed).
     int decodeRow_ = 0;
     int decodeCol_ = 0;
-    // The encode entry under Text_Encode as the editor found it.
+    // The cell Text_Encode is open over, and its entry as the editor found it.
     OpenCell encodeCell_;
     PaintedArea painted_{Area::TwoTone};
 };
