@@ -1,5 +1,5 @@
+#include "app/mdimain.h"
 #include "core/prompt.h"
-#include "core/ui/mdimain.h"
 #include "link/comm_port.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"

@@ -55,3 +55,8 @@ void MdiFrame::releaseWindow()
     statusBar_->unbind();
     Window::releaseWindow();
 }
+
+MdiFrame* Windows::Frame()
+{
+    return static_cast<MdiFrame*>(detail::FrameWindow());
+}

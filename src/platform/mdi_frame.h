@@ -17,6 +17,7 @@ public:
     ToolBar* toolBar() const { return toolBar_; }
     StatusBar* statusBar() const { return statusBar_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    QMdiArea* clientArea() const override { return mdiArea_; }
 
     // The MDI client area, from which the child windows size themselves.
     double ScaleWidth() const override;
@@ -34,3 +35,8 @@ private:
     QMdiArea* mdiArea_;
     StatusBar* statusBar_;
 };
+
+namespace Windows {
+// The loaded main window, or nullptr.
+MdiFrame* Frame();
+}  // namespace Windows

@@ -2,7 +2,6 @@
 
 #include "platform/accessible_names.h"
 #include "platform/geometry.h"
-#include "platform/mdi_frame.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -32,11 +31,11 @@ public:
         return nullptr;
     }
 
-    MdiFrame* frame() const
+    Window* frame() const
     {
         for (const Entry& entry : loaded_) {
             if (entry.window->kind() == WindowKind::Frame)
-                return static_cast<MdiFrame*>(entry.window);
+                return entry.window;
         }
         return nullptr;
     }
@@ -52,11 +51,11 @@ public:
     Window* loadNew(std::type_index type, std::unique_ptr<Window> owned)
     {
         Window* window = owned.get();
-        MdiFrame* host = frame();
+        Window* host = frame();
         if (window->kind() == WindowKind::Child) {
             if (host == nullptr)
                 return nullptr;
-            window->subWindow_ = host->mdiArea()->addSubWindow(window);
+            window->subWindow_ = host->clientArea()->addSubWindow(window);
             window->subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
             window->subWindow_->hide();
         } else if (window->kind() == WindowKind::Frame && host != nullptr) {
@@ -81,10 +80,10 @@ public:
 
     void activateChild(Window* window)
     {
-        MdiFrame* host = frame();
+        Window* host = frame();
         if (host == nullptr || window->subWindow_ == nullptr)
             return;
-        host->mdiArea()->setActiveSubWindow(window->subWindow_);
+        host->clientArea()->setActiveSubWindow(window->subWindow_);
         childActivated(window);
     }
 
@@ -145,7 +144,7 @@ public:
 
     void unloadAll()
     {
-        if (MdiFrame* host = frame())
+        if (Window* host = frame())
             unload(host);
         while (!loaded_.empty())
             unload(loaded_.front().window);
@@ -324,7 +323,7 @@ void BringForward(Window* window)
     window->activateWindow();
 }
 
-MdiFrame* Frame()
+Window* detail::FrameWindow()
 {
     return WindowManager::instance().frame();
 }

@@ -33,7 +33,7 @@
 #include <typeindex>
 #include <vector>
 
-class MdiFrame;
+class QMdiArea;
 class QMdiSubWindow;
 
 enum class WindowKind {
@@ -73,6 +73,10 @@ public:
     // child, the window itself otherwise.
     QWidget* frameWidget() const;
 
+    // The area that holds the child windows: the main window's, nullptr for
+    // every other window.
+    virtual QMdiArea* clientArea() const { return nullptr; }
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -110,6 +114,9 @@ namespace Windows {
 namespace detail {
 Window* Find(std::type_index type);
 Window* LoadNew(std::type_index type, std::unique_ptr<Window> window);
+// The loaded main window, or nullptr (Windows::Frame() in platform/mdi_frame.h
+// gives it as the MdiFrame it is).
+Window* FrameWindow();
 // The main window tells that a child window became its active child.
 void ChildActivated(Window* window);
 }  // namespace detail
@@ -156,9 +163,6 @@ template <class T> T* LoadForward()
     }
     return Load<T>();
 }
-
-// The loaded main window, or nullptr.
-MdiFrame* Frame();
 
 // Every loaded window, in the order they were loaded.
 std::vector<Window*> Loaded();

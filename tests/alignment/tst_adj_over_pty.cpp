@@ -5,8 +5,8 @@
 // Write sends the row back.
 
 #include "alignment/ui/frm_adj_txp.h"
+#include "app/mdimain.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/frames.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"

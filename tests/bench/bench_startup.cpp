@@ -7,7 +7,7 @@
 // It runs the application's own start-up with the real serial ports;
 // messages go to stderr instead of boxes, so that nothing waits for a click.
 
-#include "core/ui/mdimain.h"
+#include "app/mdimain.h"
 #include "link/comm_port.h"
 #include "platform/serial_port.h"
 #include "platform/window.h"

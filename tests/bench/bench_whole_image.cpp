@@ -3,7 +3,7 @@
 //
 //   ./bench_whole_image [runs] [--realtime]      (5 runs of each by default)
 
-#include "core/ui/mdimain.h"
+#include "app/mdimain.h"
 #include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
 #include "link/whole_image.h"

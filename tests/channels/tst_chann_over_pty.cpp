@@ -4,12 +4,12 @@
 // edited in the grid, the table is written back, saved to a ".dat" file,
 // cleared and loaded again.
 
+#include "app/mdimain.h"
 #include "channels/ui/frm_chann.h"
 #include "core/freq_codec.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
-#include "core/ui/mdimain.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 #include "platform/geometry.h"

@@ -5,11 +5,11 @@
 // through, and Write sends the page back; the frames on the wire are the
 // radio's protocol byte for byte.
 
+#include "app/mdimain.h"
 #include "channels/fm_page.h"
 #include "channels/ui/frm_chann.h"
 #include "channels/ui/frm_fm.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 #include "platform/geometry.h"

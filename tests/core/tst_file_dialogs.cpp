@@ -1,3 +1,4 @@
+#include "app/mdimain.h"
 #include "core/dat_file.h"
 #include "core/file_handover.h"
 #include "core/language.h"
@@ -5,7 +6,6 @@
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "core/ui/hand_over_dialogs.h"
-#include "core/ui/mdimain.h"
 #include "link/comm_port.h"
 #include "platform/file_browser.h"
 #include "platform/geometry.h"

@@ -2,12 +2,12 @@
 // the main window's menus, against the radio simulator in process on
 // virtual time.
 
+#include "app/mdimain.h"
 #include "core/five_tone_tables.h"
 #include "core/freq_codec.h"
 #include "core/memory_image.h"
 #include "core/model_bands.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/frames.h"
 #include "link/link_state.h"
 #include "link/password_entry.h"

@@ -1,8 +1,8 @@
 // The password dialog in the application, opened from the PassWord menu,
 // against the radio simulator in process on virtual time.
 
+#include "app/mdimain.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/link_state.h"
 #include "link/password_change.h"
 #include "link/startup_identification.h"

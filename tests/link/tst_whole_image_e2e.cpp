@@ -7,13 +7,13 @@
 // before each frame still costs 12 s on the write); the timing at 9600 baud
 // is the benchmark's (tests/bench/bench_whole_image.cpp).
 
+#include "app/mdimain.h"
 #include "core/dat_file.h"
 #include "core/five_tone_tables.h"
 #include "core/memory_image.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
-#include "core/ui/mdimain.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 #include "link/ui/form_comm_read.h"

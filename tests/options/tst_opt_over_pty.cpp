@@ -4,9 +4,9 @@
 // brings the radio's options area, a code and a setting are edited, and
 // Write sends the area back, frame by frame as the radio expects them.
 
+#include "app/mdimain.h"
 #include "core/option_defaults.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/frames.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"

@@ -4,9 +4,9 @@
 // Signal menu, reads the radio's two-tone area, an encode cell, a decode
 // pair and a tone are edited, and the area is written back.
 
+#include "app/mdimain.h"
 #include "core/status_panels.h"
 #include "core/two_tone_defaults.h"
-#include "core/ui/mdimain.h"
 #include "link/frames.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"

@@ -4,8 +4,8 @@
 // menu, reads the radio's area, three edits are made and the area is
 // written back. Checked on the wire: the frames of both transfers.
 
+#include "app/mdimain.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/frames.h"
 #include "link/startup_identification.h"
 #include "link/transfer_engine.h"

@@ -1,7 +1,7 @@
 #include "support/pty_bench.h"
 
+#include "app/mdimain.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/comm_port.h"
 #include "link/frames.h"
 #include "link/link_state.h"

@@ -1,8 +1,8 @@
 #include "support/sim_app_fixture.h"
 
+#include "app/mdimain.h"
 #include "core/language.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/startup_identification.h"
 #include "platform/geometry.h"
 #include "platform/window.h"

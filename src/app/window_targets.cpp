@@ -1,11 +1,11 @@
-#include "core/ui/window_targets.h"
+#include "app/window_targets.h"
 
 #include "alignment/ui/frm_adj_txp.h"
+#include "app/form_setup.h"
 #include "channels/ui/frm_chann.h"
 #include "channels/ui/frm_fm.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
-#include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
 #include "link/ui/form_comm_read.h"

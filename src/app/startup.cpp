@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "core/model_bands.h"
 #include "link/link_state.h"

@@ -4,11 +4,11 @@
 // application as it starts, against the radio simulator in process, on
 // virtual time.
 
+#include "app/mdimain.h"
 #include "channels/chann_grid.h"
 #include "channels/ui/frm_chann.h"
 #include "core/dat_file.h"
 #include "core/ui/form_save_chann.h"
-#include "core/ui/mdimain.h"
 #include "link/transfer_engine.h"
 #include "link/ui/form_comm_write.h"
 #include "platform/kit_button.h"

@@ -5,16 +5,16 @@
 // name of its own, and every window by its title.
 
 #include "alignment/ui/frm_adj_txp.h"
+#include "app/form_setup.h"
+#include "app/mdimain.h"
 #include "channels/chann_grid.h"
 #include "channels/ui/frm_chann.h"
 #include "channels/ui/frm_fm.h"
 #include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
-#include "core/ui/form_setup.h"
 #include "core/ui/form_type.h"
 #include "core/ui/frm_about.h"
-#include "core/ui/mdimain.h"
 #include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
 #include "link/ui/form_write_password.h"

@@ -1,8 +1,8 @@
-#include "core/ui/form_setup.h"
+#include "app/form_setup.h"
 
+#include "app/mdimain.h"
 #include "core/language.h"
 #include "core/status_panels.h"
-#include "core/ui/mdimain.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 #include "platform/serial_port.h"
