@@ -109,10 +109,14 @@ Message NameTooLong()
 
 }  // namespace ChannEntryText
 
-EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image)
+EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, CellEntry entry, MemoryImage& image)
 {
     EntryOutcome out;
     out.editorText = typed;
+    // The RX cell shows the stored frequency: committed unchanged, it would
+    // still make TX equal RX (a duplex or receive-only channel simplex).
+    if (entry == CellEntry::ClickedThrough)
+        return out;
     const double f = NumericValue(typed);
     if (!ChannFreqAccepted(f)) {
         if (Blank(typed)) {
@@ -150,10 +154,15 @@ EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, Memo
     return out;
 }
 
-EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image)
+EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, CellEntry entry, MemoryImage& image)
 {
     EntryOutcome out;
     out.editorText = typed;
+    // The TX cell of a receive-only channel shows nothing whatever bytes 5-7
+    // and the TX tone hold, and a shown TX frequency would go back snapped
+    // to the raster: committed unchanged, either would rewrite the record.
+    if (entry == CellEntry::ClickedThrough)
+        return out;
     if (CellIsBlank(cells, r, ChannCol::RxFreq) && !Blank(typed)) {
         out.message = ChannEntryText::TxBeforeRx();
         out.editorText.clear();
@@ -187,10 +196,15 @@ EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, Memo
     return out;
 }
 
-EntryOutcome Chann_NameCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image)
+EntryOutcome Chann_NameCommit(ChannCells& cells, int r, const QString& typed, CellEntry entry, MemoryImage& image)
 {
     EntryOutcome out;
     out.editorText = typed;
+    // The name cell shows only the digits and capitals of the record: a
+    // name in the radio's own codes shows blank after a redraw. Committed
+    // unchanged, the cell would erase or cut the radio's name.
+    if (entry == CellEntry::ClickedThrough)
+        return out;
     if (TrimBlanks(typed).size() > ChannNameRec::NameLength)
         out.message = ChannEntryText::NameTooLong();
     // A row without a channel gets no name.

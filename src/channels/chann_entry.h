@@ -52,20 +52,30 @@ struct EntryOutcome {
     bool prepared = false;
 };
 
-// The commits of leaving a cell of row r whose editor held `typed`.
+// How the editor over a cell was left: only clicked through, or typed into
+// (an Enter preparation that changed the row counts as typing).
+enum class CellEntry { ClickedThrough, Typed };
+
+// The commits of leaving a cell of row r whose editor held `typed`. Each
+// stores nothing for a cell only clicked through, blank or not: its text is
+// only what the grid shows of the records.
 // RX: a blank text deletes the channel; a rejected one is reported and
 // replaced by the VHF low limit (an empty channel gets the new-channel
 // settings first); an accepted one starts a channel in a blank row and sets
 // both RX and TX.
-EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image = Edata);
+EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, CellEntry entry,
+                            MemoryImage& image = Edata);
 // TX: refused while the RX cell is blank; a blank text makes the channel
 // receive-only; a rejected one is reported and replaced by the VHF low
 // limit with the TX tone off; an accepted one is stored.
-EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image = Edata);
+EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, CellEntry entry,
+                            MemoryImage& image = Edata);
 // Name: reported when longer than six characters; a row without a channel
 // gets no name; the first six characters in capitals go into the name
-// record, digits and capital letters at their places, 0xFF elsewhere.
-EntryOutcome Chann_NameCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image = Edata);
+// record, digits and capital letters at their places, 0xFF elsewhere. A
+// typed blank name erases the name.
+EntryOutcome Chann_NameCommit(ChannCells& cells, int r, const QString& typed, CellEntry entry,
+                              MemoryImage& image = Edata);
 
 // Enter in the RX or TX cell of row r with `typed` in the editor: prepares
 // the cells (and, for a rejected or new entry, the record) so that the

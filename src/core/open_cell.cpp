@@ -10,6 +10,7 @@ void OpenCell::open(int row, int col, const MemoryImage& image)
     row_ = row;
     col_ = col;
     seen_ = bytesOf(image);
+    touched_ = false;
 }
 
 void OpenCell::recordsEdited(const MemoryImage& image)

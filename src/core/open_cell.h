@@ -11,6 +11,10 @@
 // whole-image read before the activation's redraw), the editor's text is
 // stale: leaving the cell drops the editor instead of writing that text over
 // the new bytes.
+//
+// Whether the user typed into the editor or chose from it since it opened
+// is noted here too: a cell only clicked through holds no edit, whatever
+// its text, and its column's commit stores nothing.
 
 #include "core/memory_image.h"
 
@@ -30,13 +34,26 @@ public:
     explicit OpenCell(RowsOf rowsOf);
 
     void open(int row, int col, const MemoryImage& image = Edata);
-    void close() { row_ = col_ = -1; }
+    void close()
+    {
+        row_ = col_ = -1;
+        touched_ = false;
+    }
     bool isOpen(int row, int col) const { return row >= 0 && row == row_ && col == col_; }
     // The cell the editor is open over; -1 when none is.
     int row() const { return row_; }
     int col() const { return col_; }
     // The editor itself changed the rows of its cell.
     void recordsEdited(const MemoryImage& image = Edata);
+    // The user typed into the open editor or chose from it (its window
+    // tells); ignored while no editor is open.
+    void touch()
+    {
+        if (row_ >= 0)
+            touched_ = true;
+    }
+    // Something was typed or chosen since the editor opened.
+    bool touched() const { return touched_; }
     // An editor is open and its rows are no longer what it saw.
     bool stale(const MemoryImage& image = Edata) const;
     // Leaving cell (row, col): what becomes of its editor.
@@ -49,4 +66,5 @@ private:
     int row_ = -1;
     int col_ = -1;
     std::vector<std::int16_t> seen_;
+    bool touched_ = false;
 };

@@ -73,6 +73,7 @@ private slots:
     void open_cell_commits_only_its_own_cell_once();
     void open_cell_over_records_changed_elsewhere_is_dropped_data();
     void open_cell_over_records_changed_elsewhere_is_dropped();
+    void open_cell_is_touched_only_by_what_is_done_while_it_is_open();
 
 private:
     MemoryImage image_;
@@ -446,6 +447,25 @@ void TestChannEdit::open_cell_over_records_changed_elsewhere_is_dropped()
     QCOMPARE(open.leave(3, ChannCol::Power, image_),
              byTheEditor ? ChannOpenCell::Leave::Commit : ChannOpenCell::Leave::Drop);
     QVERIFY(!open.isOpen(3, ChannCol::Power));
+}
+
+void TestChannEdit::open_cell_is_touched_only_by_what_is_done_while_it_is_open()
+{
+    ChannOpenCell open;
+    open.touch();  // no editor open
+    open.open(3, ChannCol::Name, image_);
+    QVERIFY(!open.touched());
+    open.touch();
+    QVERIFY(open.touched());
+    // Opened again over its cell (a second click on it): nothing typed yet.
+    open.open(3, ChannCol::Name, image_);
+    QVERIFY(!open.touched());
+    open.touch();
+    QCOMPARE(open.leave(3, ChannCol::Name, image_), ChannOpenCell::Leave::Commit);
+    QVERIFY(!open.touched());
+    open.touch();
+    open.open(4, ChannCol::RxFreq, image_);
+    QVERIFY(!open.touched());
 }
 
 QTEST_MAIN(TestChannEdit)

@@ -163,7 +163,7 @@ void TestChannEntry::completed_freq()
 
 void TestChannEntry::rx_in_a_blank_row_starts_a_channel()
 {
-    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("145"), image_);
+    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("145"), CellEntry::Typed, image_);
     QVERIFY(!out.message);
     QVERIFY(out.gridFocus);
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)), QByteArray("00 00 50 14 00 00 50 14 00 00 00 00 00 00 00 04"));
@@ -174,7 +174,7 @@ void TestChannEntry::rx_in_a_blank_row_starts_a_channel()
 
 void TestChannEntry::rx_is_stored_on_the_raster()
 {
-    Chann_RxCommit(cells_, kRow, QStringLiteral("145.0043"), image_);
+    Chann_RxCommit(cells_, kRow, QStringLiteral("145.0043"), CellEntry::Typed, image_);
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)).left(23), QByteArray("50 02 50 14 50 02 50 14"));
     QCOMPARE(cells_.cell(kRow, ChannCol::RxFreq), QStringLiteral("145.00250"));
     QCOMPARE(cells_.cell(kRow, ChannCol::TxFreq), QStringLiteral("145.00250"));
@@ -183,7 +183,7 @@ void TestChannEntry::rx_is_stored_on_the_raster()
 void TestChannEntry::rx_change_makes_the_channel_simplex_again()
 {
     putChannel(kRow, kDuplex, kDuplexName);
-    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("146"), image_);
+    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("146"), CellEntry::Typed, image_);
     QVERIFY(!out.gridFocus);  // the TX cell had a text
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)), QByteArray("00 00 60 14 00 00 60 14 75 03 75 03 02 11 01 4C"));
     QCOMPARE(cells_.cell(kRow, ChannCol::TxFreq), QStringLiteral("146.00000"));
@@ -193,7 +193,7 @@ void TestChannEntry::rx_change_makes_the_channel_simplex_again()
 void TestChannEntry::rejected_rx_replaces_only_the_rx_frequency()
 {
     putChannel(kRow, kDuplex, kDuplexName);
-    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("151"), image_);
+    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("151"), CellEntry::Typed, image_);
     QCOMPARE(EnglishOf(out.message), QStringLiteral("Over the range of receive frequency ."));
     QCOMPARE(out.editorText, QStringLiteral("140.00000"));
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)), QByteArray("00 00 00 14 00 00 56 14 75 03 75 03 02 11 01 4C"));
@@ -206,7 +206,7 @@ void TestChannEntry::rejected_rx_replaces_only_the_rx_frequency()
 void TestChannEntry::rejected_rx_in_an_empty_row_starts_a_channel_at_the_low_limit()
 {
     SetRow(image_, ChannNameRow(kRow), "41 42");
-    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("455"), image_);
+    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("455"), CellEntry::Typed, image_);
     QCOMPARE(EnglishOf(out.message), QStringLiteral("Over the range of receive frequency ."));
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)), QByteArray("00 00 00 14 00 00 00 14 00 00 00 00 00 00 00 04"));
     QVERIFY(RowsHold(image_, ChannNameRow(kRow), ChannNameRow(kRow), kErased));
@@ -216,7 +216,7 @@ void TestChannEntry::rejected_rx_in_an_empty_row_starts_a_channel_at_the_low_lim
 void TestChannEntry::blank_rx_deletes_the_channel()
 {
     putChannel(kRow, kDuplex, kDuplexName);
-    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("  "), image_);
+    const EntryOutcome out = Chann_RxCommit(cells_, kRow, QStringLiteral("  "), CellEntry::Typed, image_);
     QVERIFY(!out.message);
     QVERIFY(RowsHold(image_, ChannRecRow(kRow), ChannRecRow(kRow), kErased));
     QVERIFY(RowsHold(image_, ChannNameRow(kRow), ChannNameRow(kRow), kErased));
@@ -226,7 +226,7 @@ void TestChannEntry::blank_rx_deletes_the_channel()
 void TestChannEntry::blank_tx_makes_the_channel_receive_only()
 {
     putChannel(kRow, kDuplex, kDuplexName);
-    Chann_TxCommit(cells_, kRow, QString(), image_);
+    Chann_TxCommit(cells_, kRow, QString(), CellEntry::Typed, image_);
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)), QByteArray("00 00 50 14 FF FF FF FF 75 03 FF FF 02 11 01 4C"));
     QCOMPARE(cells_.cell(kRow, ChannCol::TxFreq), QString());
     QCOMPARE(cells_.cell(kRow, ChannCol::TxTone), QString());
@@ -239,7 +239,7 @@ void TestChannEntry::tx_before_rx_is_refused_and_stores_nothing()
     cells_.setCell(kRow, ChannCol::Band, QStringLiteral("VHF/UHF"));
     const MemoryImage before = image_;
     const QStringList cellsBefore = cells_.row(kRow);
-    const EntryOutcome out = Chann_TxCommit(cells_, kRow, QStringLiteral("145"), image_);
+    const EntryOutcome out = Chann_TxCommit(cells_, kRow, QStringLiteral("145"), CellEntry::Typed, image_);
     QCOMPARE(EnglishOf(out.message), QStringLiteral("Please input the receive frequency in advance."));
     QCOMPARE(out.editorText, QString());
     QVERIFY(image_ == before);
@@ -257,8 +257,9 @@ void TestChannEntry::blank_cell_of_a_row_with_only_a_band_blanks_the_band()
 {
     QFETCH(int, col);
     cells_.setCell(kRow, ChannCol::Band, QStringLiteral("VHF/UHF"));
-    const EntryOutcome out = col == ChannCol::RxFreq ? Chann_RxCommit(cells_, kRow, QString(), image_)
-                                                     : Chann_TxCommit(cells_, kRow, QString(), image_);
+    const EntryOutcome out = col == ChannCol::RxFreq
+                                 ? Chann_RxCommit(cells_, kRow, QString(), CellEntry::Typed, image_)
+                                 : Chann_TxCommit(cells_, kRow, QString(), CellEntry::Typed, image_);
     QVERIFY(!out.message);
     QCOMPARE(cells_.cell(kRow, ChannCol::Band), QString());
     QVERIFY(RowsHold(image_, ChannRecRow(kRow), ChannRecRow(kRow), kErased));
@@ -267,7 +268,7 @@ void TestChannEntry::blank_cell_of_a_row_with_only_a_band_blanks_the_band()
 void TestChannEntry::rejected_tx_takes_the_low_limit_with_the_tone_off()
 {
     putChannel(kRow, kDuplex, kDuplexName);
-    const EntryOutcome out = Chann_TxCommit(cells_, kRow, QStringLiteral("500"), image_);
+    const EntryOutcome out = Chann_TxCommit(cells_, kRow, QStringLiteral("500"), CellEntry::Typed, image_);
     QCOMPARE(EnglishOf(out.message), QStringLiteral("Over the range of transmit frequency ."));
     QCOMPARE(RowHex(image_, ChannRecRow(kRow)), QByteArray("00 00 50 14 00 00 00 14 75 03 FF FF 02 11 01 4C"));
     QCOMPARE(cells_.cell(kRow, ChannCol::TxFreq), QStringLiteral("140.00000"));
@@ -323,7 +324,7 @@ void TestChannEntry::name()
     QFETCH(QString, cell);
     QFETCH(QByteArray, stored);
     putChannel(kRow, kDuplex, kDuplexName);
-    const EntryOutcome out = Chann_NameCommit(cells_, kRow, typed, image_);
+    const EntryOutcome out = Chann_NameCommit(cells_, kRow, typed, CellEntry::Typed, image_);
     QCOMPARE(EnglishOf(out.message), tooLong ? QStringLiteral("The letter of channel name max 6 bit . ") : QString());
     QCOMPARE(cells_.cell(kRow, ChannCol::Name), cell);
     // Bytes 6 to 15 of the record are not the name's.
@@ -334,7 +335,7 @@ void TestChannEntry::name()
 void TestChannEntry::name_of_a_row_without_a_channel_is_not_stored()
 {
     SetRow(image_, ChannNameRow(kRow), "41 42 43");
-    const EntryOutcome out = Chann_NameCommit(cells_, kRow, QStringLiteral("abc"), image_);
+    const EntryOutcome out = Chann_NameCommit(cells_, kRow, QStringLiteral("abc"), CellEntry::Typed, image_);
     QVERIFY(!out.message);
     QCOMPARE(cells_.cell(kRow, ChannCol::Name), QString());
     QVERIFY(RowsHold(image_, ChannNameRow(kRow), ChannNameRow(kRow), kErased));

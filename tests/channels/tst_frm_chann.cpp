@@ -80,8 +80,11 @@ private slots:
     void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample_data();
     void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample();
     void clear_with_an_editor_open_brought_the_channel_back_on_the_next_click();
-    void a_click_through_a_text_cell_turned_a_duplex_channel_simplex_data();
-    void a_click_through_a_text_cell_turned_a_duplex_channel_simplex();
+    void a_cell_only_clicked_through_changes_no_byte_data();
+    void a_cell_only_clicked_through_changes_no_byte();
+    void enter_through_a_receive_only_tx_cell_changes_no_byte();
+    void a_typed_blank_name_erases_the_name_data();
+    void a_typed_blank_name_erases_the_name();
     void retyping_the_rx_still_makes_the_channel_simplex();
 
 private:
@@ -714,33 +717,102 @@ void TestFrmChann::clear_with_an_editor_open_brought_the_channel_back_on_the_nex
     QVERIFY(window_->Text_Edit->isHidden());
 }
 
-QTEST_MAIN(TestFrmChann)
-#include "tst_frm_chann.moc"
-
-void TestFrmChann::a_click_through_a_text_cell_turned_a_duplex_channel_simplex_data()
+void TestFrmChann::a_cell_only_clicked_through_changes_no_byte_data()
 {
+    QTest::addColumn<QByteArray>("main");
+    QTest::addColumn<QByteArray>("name");
     QTest::addColumn<int>("col");
-    QTest::newRow("RX cell") << int(ChannCol::RxFreq);
-    QTest::newRow("TX cell") << int(ChannCol::TxFreq);
-    QTest::newRow("name cell") << int(ChannCol::Name);
+    struct Channel {
+        const char* what;
+        const char* main;
+        const char* name;
+    };
+    // Channel 2, each with cells the grid shows blank or short of its bytes.
+    const Channel channels[] = {
+        {"duplex, a blank inside its name", kDuplex, "41 20 42 FF FF FF FF FF FF FF FF FF FF FF FF FF"},
+        {"a name in the radio's codes for digits", kDuplex, "00 01 09 FF FF FF 00 11 22 33 44 55 66 77 88 99"},
+        {"a name in the radio's codes for letters", kDuplex, "11 12 13 25 FF FF 00 11 22 33 44 55 66 77 88 99"},
+        {"receive-only, TX bytes behind the blank cells", "00 00 55 14 FF 12 34 56 75 03 88 99 00 00 00 04",
+         kRxOnlyName},
+        {"tones and attributes without a text", "00 00 50 14 00 00 56 14 D3 00 00 90 0F FF 2F 04", kDuplexName},
+        {"erased", "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+         "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"},
+    };
+    for (const Channel& channel : channels) {
+        for (int col = ChannCol::Band; col <= ChannCol::Name; ++col)
+            QTest::addRow("%s, column %d", channel.what, col)
+                << QByteArray(channel.main) << QByteArray(channel.name) << col;
+    }
 }
 
-// A name from the radio with a character the cell does not show (a blank
-// between A and B) and the duplex channel 2: clicking a text cell and going
-// on without typing changes no byte.
-void TestFrmChann::a_click_through_a_text_cell_turned_a_duplex_channel_simplex()
+// A cell clicked and left for another without typing or choosing stores
+// nothing, whatever it shows after the redraw of its row: blank for a name
+// in the radio's own codes, a receive-only channel's TX or an erased
+// channel, or a text that leaves bytes out.
+void TestFrmChann::a_cell_only_clicked_through_changes_no_byte()
 {
+    QFETCH(QByteArray, main);
+    QFETCH(QByteArray, name);
     QFETCH(int, col);
-    const char* name = "41 20 42 FF FF FF FF FF FF FF FF FF FF FF FF FF";
-    SetRow(Edata, ChannNameRow(3), name);
+    SetRow(Edata, 2, main.constData());
+    SetRow(Edata, ChannNameRow(3), name.constData());
     window_->RedrawRows();
+    const MemoryImage before = Edata;
+    QStringList shown;
+    for (int c = 0; c < kChannCols; ++c)
+        shown << cell(3, c);
+
     open(3, col);
-    QVERIFY(!window_->Text_Edit->isHidden());
     open(5, ChannCol::Number);
-    QCOMPARE(RowHex(Edata, 2), QByteArray(kDuplex));
-    QCOMPARE(RowHex(Edata, ChannNameRow(3)), QByteArray(name));
+
+    QCOMPARE(RowHex(Edata, 2), main);
+    QCOMPARE(RowHex(Edata, ChannNameRow(3)), name);
+    for (int r = 0; r < kImageRows; ++r)
+        QVERIFY2(Edata.row(r) == before.row(r), qPrintable(QStringLiteral("image row %1").arg(r)));
+    for (int c = 0; c < kChannCols; ++c)
+        QCOMPARE(cell(3, c), shown[c]);
     QVERIFY(window_->Text_Edit->isHidden());
     QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrmChann::enter_through_a_receive_only_tx_cell_changes_no_byte()
+{
+    const char* rxOnly = "00 00 55 14 FF 12 34 56 75 03 88 99 00 00 00 04";
+    SetRow(Edata, 3, rxOnly);
+    window_->RedrawRows();
+    open(4, ChannCol::TxFreq);
+    enter();
+    QCOMPARE(window_->MSF_Chann->col(), ChannCol::RxTone);
+    QCOMPARE(RowHex(Edata, 3), QByteArray(rxOnly));
+    QCOMPARE(RowHex(Edata, ChannNameRow(4)), QByteArray(kRxOnlyName));
+}
+
+void TestFrmChann::a_typed_blank_name_erases_the_name_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a shown name deleted") << QByteArray("41 42 31 FF FF FF 00 11 22 33 44 55 66 77 88 99") << "";
+    QTest::newRow("a blank typed over a name in the radio's codes")
+        << QByteArray("11 12 13 FF FF FF 00 11 22 33 44 55 66 77 88 99") << " ";
+}
+
+void TestFrmChann::a_typed_blank_name_erases_the_name()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, typed);
+    SetRow(Edata, ChannNameRow(3), name.constData());
+    window_->RedrawRows();
+    open(3, ChannCol::Name);
+    for (qsizetype n = window_->Text_Edit->text().size(); n > 0; --n)
+        KitDriver::PressKey(window_->Text_Edit, Qt::Key_Backspace);
+    KitDriver::TypeText(window_->Text_Edit, typed);
+
+    open(5, ChannCol::Number);
+
+    // Bytes 6 to 15 are not the name's.
+    QCOMPARE(RowHex(Edata, ChannNameRow(3)), QByteArray("FF FF FF FF FF FF") + name.mid(17));
+    QCOMPARE(RowHex(Edata, 2), QByteArray(kDuplex));
+    QCOMPARE(cell(3, ChannCol::Name), QString());
 }
 
 void TestFrmChann::retyping_the_rx_still_makes_the_channel_simplex()
@@ -750,3 +822,6 @@ void TestFrmChann::retyping_the_rx_still_makes_the_channel_simplex()
     open(5, ChannCol::Number);
     QCOMPARE(RowHex(Edata, 2).left(23), QByteArray("00 00 50 14 00 00 50 14"));
 }
+
+QTEST_MAIN(TestFrmChann)
+#include "tst_frm_chann.moc"

@@ -1,6 +1,5 @@
 #include "channels/ui/frm_chann.h"
 
-#include "channels/chann_entry.h"
 #include "channels/chann_link.h"
 #include "core/channel_defaults.h"
 #include "core/model_bands.h"
@@ -331,7 +330,6 @@ void frm_chann::Cell_Edit()
         Combo_edit->hide();
         PlaceOverCell(Text_Edit, MSF_Chann->cellHeight());
         Text_Edit->setText(cellText);
-        editorTyped_ = false;
         Text_Edit->setFocus();
         openCell_.open(EditRow, EditCol);
         return;
@@ -408,7 +406,7 @@ void frm_chann::Text_Edit_KeyPress(int& key)
         openCell_.recordsEdited();
         Text_Edit->setText(out.editorText);
         if (out.prepared)
-            editorTyped_ = true;
+            openCell_.touch();
         message = out.message;
         MSF_Chann->setCol(ChannCol::TxFreq);  // commits the RX cell
         Cell_Edit();
@@ -417,7 +415,7 @@ void frm_chann::Text_Edit_KeyPress(int& key)
         openCell_.recordsEdited();
         Text_Edit->setText(out.editorText);
         if (out.prepared)
-            editorTyped_ = true;
+            openCell_.touch();
         message = out.message;
         const int row = EditRow;
         if (CellIsBlank(cells_, row, ChannCol::RxFreq) && CellIsBlank(cells_, row, ChannCol::TxFreq)) {
@@ -439,7 +437,7 @@ void frm_chann::Text_Edit_KeyPress(int& key)
 
 void frm_chann::Text_Edit_Change()
 {
-    editorTyped_ = true;
+    openCell_.touch();
 }
 
 void frm_chann::MSF_Chann_LeaveCell()
@@ -454,6 +452,7 @@ bool frm_chann::Commit_EditedCell()
     Text_Edit->hide();
     // Only a cell with an open editor is committed: a cell reached with the
     // arrow keys or passed by a redraw keeps its text and its bytes.
+    const CellEntry entry = openCell_.touched() ? CellEntry::Typed : CellEntry::ClickedThrough;
     switch (openCell_.leave(EditRow, EditCol)) {
     case ChannOpenCell::Leave::Nothing:
         return true;
@@ -472,7 +471,7 @@ bool frm_chann::Commit_EditedCell()
     case ChannCol::RxFreq:
     case ChannCol::TxFreq:
     case ChannCol::Name:
-        message = Entry_Commit();
+        message = Entry_Commit(entry);
         break;
     case ChannCol::RxTone:
     case ChannCol::TxTone:
@@ -512,22 +511,16 @@ void frm_chann::Tone_Commit()
     MSF_Chann->setTextMatrix(EditRow, EditCol, Combo_edit->text());
 }
 
-std::optional<Message> frm_chann::Entry_Commit()
+std::optional<Message> frm_chann::Entry_Commit(CellEntry entry)
 {
     const QString typed = Text_Edit->text();
-    // A frequency or name cell that was only clicked stores nothing: its
-    // commit would make TX equal RX, or store a name from the radio anew
-    // with only the characters the cell shows, changing a channel nobody
-    // edited. (A blank cell is still committed: it clears the row.)
-    if (!editorTyped_ && !TrimBlanks(typed).isEmpty())
-        return std::nullopt;
     EntryOutcome out;
     if (EditCol == ChannCol::RxFreq)
-        out = Chann_RxCommit(cells_, EditRow, typed);
+        out = Chann_RxCommit(cells_, EditRow, typed, entry);
     else if (EditCol == ChannCol::TxFreq)
-        out = Chann_TxCommit(cells_, EditRow, typed);
+        out = Chann_TxCommit(cells_, EditRow, typed, entry);
     else
-        out = Chann_NameCommit(cells_, EditRow, typed);
+        out = Chann_NameCommit(cells_, EditRow, typed, entry);
     Text_Edit->setText(out.editorText);
     if (out.gridFocus)
         MSF_Chann->setFocus();

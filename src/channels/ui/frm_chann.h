@@ -10,6 +10,7 @@
 // chann_link.h).
 
 #include "channels/chann_edit.h"
+#include "channels/chann_entry.h"
 #include "channels/ui/grid_cells.h"
 #include "core/prompt.h"
 #include "platform/kit_button.h"
@@ -97,9 +98,10 @@ private:
     // Both editors hidden and emptied; no cell is open any more.
     void CloseEditors();
     // The commits of the frame, by column; a commit returns the message the
-    // frame shows once the cell is done.
+    // frame shows once the cell is done. A text column only clicked through
+    // stores nothing.
     void Tone_Commit();
-    std::optional<Message> Entry_Commit();
+    std::optional<Message> Entry_Commit(CellEntry entry);
 
     // After a read: every row redrawn from the image, then the received names;
     // an editor left open over a channel the read replaced is dropped.
@@ -114,11 +116,9 @@ private:
 
     GridCells cells_;
     TransferEngine* link_ = nullptr;
-    // The cell whose editor is open and not committed yet.
+    // The cell whose editor is open and not committed yet; it is touched by
+    // typing, or by an Enter preparation that changed the row.
     ChannOpenCell openCell_;
-    // The text editor's text changed since it opened over its cell (typing,
-    // or an Enter preparation that changed the row).
-    bool editorTyped_ = false;
     // The cell the list editor was opened for: its choices act there, even
     // when the list stays open after the current cell moved on.
     int comboRow_ = -1;
