@@ -19,6 +19,12 @@ void OpenCell::recordsEdited(const MemoryImage& image)
         seen_ = bytesOf(image);
 }
 
+void OpenCell::restart(const MemoryImage& image)
+{
+    recordsEdited(image);
+    touched_ = false;
+}
+
 bool OpenCell::stale(const MemoryImage& image) const
 {
     return row_ >= 0 && bytesOf(image) != seen_;

@@ -45,6 +45,9 @@ public:
     int col() const { return col_; }
     // The editor itself changed the rows of its cell.
     void recordsEdited(const MemoryImage& image = Edata);
+    // The editor was emptied over its cell by a change of its rows and stays
+    // open: the rows noted anew, nothing typed into it yet.
+    void restart(const MemoryImage& image = Edata);
     // The user typed into the open editor or chose from it (its window
     // tells); ignored while no editor is open.
     void touch()

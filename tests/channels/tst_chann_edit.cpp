@@ -453,6 +453,7 @@ void TestChannEdit::open_cell_is_touched_only_by_what_is_done_while_it_is_open()
 {
     ChannOpenCell open;
     open.touch();  // no editor open
+    QVERIFY(!open.touched());
     open.open(3, ChannCol::Name, image_);
     QVERIFY(!open.touched());
     open.touch();
@@ -460,6 +461,12 @@ void TestChannEdit::open_cell_is_touched_only_by_what_is_done_while_it_is_open()
     // Opened again over its cell (a second click on it): nothing typed yet.
     open.open(3, ChannCol::Name, image_);
     QVERIFY(!open.touched());
+    open.touch();
+    // Emptied by a change of its rows and left open: its rows noted anew.
+    image_(ChannNameRow(3), 0) = 0x41;
+    open.restart(image_);
+    QVERIFY(!open.touched());
+    QVERIFY(!open.stale(image_));
     open.touch();
     QCOMPARE(open.leave(3, ChannCol::Name, image_), ChannOpenCell::Leave::Commit);
     QVERIFY(!open.touched());

@@ -252,9 +252,8 @@ void frm_FM::Command_Clear_Click()
     Edata.fillRows(Area::FmPage.firstRow(), Area::FmPage.lastRow(), 0x00);
     // The editor stays where it is, emptied and still open for its cell:
     // what is typed into it next goes into the cleared preset.
-    openCell_.recordsEdited();
     Text_Edit->setText(QString());
-    editorTyped_ = false;
+    openCell_.restart();
     for (int r = 1; r <= kFmPresets; ++r) {
         MSF_Chann->setTextMatrix(r, FmCol::Freq, QString());
         MSF_Chann->setTextMatrix(r, FmCol::Name, QString());
@@ -290,7 +289,6 @@ void frm_FM::Cell_Edit()
     // The editor hidden by a scroll comes back over its cell with its text.
     if (!openCell_.isOpen(EditRow, EditCol)) {
         Text_Edit->setText(MSF_Chann->text());
-        editorTyped_ = false;
         openCell_.open(EditRow, EditCol);
     }
     const QPoint at = MSF_Chann->pos() + QPoint(MSF_Chann->cellLeft(), MSF_Chann->cellTop());
@@ -302,7 +300,7 @@ void frm_FM::Cell_Edit()
 
 void frm_FM::Text_Edit_Change()
 {
-    editorTyped_ = true;
+    openCell_.touch();
 }
 
 void frm_FM::MSF_Chann_LeaveCell()
@@ -320,6 +318,7 @@ bool frm_FM::Commit_EditedCell()
         return true;
 
     std::optional<Message> message;
+    const bool typed = openCell_.touched();
     switch (openCell_.leave(EditRow, EditCol)) {
     case OpenCell::Leave::Drop:
         CloseEditor();
@@ -327,9 +326,9 @@ bool frm_FM::Commit_EditedCell()
     case OpenCell::Leave::Commit:
         // A cell only clicked through stores nothing of its editor: its text
         // is what the preset shows.
-        if (editorTyped_ && EditCol == FmCol::Freq)
+        if (typed && EditCol == FmCol::Freq)
             message = FM_FreqCommit(cells_, EditRow, Text_Edit->text(), FmFreqMin, FmFreqMax);
-        else if (editorTyped_)
+        else if (typed)
             message = FM_NameCommit(cells_, EditRow, Text_Edit->text());
         else
             FM_Recode_Row(EditRow);
@@ -349,7 +348,7 @@ bool frm_FM::CommitOpenEdit()
 {
     // An editor nothing was typed into holds no edit: it stays open, and
     // its preset keeps its bytes (a page Clear zeroed goes out as zeros).
-    if (!openCell_.isOpen(MSF_Chann->row(), MSF_Chann->col()) || !editorTyped_)
+    if (!openCell_.isOpen(MSF_Chann->row(), MSF_Chann->col()) || !openCell_.touched())
         return true;
     return Commit_EditedCell();
 }
@@ -359,7 +358,6 @@ void frm_FM::CloseEditor()
     openCell_.close();
     Text_Edit->hide();
     Text_Edit->setText(QString());
-    editorTyped_ = false;
 }
 
 void frm_FM::MSF_Chann_Scroll()

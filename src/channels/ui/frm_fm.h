@@ -88,10 +88,9 @@ private:
 
     GridCells cells_;
     TransferEngine* link_ = nullptr;
-    // The cell whose editor is open and not committed yet, with its preset.
+    // The cell whose editor is open and not committed yet, with its preset;
+    // touched by any change of the editor's text since it opened.
     OpenCell openCell_;
-    // The editor's text changed since it opened over its cell.
-    bool editorTyped_ = false;
 
     // Window variables: the page's address high byte, the accepted
     // frequency range, the cell being edited or committed.
