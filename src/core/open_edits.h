@@ -5,10 +5,15 @@
 // open edit, as leaving its cell would; a commit that refuses (it showed a
 // range message) stops the send or the save.
 //
-// Each editor window with an in-cell editor keeps one OpenEditCommit for its
-// life (with own(), so it goes when the window unloads). The window's own
-// Write and Save commit through their window only; the whole-image write and
-// the ".dat" save commit through CommitOpenEdits().
+// Each editor window whose in-cell editor holds text that reaches the image
+// only when its cell is left keeps one OpenEditCommit for its life (with
+// own(), so it goes when the window unloads). The window's own Write and Save
+// commit through their window only; the whole-image write and the ".dat"
+// save commit through CommitOpenEdits().
+//
+// A window whose edits are already in the image (every change stored as it
+// is made) registers nothing and adds no commit step: running its leave
+// there could only refuse or clear what the image rightly holds.
 
 #include <functional>
 

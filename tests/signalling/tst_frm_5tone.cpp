@@ -82,7 +82,8 @@ private slots:
     void page_switch_hides_the_encode_editors_and_keeps_the_standards_list();
 
     void default_restores_the_settings_and_drops_open_editors();
-    void save_and_the_whole_image_commit_the_open_frame_first();
+    void save_and_the_whole_image_save_take_the_frame_as_typed_data();
+    void save_and_the_whole_image_save_take_the_frame_as_typed();
     void editors_left_open_over_codes_a_file_replaced_erased_the_new_frames();
     void open_and_save_show_their_dialogs_and_the_next_activation_shows_a_replaced_area();
     void close_unloads_and_a_new_load_paints_from_the_image();
@@ -731,30 +732,40 @@ void TestFrm5Tone::default_restores_the_settings_and_drops_open_editors()
     QCOMPARE(RowBytes(Edata, 592), RowBytes(expected, 592));
 }
 
-void TestFrm5Tone::save_and_the_whole_image_commit_the_open_frame_first()
+void TestFrm5Tone::save_and_the_whole_image_save_take_the_frame_as_typed_data()
 {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("record");
+    QTest::newRow("two digits") << 3 << 1 << "12"
+                                << "01 02 FF FF FF FF FF FF FF FF FF FF FF FF FF FF";
+    // Its leave would blank the code: a click on Save is no leave.
+    QTest::newRow("frame 2 behind an empty frame 1") << 6 << 2 << "12345"
+                                                     << "FF FF FF FF FF 01 02 03 04 05 FF FF FF FF FF FF";
+}
+
+void TestFrm5Tone::save_and_the_whole_image_save_take_the_frame_as_typed()
+{
+    QFETCH(int, code);
+    QFETCH(int, frame);
+    QFETCH(QString, typed);
+    QFETCH(QString, record);
     encodePage();
-    openEnc(3, 1);
-    typeDigits(QStringLiteral("12"));
-    window_->Command_save->click();
-    QCOMPARE(recorder_->takeTexts(), QStringList{kDigitCount});
-    QCOMPARE(Windows::Find<Form_save_chann>(), nullptr);
-    QVERIFY(!window_->Text_Encode->isHidden());
-    QVERIFY(!CommitOpenEdits());
-    QCOMPARE(recorder_->takeTexts(), QStringList{kDigitCount});
+    openEnc(code, frame);
+    typeDigits(typed);
+    QCOMPARE(RowBytes(Edata, 591 + code), HexBytes(record));
 
-    typeDigits(QStringLiteral("345"));
-    QVERIFY(CommitOpenEdits());
-    QVERIFY(window_->Text_Encode->isHidden());
-    QCOMPARE(TrimBlanks(encCell(3, 1)), QStringLiteral("12345"));
-
-    // Frame 2 typed behind an empty frame 1 goes as its leave leaves it.
-    openEnc(6, 2);
-    typeDigits(QStringLiteral("12345"));
     window_->Command_save->click();
     QVERIFY(Windows::Find<Form_save_chann>() != nullptr);
-    QCOMPARE(RowBytes(Edata, 597), Repeated(kErased, 16));
+    QVERIFY(CommitOpenEdits());
     QCOMPARE(recorder_->count(), 0);
+    QCOMPARE(RowBytes(Edata, 591 + code), HexBytes(record));
+    // The editor stays over its cell with what was typed.
+    QVERIFY(window_->Text_Encode->isVisible());
+    QCOMPARE(TrimBlanks(window_->Text_Encode->text()), typed);
+    QCOMPARE(window_->MSF_Encode->row(), code);
+    QCOMPARE(window_->MSF_Encode->col(), frame);
 }
 
 void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_frames()
@@ -773,7 +784,6 @@ void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_f
     MemoryImage before = Edata;
     QVERIFY(CommitOpenEdits());
     QVERIFY(Edata == before);
-    QVERIFY(window_->Text_Encode->isHidden());
 
     // Left once the window is active again: the editor is dropped with the
     // activation.

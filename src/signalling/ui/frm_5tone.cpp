@@ -2,7 +2,6 @@
 
 #include "core/five_tone_tables.h"
 #include "core/numbers.h"
-#include "core/open_edits.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/password_entry.h"
@@ -336,12 +335,12 @@ void frm_5tone::Form_Load()
     SetCaptions();
     PlaceLinkPanel();
 
-    // 4. A fresh transfer: timers off, not busy. The open cell edit is
-    // committed for whatever sends or saves the image.
+    // 4. A fresh transfer: timers off, not busy. Every edit of this window is
+    // in the image the moment it is made: nothing is left to commit before
+    // whatever sends or saves the image.
     link_ = &own(std::make_unique<TransferEngine>(FiveToneTransferParams([this] { FiveTone_ShowRead(); })));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
-    own(std::make_unique<OpenEditCommit>([this] { return Commit_OpenEdit(); }));
     ::Text_PassWord_Change(Text_PassWord->text());
 
     // 5, 6.
@@ -548,9 +547,9 @@ void frm_5tone::Command_read_Click()
 
 void frm_5tone::Command_Write_Click()
 {
+    // A click is no leave: the open digit editor's frame is in the image
+    // already and goes out as typed.
     if (link_->refuseIfBusy())
-        return;
-    if (!Commit_OpenEdit())
         return;
     link_->startWrite();
 }
@@ -580,8 +579,6 @@ void frm_5tone::Command_open_Click()
 void frm_5tone::Command_save_Click()
 {
     if (link_->refuseIfBusy())
-        return;
-    if (!Commit_OpenEdit())
         return;
     Windows::Load<Form_save_chann>();
 }
@@ -810,16 +807,4 @@ void frm_5tone::MSF_Encode_DblClick()
     // On screen only: the next painting shows the code again.
     for (int c = FiveToneEncCol::Frame1; c <= FiveToneEncCol::Standard; ++c)
         MSF_Encode->setTextMatrix(r, c, QString());
-}
-
-bool frm_5tone::Commit_OpenEdit()
-{
-    if (!Combo_edit->isHidden())
-        MSF_Chann_LeaveCell();
-    if (Text_Encode->isHidden() && Combo_Encode->isHidden())
-        return true;
-    if (Encode_CommitCell())
-        return true;
-    RefuseFrame();
-    return false;
 }

@@ -16,6 +16,10 @@
 // editor loses the focus; on activation only when the area changed since
 // (a ".dat" file, a whole-image read).
 //
+// Each typed digit is stored as it is typed, so the window has no open edit
+// to commit: its Write and Save, and the main window's whole-image write and
+// save, send the image as the editors left it.
+//
 // All lists are choose-only (the kit drops typed keys). The texts a list
 // shows when the window, not a choice, gives it one come from EditText,
 // the window's one saved text: Combo_edit saves its cell's text when it
@@ -182,10 +186,6 @@ private:
     bool Encode_CommitCell();
     // The digit editor stays open with the focus; the five-digit message.
     void RefuseFrame();
-    // The open cell edit committed as leaving its cell would, for Write,
-    // Save and the main window's whole-image write and save; false when the
-    // five-digit message refused it.
-    bool Commit_OpenEdit();
 
     // ProgressBar1 and Label_tr_count show what the transfer reports.
     void ShowLinkDisplay();
