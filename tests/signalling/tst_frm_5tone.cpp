@@ -76,7 +76,8 @@ private slots:
     void emptying_frame_1_blanks_the_row_and_keeps_the_other_frames();
     void frame_2_behind_an_empty_frame_1_is_erased_by_its_leave();
     void double_click_on_a_code_blanks_it_on_screen_only();
-    void opening_a_frame_stored_it_turning_ff_01_02_03_04_into_01_02_03_04_ff();
+    void frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing_data();
+    void frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing();
     void standard_cell_selects_the_stored_standard_or_none();
     void standard_chosen_before_a_page_switch_was_not_shown_in_its_cell();
     void page_switch_hides_the_encode_editors_and_keeps_the_standards_list();
@@ -625,20 +626,47 @@ void TestFrm5Tone::double_click_on_a_code_blanks_it_on_screen_only()
     recorder_->takeAll();  // the frame editor opened by the clicks
 }
 
-void TestFrm5Tone::opening_a_frame_stored_it_turning_ff_01_02_03_04_into_01_02_03_04_ff()
+void TestFrm5Tone::frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing_data()
 {
-    SetRow(Edata, 593, "FF 01 02 03 04 FF FF FF FF FF FF FF FF FF FF FF");
+    QTest::addColumn<QByteArray>("code3");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("byKey");
+    // Frames of other than five digits, as a radio or a file may hold them.
+    QTest::newRow("three digits") << QByteArray("01 02 03 FF FF") << "123  " << false;
+    QTest::newRow("a blank first") << QByteArray("FF 01 02 03 04") << " 1234" << false;
+    QTest::newRow("a digit byte above 15") << QByteArray("01 02 03 04 10") << "1234 " << false;
+    QTest::newRow("left with an arrow key") << QByteArray("01 02 03 FF FF") << "123  " << true;
+}
+
+void TestFrm5Tone::frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing()
+{
+    QFETCH(QByteArray, code3);
+    QFETCH(QString, shown);
+    QFETCH(bool, byKey);
+    SetRow(Edata, 594, code3.constData());
     reload();
     encodePage();
-    QCOMPARE(encCell(2, 1), QStringLiteral(" 1234"));
+    QCOMPARE(encCell(3, 1), shown);
     const MemoryImage before = Edata;
-    openEnc(2, 1);
-    QCOMPARE(window_->Text_Encode->text(), QStringLiteral(" 1234"));
-    QVERIFY(Edata == before);
-    // Four digits between the blanks: leaving the cell is refused.
     openEnc(3, 1);
+    QCOMPARE(window_->Text_Encode->text(), shown);
+    if (byKey)
+        KitDriver::PressKey(window_->MSF_Encode, Qt::Key_Down);
+    else
+        openEnc(4, 1);
     QCOMPARE(recorder_->takeTexts(), QStringList{kDigitCount});
+    QCOMPARE(window_->MSF_Encode->row(), 4);
+    QCOMPARE(window_->MSF_Encode->col(), 1);
     QVERIFY(Edata == before);
+    QCOMPARE(encCell(3, 1), shown);
+    // A click opens the editor over the cell it moved to; a key opens none.
+    QCOMPARE(window_->Text_Encode->isVisible(), !byKey);
+    if (!byKey) {
+        QVERIFY(overCell(window_->MSF_Encode, window_->Text_Encode));
+        typeDigits(QStringLiteral("9"));
+        QCOMPARE(static_cast<int>(Edata(595, 0)), 9);
+        QCOMPARE(RowBytes(Edata, 594), RowBytes(before, 594));
+    }
 }
 
 void TestFrm5Tone::standard_cell_selects_the_stored_standard_or_none()

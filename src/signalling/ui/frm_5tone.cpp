@@ -510,6 +510,7 @@ void frm_5tone::DropEncodeEditors()
     // The digit editor has no cell of its own any more: emptying it (a row
     // blanked on a later leave) stores nothing.
     encRow_ = encCol_ = 0;
+    digitsEdited_ = false;
 }
 
 void frm_5tone::DropStaleEditors()
@@ -694,6 +695,7 @@ void frm_5tone::FiveTone_EditEncCell()
         Text_Encode->setFocus();
         encRow_ = r;
         encCol_ = c;
+        digitsEdited_ = false;
         // Opening stores nothing: a frame the radio or a file holds stays as
         // it is until the user edits it.
         openingDigits_ = true;
@@ -711,7 +713,10 @@ void frm_5tone::Text_Encode_KeyPress(int& key)
 
 void frm_5tone::Text_Encode_Change()
 {
-    if (openingDigits_ || MSF_Encode->row() != encRow_ || MSF_Encode->col() != encCol_)
+    if (openingDigits_)
+        return;
+    digitsEdited_ = true;
+    if (MSF_Encode->row() != encRow_ || MSF_Encode->col() != encCol_)
         return;
     FiveTone_StoreFrame(encRow_, encCol_, Text_Encode->text());
     encOpen_.recordsEdited();
@@ -737,10 +742,17 @@ void frm_5tone::MSF_Encode_LeaveCell()
 {
     if (Encode_CommitCell())
         return;
-    // The current cell stays the editor's own, so that what is typed next
-    // is stored.
-    MSF_Encode->keepCell();
-    RefuseFrame();
+    if (digitsEdited_) {
+        // The user is typing this frame: the current cell stays the
+        // editor's own, so that what is typed next is stored.
+        MSF_Encode->keepCell();
+        Text_Encode->setFocus();
+    } else {
+        // A frame only clicked through, as the radio or a file left it: the
+        // cell moves on and the editor goes, storing nothing.
+        DropEncodeEditors();
+    }
+    ShowMessage(FiveToneText::DigitCount());
 }
 
 bool frm_5tone::Encode_CommitCell()
@@ -779,12 +791,6 @@ bool frm_5tone::Encode_CommitCell()
     Text_Encode->hide();
     encOpen_.close();
     return true;
-}
-
-void frm_5tone::RefuseFrame()
-{
-    Text_Encode->setFocus();
-    ShowMessage(FiveToneText::DigitCount());
 }
 
 void frm_5tone::FiveTone_ClearEncRow(int r)

@@ -170,6 +170,10 @@ private:
 
     // The encode page.
     void MSF_Encode_Click();
+    // A frame of other than five digits shows the five-digit message. Its
+    // cell is kept, with the editor and the focus, only when the editor's
+    // text changed since it opened; a frame only clicked through lets the
+    // cell move on and the editor go, storing nothing.
     void MSF_Encode_LeaveCell();
     void MSF_Encode_DblClick();
     void FiveTone_EditEncCell();
@@ -181,11 +185,8 @@ private:
     void Combo_Encode_Click();
 
     // Steps 1 to 4 of leaving the current encode cell. False when the digit
-    // editor over it holds neither five digits nor none: then nothing is done,
-    // and the caller keeps the editor (RefuseFrame).
+    // editor over it holds neither five digits nor none: then nothing is done.
     bool Encode_CommitCell();
-    // The digit editor stays open with the focus; the five-digit message.
-    void RefuseFrame();
 
     // ProgressBar1 and Label_tr_count show what the transfer reports.
     void ShowLinkDisplay();
@@ -203,6 +204,9 @@ private:
     int encCol_ = 0;
     // The digit editor is being given its cell's text: opening stores nothing.
     bool openingDigits_ = false;
+    // The digit editor's text changed since it opened (typed, pasted, set by
+    // a screen reader).
+    bool digitsEdited_ = false;
     // The records under the open editors as they last saw them: the code
     // record of Text_Encode or Combo_Encode, the standard record of Combo_edit.
     OpenCell encOpen_;
