@@ -293,7 +293,6 @@ frm_5tone::frm_5tone()
 
     MSF_Encode->onClick = [this] { MSF_Encode_Click(); };
     MSF_Encode->onLeaveCell = [this] { MSF_Encode_LeaveCell(); };
-    MSF_Encode->onDblClick = [this] { MSF_Encode_DblClick(); };
     Text_Encode->onKeyPress = [this](int& key) { Text_Encode_KeyPress(key); };
     Text_Encode->onChange = [this] { Text_Encode_Change(); };
     Text_Encode->onLostFocus = [this] { Text_Encode_LostFocus(); };
@@ -803,14 +802,4 @@ void frm_5tone::FiveTone_ClearEncRow(int r)
     // The standard list takes no text but a choice: the empty text it is
     // given gives way to EditText at once.
     Combo_Encode->showText(EditText);
-}
-
-void frm_5tone::MSF_Encode_DblClick()
-{
-    const int r = MSF_Encode->mouseRow();
-    if (r < 1 || MSF_Encode->mouseCol() != FiveToneEncCol::Code)
-        return;
-    // On screen only: the next painting shows the code again.
-    for (int c = FiveToneEncCol::Frame1; c <= FiveToneEncCol::Standard; ++c)
-        MSF_Encode->setTextMatrix(r, c, QString());
 }

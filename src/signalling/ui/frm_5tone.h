@@ -175,7 +175,6 @@ private:
     // text changed since it opened; a frame only clicked through lets the
     // cell move on and the editor go, storing nothing.
     void MSF_Encode_LeaveCell();
-    void MSF_Encode_DblClick();
     void FiveTone_EditEncCell();
     void FiveTone_ClearEncRow(int r);
     void Text_Encode_KeyPress(int& key);
