@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr qint64 kLongEnough = 600000;
-
 // Typed into the RX cell of channel 0, an empty row: RX and TX 145.125 MHz.
 const QString kTyped = QStringLiteral("145.125");
 const QByteArray kTypedRecord = "00 25 51 14 00 25 51 14";
@@ -74,7 +72,6 @@ private:
     // Opens the save dialog the way the row says (the one opened before the
     // edit is already open); nullptr when none opened.
     Form_save_chann* openSaveDialog(Save save);
-    bool runTransfer(const TransferEngine* link);
     QString savedPath() const { return dir_->filePath(QStringLiteral("shown.dat")); }
     QByteArray savedRecord() const;
 
@@ -107,10 +104,7 @@ const TransferEngine* TestShownIsSent::pressWrite(Send send)
         channels_->Command_Write->click();
         return &channels_->link();
     }
-    main_->Prog_write->trigger();
-    auto* dialog = Windows::Find<Form_Comm_Write>();
-    dialog->Command_Write->click();
-    return &dialog->transfer();
+    return pressWholeImageWrite();
 }
 
 Form_save_chann* TestShownIsSent::openSaveDialog(Save save)
@@ -126,11 +120,6 @@ Form_save_chann* TestShownIsSent::openSaveDialog(Save save)
         break;
     }
     return Windows::Find<Form_save_chann>();
-}
-
-bool TestShownIsSent::runTransfer(const TransferEngine* link)
-{
-    return clock_->advanceUntil([&] { return !link->busy() && !ports_->isOpen(kAppPort); }, kLongEnough);
 }
 
 QByteArray TestShownIsSent::savedRecord() const

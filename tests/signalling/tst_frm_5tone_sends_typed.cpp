@@ -18,14 +18,13 @@
 #include "support/kit_driver.h"
 #include "support/sim_app_fixture.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 namespace {
 
-constexpr qint64 kLongEnough = 600000;
 constexpr int kEncodeTab = 2;
 // The image row of five-tone code 1; code n is n - 1 rows further.
 constexpr int kCode1Row = 592;
@@ -75,7 +74,6 @@ private:
     // Opens the save dialog the way the row says and saves into the test's
     // file.
     void save(Send send);
-    bool runTransfer(const TransferEngine* link);
     QByteArray savedRecord(int code) const;
     QString savedPath() const { return dir_->filePath(QStringLiteral("typed.dat")); }
 
@@ -111,10 +109,7 @@ const TransferEngine* TestFrm5ToneSendsTyped::pressWrite(Send send)
         window_->Command_Write->click();
         return &window_->link();
     }
-    main_->Prog_write->trigger();
-    auto* dialog = Windows::Find<Form_Comm_Write>();
-    dialog->Command_Write->click();
-    return &dialog->transfer();
+    return pressWholeImageWrite();
 }
 
 void TestFrm5ToneSendsTyped::save(Send send)
@@ -129,20 +124,10 @@ void TestFrm5ToneSendsTyped::save(Send send)
     dialog->Command_enter->click();
 }
 
-bool TestFrm5ToneSendsTyped::runTransfer(const TransferEngine* link)
-{
-    return clock_->advanceUntil([&] { return !link->busy() && !ports_->isOpen(kAppPort); }, kLongEnough);
-}
-
 QByteArray TestFrm5ToneSendsTyped::savedRecord(int code) const
 {
-    QFile file(savedPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    DatReader reader;
-    reader.feed(file.readAll());
-    reader.finish();
-    return reader.done() ? RowHex(reader.image(), kCode1Row + code - 1) : QByteArray();
+    MemoryImage saved;
+    return LoadDatFile(savedPath(), saved).ok() ? RowHex(saved, kCode1Row + code - 1) : QByteArray();
 }
 
 void TestFrm5ToneSendsTyped::open_frame_goes_out_as_typed_data()

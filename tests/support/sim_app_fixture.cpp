@@ -4,7 +4,10 @@
 #include "core/language.h"
 #include "core/status_panels.h"
 #include "link/startup_identification.h"
+#include "link/transfer_engine.h"
+#include "link/ui/form_comm_write.h"
 #include "platform/geometry.h"
+#include "platform/kit_button.h"
 #include "platform/window.h"
 
 #include <QCoreApplication>
@@ -56,4 +59,17 @@ void SimAppFixture::stopApp()
     dir_.reset();
     QVERIFY(recorder_->verifyAllTaken());
     recorder_.reset();
+}
+
+const TransferEngine* SimAppFixture::pressWholeImageWrite()
+{
+    main_->Prog_write->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Write>();
+    dialog->Command_Write->click();
+    return &dialog->transfer();
+}
+
+bool SimAppFixture::runTransfer(const TransferEngine* link, qint64 maxMs)
+{
+    return clock_->advanceUntil([&] { return !link->busy() && !ports_->isOpen(kAppPort); }, maxMs);
 }

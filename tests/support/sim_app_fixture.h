@@ -16,6 +16,7 @@
 #include <memory>
 
 class MDImain;
+class TransferEngine;
 
 class SimAppFixture {
 protected:
@@ -27,6 +28,13 @@ protected:
     // Unloads every window, goes back to the directory the test began in,
     // and fails the test for a message box it did not take.
     void stopApp();
+
+    // Opens the whole-image write dialog from the menu and presses its
+    // Write; returns the dialog's transfer.
+    const TransferEngine* pressWholeImageWrite();
+    // Runs the clock until the transfer is idle with its port closed. False
+    // when that took longer than maxMs.
+    bool runTransfer(const TransferEngine* link, qint64 maxMs = 600000);
 
     std::unique_ptr<MessageRecorder> recorder_;
     std::unique_ptr<VirtualClock> clock_;
