@@ -5,20 +5,25 @@
 
 namespace {
 
-// The longest prefix of the text (blanks dropped) that reads as
-// [sign] digits [. digits]; empty when it holds no digit.
-QByteArray NumberPrefix(const QString& text)
+// How a number is read at the start of a text: NumericValue's way, blanks
+// anywhere dropped and a sign first, or as a bare run of digits.
+enum class Reading { BlanksAndSign, DigitsOnly };
+
+// The longest prefix of the text that reads as [sign] digits [. digits];
+// empty when it holds no digit.
+QByteArray NumberPrefix(const QString& text, Reading reading = Reading::BlanksAndSign)
 {
+    const bool blanksAndSign = reading == Reading::BlanksAndSign;
     QByteArray number;
     bool seenPoint = false;
     bool seenDigit = false;
     for (QChar ch : text) {
-        if (ch == QLatin1Char(' '))
+        if (blanksAndSign && ch == QLatin1Char(' '))
             continue;
         const bool isSign = ch == QLatin1Char('+') || ch == QLatin1Char('-');
-        if (isSign && number.isEmpty()) {
+        if (blanksAndSign && isSign && number.isEmpty()) {
             number.append(char(ch.unicode()));
-        } else if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) {
+        } else if (IsDigitChar(ch)) {
             number.append(char(ch.unicode()));
             seenDigit = true;
         } else if (ch == QLatin1Char('.') && !seenPoint) {
@@ -31,13 +36,11 @@ QByteArray NumberPrefix(const QString& text)
     return seenDigit ? number : QByteArray();
 }
 
-}  // namespace
-
-double NumericValue(const QString& text)
+// The value of [sign] digits [. digits], converted to the correctly rounded
+// double, the same value a compiler would give the literal; 0 for the empty
+// text.
+double ValueOf(const QByteArray& number)
 {
-    // The prefix converted to the correctly rounded double, the same value a
-    // compiler would give the literal.
-    const QByteArray number = NumberPrefix(text);
     if (number.isEmpty())
         return 0.0;
     // from_chars takes no leading '+' and is independent of the C locale.
@@ -56,6 +59,18 @@ double NumericValue(const QString& text)
         value = digit != last && *digit != '.' ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;
+}
+
+}  // namespace
+
+double NumericValue(const QString& text)
+{
+    return ValueOf(NumberPrefix(text));
+}
+
+double LeadingDigitsValue(const QString& text)
+{
+    return ValueOf(NumberPrefix(text, Reading::DigitsOnly));
 }
 
 QString NumericText(const QString& text)

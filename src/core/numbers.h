@@ -4,6 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+// "0".."9", and no other digit.
+inline bool IsDigitChar(QChar ch)
+{
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
 // The numeric value of a text: the decimal number at its start. Blanks
 // anywhere are ignored; an optional sign and digits with at most one decimal
 // point are read; reading stops at the first character that cannot continue
@@ -11,6 +17,13 @@
 // is 0; a number too large for a double is infinite (with its sign), one too
 // small is 0.
 double NumericValue(const QString& text);
+
+// The numeric value of a typed text in the signalling editors: its longest
+// leading run of digits with at most one decimal point ("12.5.3" is 12.5,
+// ".5" is 0.5). Nothing is skipped: a text that starts with a blank, a sign
+// or any other character, the empty text and a lone point are 0; "1 7 00" is
+// 1. A run too long for a double is infinite.
+double LeadingDigitsValue(const QString& text);
 
 // The number NumericValue reads, as the characters it read (blanks left
 // out): "+98.5" of "+9 8.5x", "98." of "98..5"; empty when the text has no

@@ -53,7 +53,7 @@ std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, M
 {
     const int row = kTwoToneEncRow + r - 1;
     const int at = c == 1 ? 0 : kTwoToneSecondToneAt;
-    const double v = NumericValue(text);
+    const double v = LeadingDigitsValue(text);
     int hz = 0;
     std::optional<Message> message;
     if (InRange(v))
@@ -67,7 +67,7 @@ std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, M
 
 std::optional<Message> TwoTone_ToneCommit(int x, int t, const QString& text, MemoryImage& image)
 {
-    const double f = RoundHalfEven(NumericValue(text));
+    const double f = RoundHalfEven(LeadingDigitsValue(text));
     if (InRange(f)) {
         PutTwoToneFreq(kTwoToneSetPage, x, t, static_cast<int>(f), image);
         return std::nullopt;

@@ -6,9 +6,10 @@
 //     then rounds it half up (3000.4 refused, 2999.5 stores 3000);
 //   - a tone box rounds half to even first and then tests (3000.4 and
 //     3000.5 store 3000).
-// Either way the value is read as a double and becomes a whole number only
-// once it lies within the range, so a long pasted number is refused, never
-// wrapped into a word.
+// Either way the value is that of the text's leading run of digits
+// (LeadingDigitsValue: a pasted "+1500" or " 1600" is no number, "1 7 00" is
+// 1), read as a double, and becomes a whole number only once it lies within
+// the range, so a long pasted number is refused, never wrapped into a word.
 
 #include "core/memory_image.h"
 #include "core/prompt.h"

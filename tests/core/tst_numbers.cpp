@@ -9,6 +9,8 @@ private slots:
     void numericValue();
     void numericText_data();
     void numericText();
+    void leadingDigitsValue_data();
+    void leadingDigitsValue();
     void roundHalfEven_data();
     void roundHalfEven();
     void shortestText_data();
@@ -73,6 +75,28 @@ void TestNumbers::numericText()
     QFETCH(QString, text);
     QFETCH(QString, number);
     QCOMPARE(NumericText(text), number);
+}
+
+void TestNumbers::leadingDigitsValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << "1500.5" << 1500.5;
+    QTest::newRow("a second point ends the run") << "12.5.3" << 12.5;
+    QTest::newRow("point first") << ".5" << 0.5;
+    QTest::newRow("a lone point is zero") << "." << 0.0;
+    QTest::newRow("empty is zero") << "" << 0.0;
+    QTest::newRow("a sign is no digit") << "+1500" << 0.0;
+    QTest::newRow("a leading blank is no digit") << " 1600" << 0.0;
+    QTest::newRow("a blank ends the run") << "1 7 00" << 1.0;
+    QTest::newRow("too large is not zero") << QString(400, QLatin1Char('9')) << qInf();
+}
+
+void TestNumbers::leadingDigitsValue()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(LeadingDigitsValue(text), value);
 }
 
 void TestNumbers::roundHalfEven_data()

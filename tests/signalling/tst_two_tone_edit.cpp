@@ -57,6 +57,14 @@ void TestTwoToneEdit::encode_commit_data()
     QTest::newRow("beyond a double") << QString(400, QLatin1Char('9')) << "00 00" << true;
     QTest::newRow("1500.5.3 reads 1500.5") << "1500.5.3"
                                            << "DD 05" << false;
+    // Only a leading run of digits counts: a pasted sign or blank is no
+    // number, and a blank ends one.
+    QTest::newRow("+1500 is no number") << "+1500"
+                                        << "00 00" << true;
+    QTest::newRow("a leading blank is no number") << " 1600"
+                                                  << "00 00" << true;
+    QTest::newRow("1 7 00 reads 1") << "1 7 00"
+                                    << "00 00" << true;
 }
 
 void TestTwoToneEdit::encode_commit()
@@ -103,6 +111,12 @@ void TestTwoToneEdit::tone_commit_data()
                            << "FF FF FF FF" << false;
     QTest::newRow("a long pasted number") << "99999999999999999999"
                                           << "FF FF FF FF" << true;
+    QTest::newRow("+1500 is no number") << "+1500"
+                                        << "FF FF FF FF" << true;
+    QTest::newRow("a leading blank is no number") << " 1600"
+                                                  << "FF FF FF FF" << true;
+    QTest::newRow("1 7 00 reads 1") << "1 7 00"
+                                    << "FF FF FF FF" << true;
 }
 
 void TestTwoToneEdit::tone_commit()
