@@ -140,14 +140,41 @@ QString PaddedFreq(const QString& text, double value)
     return text.leftJustified(value >= kThreeDigitMhz ? kFreqChars : kLowFreqChars, QLatin1Char('0'));
 }
 
-// Both cells of row r from its stored preset; the frequency cell keeps
-// `freqText` when that reads as the stored frequency.
-void ShowCommitted(ChannCells& cells, int r, const QString& freqText, const MemoryImage& image)
+// The frequency a typed text holds, as a number text without a plus sign:
+// its numeric value (numbers.h: blanks anywhere left out, a sign, digits),
+// except that the character standing after the whole MHz is the point
+// whatever it is, as in the encoding by character position: "98,5", "98-5"
+// and "98/5" are "98.5". The fraction is the digits that follow it, up to
+// the first other character: "98..5" is "98.".
+QString FmFreqNumber(const QString& typed)
 {
-    FM_Show_Row(cells, r, image);
-    const Preset p = PresetOf(r, image);
-    if (!ShownEmpty(p) && DigitsOfFreqText(freqText) == DigitsOf(p))
-        cells.setCell(r, FmCol::Freq, freqText);
+    QString number;
+    qsizetype i = 0;
+    const auto skipBlanks = [&] {
+        while (i < typed.size() && typed[i] == QLatin1Char(' '))
+            ++i;
+    };
+    const auto takeDigits = [&] {
+        bool took = false;
+        for (skipBlanks(); i < typed.size() && IsDigitChar(typed[i]); skipBlanks()) {
+            number += typed[i++];
+            took = true;
+        }
+        return took;
+    };
+    skipBlanks();
+    if (i < typed.size() && typed[i] == QLatin1Char('-'))
+        number += typed[i++];
+    else if (i < typed.size() && typed[i] == QLatin1Char('+'))
+        ++i;
+    if (!takeDigits())
+        return NumericText(typed);  // no whole MHz: ".5", letters, nothing
+    if (i < typed.size()) {
+        ++i;
+        number += QLatin1Char('.');
+        takeDigits();
+    }
+    return number;
 }
 
 }  // namespace
@@ -188,18 +215,6 @@ void FM_Show(ChannCells& cells, const MemoryImage& image)
         FM_Show_Row(cells, r, image);
 }
 
-QString FmCompletedFreq(const QString& typed)
-{
-    QString text = typed;
-    if (text.size() == 3)
-        text = (text + QStringLiteral(".0")).leftJustified(kFreqChars, QLatin1Char('0'));
-    else if (text.size() == 2)
-        text = (text + QStringLiteral(".0")).leftJustified(kLowFreqChars, QLatin1Char('0'));
-    if (const QString trimmed = TrimBlanks(text); trimmed.size() > kFreqChars)
-        text = trimmed.left(kFreqChars);
-    return PaddedFreq(text, NumericValue(text));
-}
-
 bool FM_Save_Row(int r, const QString& freq, const QString& name, MemoryImage& image)
 {
     if (TrimBlanks(freq).isEmpty()) {
@@ -225,15 +240,14 @@ std::optional<Message> FM_FreqCommit(ChannCells& cells, int r, const QString& ty
         return std::nullopt;
     }
     std::optional<Message> message;
-    QString freq = typed;
-    const double v = NumericValue(typed);
-    std::optional<FmDigits> digits = DigitsOfFreqText(freq);
+    const QString number = FmFreqNumber(typed);
+    const double v = NumericValue(number);
+    std::optional<FmDigits> digits = DigitsOfFreqText(number);
     // The digits decide too: a double reads "86.99999999999999999" as 87,
     // and its digits are 86.99999 MHz.
-    if (v < min || v > max || (digits && UnitsOf(*digits) < min * kUnitsPerMhz)) {
+    if (v < min || v > max || !digits || UnitsOf(*digits) < min * kUnitsPerMhz) {
         message = ChannEntryText::RxOutOfRange();
-        freq = ShortestText(min);
-        digits = DigitsOfFreqText(freq);
+        digits = DigitsOfFreqText(ShortestText(min));
     }
     if (!digits)
         return message;  // limits outside what eight digits hold
@@ -245,7 +259,7 @@ std::optional<Message> FM_FreqCommit(ChannCells& cells, int r, const QString& ty
     }
     SetDigits(p, *digits);
     Store(r, p, image);
-    ShowCommitted(cells, r, FmCompletedFreq(freq), image);
+    FM_Show_Row(cells, r, image);
     return message;
 }
 
@@ -268,7 +282,7 @@ std::optional<Message> FM_NameCommit(ChannCells& cells, int r, const QString& ty
         SetDigits(p, *digits);
     SetName(p, NameCellText(trimmed));
     Store(r, p, image);
-    ShowCommitted(cells, r, freq, image);
+    FM_Show_Row(cells, r, image);
     return message;
 }
 
@@ -279,11 +293,14 @@ void FM_Recode_Row(int r, MemoryImage& image)
         Store(r, EmptyPreset(), image);
         return;
     }
-    // The frequency as its text reads must be its bytes as they stand: an
-    // erased preset or a digit byte above 9 keeps the row as it is.
-    if (DigitsOfFreqText(Cov_Freq(DigitsOf(before))) != DigitsOf(before))
+    // The frequency the row shows, in proper digits: a digit byte above 9
+    // counts as it stands. From 1000 MHz up (an erased preset) the row keeps
+    // its bytes: eight digits do not hold what it shows.
+    const std::optional<FmDigits> digits = DigitsOfFreqText(Cov_Freq(DigitsOf(before)));
+    if (!digits)
         return;
     Preset p = before;
+    SetDigits(p, *digits);
     ReplaceName(p);
     Store(r, p, image);
 }

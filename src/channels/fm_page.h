@@ -68,32 +68,29 @@ void FM_Show_Row(ChannCells& cells, int r, const MemoryImage& image = Edata);
 // FM_Show_Row for rows 1..16; column 0 and the spare row are not touched.
 void FM_Show(ChannCells& cells, const MemoryImage& image = Edata);
 
-// The text a frequency cell takes for an accepted entry t: ".0" and "0"s
-// after a text of exactly 3 characters (to 9) or 2 (to 8); a text longer
-// than 9 characters without its outer blanks cut to its first 9; then "0"s up
-// to 9 characters from 100 MHz up, 8 below. "88.9" gives "88.90000", "100"
-// "100.00000", "107.999999" "107.99999".
-QString FmCompletedFreq(const QString& typed);
-
 // FM_Save_Row: preset r (1..16) from a frequency text and a name. A blank
 // frequency gives the empty preset (00 × 8, FF × 8). Otherwise bytes 0..7
-// are the digits of the frequency's numeric value cut to 10 Hz, bytes 8..15
-// 0xFF, and the name without its outer blanks, at most its first 6
-// characters, goes where the placement table puts it, one Latin-1 code per
-// character (0xFF for a character that has none, 0x20 for an inner blank).
-// A frequency eight digits do not hold stores nothing (false).
+// are the digits of the frequency text cut to 10 Hz (DigitsOfFreqText),
+// bytes 8..15 0xFF, and the name without its outer blanks, at most its first
+// 6 characters, goes where the placement table puts it, one Latin-1 code per
+// character (0xFF for a character that has none, 0x20 for an inner blank). A
+// frequency text eight digits do not hold, or of another form, stores
+// nothing (false).
 bool FM_Save_Row(int r, const QString& freq, const QString& name, MemoryImage& image = Edata);
 
 // The commits of leaving a cell of row r (1..16) whose editor the user typed
 // `typed` into. Each stores the preset, leaves the row's two cells showing
-// what it holds, and returns the message to show once the cells are done.
+// exactly what it holds (FM_Show_Row), and returns the message to show once
+// the cells are done.
 //
-// Frequency, v its numeric value: min <= v <= max is stored (the cell keeps
-// its completed text when that reads as the stored frequency, otherwise it
-// shows the stored one); outside, and not blank, the lower limit is stored
-// and the range message returned; blank deletes the preset. The name keeps
-// its bytes unless the placement table shows it the same (a default
-// preset's name moves from byte 8 to its place).
+// Frequency: v is the typed number, read by its numeric value except that
+// the character after the whole MHz counts as the point whatever it is
+// ("98,5" is 98.5, as the encoding by character position takes it); its
+// digits are its own decimal digits cut to 10 Hz ("107.999999" is
+// 107.99999). min <= v <= max is stored; outside, and not blank, the lower
+// limit is stored and the range message returned; blank deletes the preset.
+// The name keeps its bytes unless the placement table shows it the same (a
+// default preset's name moves from byte 8 to its place).
 std::optional<Message> FM_FreqCommit(ChannCells& cells, int r, const QString& typed, double min, double max,
                                      MemoryImage& image = Edata);
 // Name: more than 6 characters returns the length message and goes on. A
@@ -103,9 +100,10 @@ std::optional<Message> FM_FreqCommit(ChannCells& cells, int r, const QString& ty
 std::optional<Message> FM_NameCommit(ChannCells& cells, int r, const QString& typed, MemoryImage& image = Edata);
 
 // Leaving a cell of row r (1..16) without a typed edit: the row is encoded
-// from what its bytes show, and the result kept only when the row then shows
-// the same. An empty preset becomes 00 × 8, FF × 8; a default preset's name
-// moves to its place; a frequency its text does not give back digit by
-// digit (an erased preset, a digit byte above 9) and a name of 7 or 8
-// characters keep their bytes.
+// again from what it shows. An empty preset becomes 00 × 8, FF × 8; the
+// frequency is stored in proper digits (a digit byte above 9 counts as it
+// stands: 05 13 40 .. shows and stores 754 MHz as 07 05 04 ..); a default
+// preset's name moves to its place. A frequency of 1000 MHz and more (an
+// erased preset), which eight digits do not hold, keeps the row's bytes,
+// and so does a name of 7 or 8 characters.
 void FM_Recode_Row(int r, MemoryImage& image = Edata);

@@ -41,6 +41,35 @@ double SnapToRaster(double mhz)
     return khz / 1000.0;
 }
 
+// Eight decimal digits, from the 100 MHz digit down to the 10 Hz digit, hold
+// 0 up to 999.99999 MHz: the one test every store of a frequency passes.
+constexpr long long kEightDigitUnits = 100000000;  // 1000 MHz in 10 Hz units
+constexpr long long kUnitsPerMhz = 100000;
+
+bool HeldByEightDigits(long long units)
+{
+    return units >= 0 && units < kEightDigitUnits;
+}
+
+bool HeldByEightDigits(double mhz)
+{
+    // Also false for NaN.
+    return mhz >= 0.0 && mhz * double(kUnitsPerMhz) < double(kEightDigitUnits);
+}
+
+// The digits of a frequency in whole 10 Hz units, 100 MHz digit first.
+std::optional<std::array<int, 8>> DigitsOfUnits(long long units)
+{
+    if (!HeldByEightDigits(units))
+        return std::nullopt;
+    std::array<int, 8> digits{};
+    for (int k = 7; k >= 0; --k) {
+        digits[static_cast<std::size_t>(k)] = static_cast<int>(units % 10);
+        units /= 10;
+    }
+    return digits;
+}
+
 bool OutOfBand(double mhz)
 {
     const double g = IntFloor(mhz);
@@ -49,14 +78,20 @@ bool OutOfBand(double mhz)
 
 }  // namespace
 
-void PutFreq(QString& text, int row, int col, MemoryImage& image)
+bool PutFreq(QString& text, int row, int col, MemoryImage& image)
 {
-    text = WithFiveDecimals(ShortestText(SnapToRaster(NumericValue(text))));
+    if (NumericText(text).isEmpty())
+        return false;
+    const double snapped = SnapToRaster(NumericValue(text));
+    if (!HeldByEightDigits(snapped))
+        return false;
+    text = WithFiveDecimals(ShortestText(snapped));
     FreqToBCD(text);
     image(row, col) = BcdBytes[3];
     image(row, col + 1) = BcdBytes[2];
     image(row, col + 2) = BcdBytes[1];
     image(row, col + 3) = BcdBytes[0];
+    return true;
 }
 
 std::uint8_t FreqToBCD(const QString& text)
@@ -118,47 +153,45 @@ int FindOutOfBandChannel(const MemoryImage& image)
     return kNoChannel;
 }
 
-std::array<int, 8> FreqToDigits(double freqMhz)
-{
-    // Count whole 10 Hz units and split the count into its digits, so that
-    // no digit picks up a rounding error of a repeated subtraction.
-    long long units = std::llround(freqMhz * 100000.0);
-    std::array<int, 8> digits{};
-    for (int k = 7; k >= 0; --k) {
-        digits[k] = static_cast<int>(units % 10);
-        units /= 10;
-    }
-    return digits;
-}
-
 std::optional<std::array<int, 8>> DigitsOfFreqText(const QString& text)
 {
-    constexpr int kWholeDigits = 3;     // 100 MHz, 10 MHz, 1 MHz
     constexpr int kFractionDigits = 5;  // 100 kHz down to 10 Hz
-    QString number = NumericText(text);
-    const bool negative = number.startsWith(QLatin1Char('-'));
-    if (negative || number.startsWith(QLatin1Char('+')))
-        number.remove(0, 1);
+    const QString number = TrimBlanks(text);
     const qsizetype point = number.indexOf(QLatin1Char('.'));
-    QString whole = point < 0 ? number : number.left(point);
-    const QString fraction = point < 0 ? QString() : number.mid(point + 1).left(kFractionDigits);
-    while (whole.startsWith(QLatin1Char('0')))
-        whole.remove(0, 1);
-    if (whole.size() > kWholeDigits)
-        return std::nullopt;
-    const QString digits = whole.rightJustified(kWholeDigits, QLatin1Char('0'))
-                           + fraction.leftJustified(kFractionDigits, QLatin1Char('0'));
-    std::array<int, 8> result{};
-    for (int k = 0; k < 8; ++k)
-        result[static_cast<std::size_t>(k)] = digits[k].digitValue();
-    if (negative && digits != QString(digits.size(), QLatin1Char('0')))
-        return std::nullopt;
-    return result;
+    const QString whole = point < 0 ? number : number.left(point);
+    const QString fraction = point < 0 ? QString() : number.mid(point + 1);
+    if (whole.isEmpty() && fraction.isEmpty())
+        return std::nullopt;  // no digit at all
+    long long units = 0;
+    for (QChar ch : whole) {
+        if (!IsDigitChar(ch))
+            return std::nullopt;
+        units = units * 10 + ch.digitValue() * kUnitsPerMhz;
+        if (!HeldByEightDigits(units))
+            return std::nullopt;
+    }
+    long long step = kUnitsPerMhz;
+    for (qsizetype i = 0; i < fraction.size(); ++i) {
+        if (!IsDigitChar(fraction[i]))
+            return std::nullopt;
+        if (i < kFractionDigits) {
+            step /= 10;
+            units += fraction[i].digitValue() * step;
+        }
+    }
+    return DigitsOfUnits(units);
 }
 
-void PutFMFreq(double freq, int preset, MemoryImage& image)
+bool PutFMFreq(double freq, int preset, MemoryImage& image)
 {
-    const std::array<int, 8> digits = FreqToDigits(freq);
+    // Whole 10 Hz units, split into their digits, so that no digit picks up
+    // the rounding error of a repeated subtraction.
+    if (!HeldByEightDigits(freq))
+        return false;
+    const std::optional<std::array<int, 8>> digits = DigitsOfUnits(std::llround(freq * double(kUnitsPerMhz)));
+    if (!digits)
+        return false;
     for (int k = 0; k < 8; ++k)
-        image(Area::FmPage.firstRow() + preset, k) = static_cast<std::int16_t>(digits[k]);
+        image(Area::FmPage.firstRow() + preset, k) = static_cast<std::int16_t>((*digits)[static_cast<std::size_t>(k)]);
+    return true;
 }

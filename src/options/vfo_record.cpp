@@ -1,5 +1,6 @@
 #include "options/vfo_record.h"
 
+#include "core/freq_codec.h"
 #include "core/model_bands.h"
 #include "core/numbers.h"
 #include "core/tone_list.h"
@@ -24,14 +25,9 @@ const QString kLowEnd = QStringLiteral(".02500");
 const QString kHighEnd = QStringLiteral(".62500");
 const QString kRangeTop = QStringLiteral(".9950");
 
-bool IsDigit(QChar ch)
-{
-    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-}
-
 int DigitValue(QChar ch)
 {
-    return IsDigit(ch) ? ch.unicode() - u'0' : 0;
+    return IsDigitChar(ch) ? ch.unicode() - u'0' : 0;
 }
 
 QString WholeMhz(double mhz)
@@ -86,7 +82,7 @@ double VfoFreqValue(const QString& text)
     QString number;
     bool seenPoint = false;
     for (QChar ch : text) {
-        if (IsDigit(ch)) {
+        if (IsDigitChar(ch)) {
             number += ch;
         } else if (ch == QLatin1Char('.') && !seenPoint) {
             number += ch;
@@ -114,17 +110,14 @@ VfoFreqChecked VfoFreq_Check(const QString& text, double lo, double hi)
     return checked;
 }
 
-void VfoFreq_Store(const VfoRecord& vfo, const QString& normalised, MemoryImage& image)
+bool VfoFreq_Store(const VfoRecord& vfo, const QString& normalised, MemoryImage& image)
 {
-    QString s = TrimBlanks(normalised);
-    if (s.size() < kVfoFreqTextMax)
-        s = QString(kVfoFreqTextMax - s.size(), QLatin1Char('0')) + s;
-    int b = 0;
-    for (int i = 0; i < kVfoFreqTextMax && b < kVfoFreqDigits; ++i) {
-        if (i == kVfoPointAfter)
-            continue;
-        image(vfo.freqRow, b++) = static_cast<std::int16_t>(DigitValue(s[i]));
-    }
+    const std::optional<std::array<int, 8>> digits = DigitsOfFreqText(normalised);
+    if (!digits)
+        return false;
+    for (int b = 0; b < kVfoFreqDigits; ++b)
+        image(vfo.freqRow, b) = static_cast<std::int16_t>((*digits)[static_cast<std::size_t>(b)]);
+    return true;
 }
 
 int VfoBandItem(const VfoRecord& vfo, const MemoryImage& image)

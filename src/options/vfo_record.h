@@ -59,10 +59,11 @@ struct VfoFreqChecked {
 };
 VfoFreqChecked VfoFreq_Check(const QString& text, double lo, double hi);
 
-// Stores a normalised text into bytes 0..7: padded with "0"s in front to nine
-// characters ("5.02500" is 005.02500), the digits around the point, one a
-// byte (a character that is no digit gives 0).
-void VfoFreq_Store(const VfoRecord& vfo, const QString& normalised, MemoryImage& image = Edata);
+// Stores a normalised text into bytes 0..7, one digit a byte from the
+// 100 MHz digit ("145.01250" is 1 4 5 0 1 2 5 0, "5.02500" 0 0 5 0 2 5 0 0).
+// A text eight digits do not hold (1000 MHz and more) or of another form
+// stores nothing (false; freq_codec.h).
+bool VfoFreq_Store(const VfoRecord& vfo, const QString& normalised, MemoryImage& image = Edata);
 
 // The band a record shows: item 0 (VHF) when byte 0 is 1, else item 1 (UHF).
 inline constexpr int kVfoBandVhf = 0;

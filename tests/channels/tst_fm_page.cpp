@@ -157,15 +157,27 @@ void TestFmPage::frequency_commit_data()
     row("107.95", "107.95", "107.95000", "01 00 07 09 05 00 00 00");
     row("107.999999 is cut, not rounded to 108", "107.999999", "107.99999", "01 00 07 09 09 09 09 09");
     row("99.5 has a hundreds digit of 0", "99.5", "99.50000", "00 09 09 05 00 00 00 00");
-    row("six decimals below 100 stay in the cell", "88.123456", "88.123456", "00 08 08 01 02 03 04 05");
+    // The cell shows what the preset holds: five decimals, not a sixth.
+    row("a sixth decimal is not shown", "88.123456", "88.12345", "00 08 08 01 02 03 04 05");
     // Digits from the value: taking them from fixed character positions
     // gave 8.05, 9.05, 98.05 and 80.09 MHz.
-    row("087.5 was stored as 8.05 MHz", "087.5", "087.5000", "00 08 07 05 00 00 00 00");
-    row("+98.5 was stored as 9.05 MHz", "+98.5", "+98.5000", "00 09 08 05 00 00 00 00");
-    row("98..5 was stored as 98.05 MHz", "98..5", "98..5000", "00 09 08 00 00 00 00 00");
-    row("8 8.9 was stored as 80.09 MHz", "8 8.9", "8 8.9000", "00 08 08 09 00 00 00 00");
-    // Its completed text "1 0000000" would read as ten million.
-    row("1 00 shows the stored frequency", "1 00", "100.00000", "01 00 00 00 00 00 00 00");
+    row("087.5 was stored as 8.05 MHz", "087.5", "87.50000", "00 08 07 05 00 00 00 00");
+    row("+98.5 was stored as 9.05 MHz", "+98.5", "98.50000", "00 09 08 05 00 00 00 00");
+    row("98..5 was stored as 98.05 MHz", "98..5", "98.00000", "00 09 08 00 00 00 00 00");
+    row("8 8.9 was stored as 80.09 MHz", "8 8.9", "88.90000", "00 08 08 09 00 00 00 00");
+    row("1 00", "1 00", "100.00000", "01 00 00 00 00 00 00 00");
+    // The character after the whole MHz is the point, whatever it is; a
+    // comma was read as the end of the number, and the cell showed a
+    // fraction the preset did not hold.
+    row("98,5", "98,5", "98.50000", "00 09 08 05 00 00 00 00");
+    row("101,7", "101,7", "101.70000", "01 00 01 07 00 00 00 00");
+    row("98-5", "98-5", "98.50000", "00 09 08 05 00 00 00 00");
+    row("98/5", "98/5", "98.50000", "00 09 08 05 00 00 00 00");
+    row("98,5 with five decimals", "98,12345", "98.12345", "00 09 08 01 02 03 04 05");
+    row("the fraction ends at another character", "98,5x3", "98.50000", "00 09 08 05 00 00 00 00");
+    row("108,5 is above 108", "108,5", "87.00000", "00 08 07 00 00 00 00 00", true);
+    row("86,9 is below 87", "86,9", "87.00000", "00 08 07 00 00 00 00 00", true);
+    row("a minus sign is below 87", "-98.5", "87.00000", "00 08 07 00 00 00 00 00", true);
 }
 
 void TestFmPage::frequency_commit()
@@ -183,6 +195,11 @@ void TestFmPage::frequency_commit()
     }
     QCOMPARE(RowHex(image_, FmPresetImageRow(kRow)), bytes.toLatin1());
     QCOMPARE(shown(), (QStringList{cell, "ROCK"}));
+    // What the image's digits show.
+    FmDigits stored{};
+    for (int k = 0; k < 8; ++k)
+        stored[static_cast<std::size_t>(k)] = image_(FmPresetImageRow(kRow), k);
+    QCOMPARE(cell, Cov_Freq(stored));
 }
 
 void TestFmPage::frequency_commit_moves_a_default_name_to_its_place()
@@ -327,8 +344,15 @@ void TestFmPage::leave_without_edit_data()
     QTest::newRow("an inner blank stays") << "00 09 00 00 00 00 00 00 FF 41 42 20 43 44 FF FF"
                                           << "00 09 00 00 00 00 00 00 FF 41 42 20 43 44 FF FF";
     QTest::newRow("a cleared preset is encoded empty") << "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00" << kEmpty;
-    QTest::newRow("a digit byte above 9 stays") << "05 13 40 00 00 00 00 00 FF FF 52 4F 43 4B FF FF"
-                                                << "05 13 40 00 00 00 00 00 FF FF 52 4F 43 4B FF FF";
+    // Digit bytes above 9 count as they stand (500 + 190 + 64 MHz) and are
+    // stored again as the digits of what the row shows, the name in place.
+    QTest::newRow("digit bytes above 9 become proper digits") << "05 13 40 00 00 00 00 00 52 4F 43 4B FF FF FF FF"
+                                                              << "07 05 04 00 00 00 00 00 FF FF 52 4F 43 4B FF FF";
+    QTest::newRow("a 10 Hz byte above 9 carries") << "00 09 08 05 00 00 00 0C FF FF 52 4F 43 4B FF FF"
+                                                  << "00 09 08 05 00 00 01 02 FF FF 52 4F 43 4B FF FF";
+    // Eight digits cannot hold 1000 MHz: the row keeps its bytes.
+    QTest::newRow("digit bytes worth 1000 MHz stay") << "09 09 0A 00 00 00 00 00 52 4F 43 4B FF FF FF FF"
+                                                     << "09 09 0A 00 00 00 00 00 52 4F 43 4B FF FF FF FF";
     QTest::newRow("5 MHz stays") << "00 00 05 00 00 00 00 00 FF FF FF FF FF FF FF FF"
                                  << "00 00 05 00 00 00 00 00 FF FF FF FF FF FF FF FF";
 }

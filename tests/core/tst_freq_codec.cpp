@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -55,6 +56,8 @@ private slots:
     void putFreqLeavesTheNormalisedText_data();
     void putFreqLeavesTheNormalisedText();
     void putFreqTouchesOnlyItsFourBytes();
+    void storesOutsideEightDigitsWriteNothing_data();
+    void storesOutsideEightDigitsWriteNothing();
     void snapsDownToTheHigherRasterPoint();
     void everyRasterPointRoundTrips();
     void bcdToFreq_data();
@@ -133,6 +136,36 @@ void TestFreqCodec::putFreqTouchesOnlyItsFourBytes()
     expected(10, 14) = 0x50;
     expected(10, 15) = 0x14;
     QVERIFY(image == expected);
+}
+
+void TestFreqCodec::storesOutsideEightDigitsWriteNothing_data()
+{
+    QTest::addColumn<QString>("freq");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("999.99 is the last") << "999.99" << true;
+    QTest::newRow("10.0025") << "10.0025" << true;
+    QTest::newRow("1000") << "1000" << false;
+    QTest::newRow("1600, past a BCD byte") << "1600" << false;
+    QTest::newRow("28305, five digits") << "28305" << false;
+    QTest::newRow("negative") << "-5" << false;
+    QTest::newRow("beyond a double") << QString(400, QLatin1Char('9')) << false;
+}
+
+// The packed and the digit-per-byte store alike.
+void TestFreqCodec::storesOutsideEightDigitsWriteNothing()
+{
+    QFETCH(QString, freq);
+    QFETCH(bool, stored);
+    const MemoryImage erased;
+    MemoryImage image;
+    QString text = freq;
+    QCOMPARE(PutFreq(text, 4, 0, image), stored);
+    QCOMPARE(text == freq, !stored);  // the text is normalised only when stored
+    QCOMPARE(PutFMFreq(NumericValue(freq), 3, image), stored);
+    QCOMPARE(image == erased, !stored);
+    if (!stored)
+        return;
+    QCOMPARE(StoredBytes(image, 4, 0), BcdOfUnits(std::llround(NumericValue(freq) * 100000)));
 }
 
 // Every entry on a 10 Hz grid goes to the higher of the two raster points at
@@ -271,14 +304,22 @@ void TestFreqCodec::digitsOfFreqText_data()
     QTest::newRow("88.9") << "88.9" << QList<int>{0, 8, 8, 9, 0, 0, 0, 0};
     QTest::newRow("cut, not rounded to 108") << "107.999999" << QList<int>{1, 0, 7, 9, 9, 9, 9, 9};
     QTest::newRow("no double rounds it") << "86.99999999999999999" << QList<int>{0, 8, 6, 9, 9, 9, 9, 9};
-    QTest::newRow("leading zeros and a sign") << "+087.5" << QList<int>{0, 8, 7, 5, 0, 0, 0, 0};
-    QTest::newRow("blanks left out") << "8 8.9" << QList<int>{0, 8, 8, 9, 0, 0, 0, 0};
+    QTest::newRow("leading zeros") << "087.5" << QList<int>{0, 8, 7, 5, 0, 0, 0, 0};
+    QTest::newRow("outer blanks") << " 88.9 " << QList<int>{0, 8, 8, 9, 0, 0, 0, 0};
     QTest::newRow("whole") << "100" << QList<int>{1, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("no number is 0") << "abc" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("minus zero is 0") << "-0.0" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("a point last") << "5." << QList<int>{0, 0, 5, 0, 0, 0, 0, 0};
     QTest::newRow("999.99999 is the last") << "999.999999" << QList<int>{9, 9, 9, 9, 9, 9, 9, 9};
     QTest::newRow("1000 has no 100 MHz digit") << "1000" << QList<int>{};
     QTest::newRow("an erased preset's text") << "28333.33305" << QList<int>{};
+    // Texts of another form store nothing, rather than what a number at
+    // their start reads.
+    QTest::newRow("a sign") << "+087.5" << QList<int>{};
+    QTest::newRow("an inner blank") << "8 8.9" << QList<int>{};
+    QTest::newRow("a comma") << "98,5" << QList<int>{};
+    QTest::newRow("a second point") << "98..5" << QList<int>{};
+    QTest::newRow("letters") << "abc" << QList<int>{};
+    QTest::newRow("a lone point") << "." << QList<int>{};
+    QTest::newRow("empty") << "" << QList<int>{};
     QTest::newRow("negative") << "-88.9" << QList<int>{};
 }
 

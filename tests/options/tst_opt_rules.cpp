@@ -362,6 +362,12 @@ void TestOptRules::frequency_check_data()
                                    << "99.50000" << false << "0 9 9 5 0 0 0 0";
     QTest::newRow("UHF in VHF limits") << 136.0 << 174.0 << "440.5"
                                        << "173.62500" << true << "1 7 3 6 2 5 0 0";
+    // Limits that a reply's band bytes above 9 once gave: eight digits do
+    // not hold the frequency, and nothing is stored.
+    QTest::newRow("1000 MHz stores nothing") << 130.0 << 28305.0 << "1000.0125"
+                                             << "1000.01250" << false << "";
+    QTest::newRow("above hi from 1000 MHz up stores nothing") << 130.0 << 28305.0 << "30000"
+                                                              << "28304.62500" << true << "";
 }
 
 void TestOptRules::frequency_check()
@@ -378,10 +384,13 @@ void TestOptRules::frequency_check()
     MemoryImage image = FilledImage(kSentinel);
     double l = lo;
     double h = hi;
-    VfoFreq_Store(TestVfo(l, h), checked.text, image);
-    Bytes expected;
-    for (const QString& d : digits.split(QLatin1Char(' ')))
-        expected << d.toInt();
+    QCOMPARE(VfoFreq_Store(TestVfo(l, h), checked.text, image), !digits.isEmpty());
+    Bytes expected = Repeated(kSentinel, 8);
+    if (!digits.isEmpty()) {
+        expected.clear();
+        for (const QString& d : digits.split(QLatin1Char(' ')))
+            expected << d.toInt();
+    }
     QCOMPARE(RowBytes(image, kVfoFreqRowA, 0, 8), expected);
     // The offset and the rest of the record are not touched.
     QCOMPARE(RowBytes(image, kVfoFreqRowA, 8, 8), Repeated(kSentinel, 8));
