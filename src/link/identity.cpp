@@ -24,9 +24,20 @@ int At(const QByteArray& bytes, int i)
     return static_cast<std::uint8_t>(bytes.at(i));
 }
 
+constexpr int kBandBytes = 12;  // four limits of three digits
+
 int Digits3(const QByteArray& reply, int at)
 {
     return 100 * At(reply, at) + 10 * At(reply, at + 1) + At(reply, at + 2);
+}
+
+bool BandBytesAreDigits(const QByteArray& reply)
+{
+    for (int i = kBandsAt; i < kBandsAt + kBandBytes; ++i) {
+        if (At(reply, i) > 9)
+            return false;
+    }
+    return true;
 }
 
 QString Chars(const QByteArray& reply, int at, int count)
@@ -55,6 +66,7 @@ RadioIdentity ParseIdentity(const QByteArray& reply)
     RadioIdentity id;
     if (reply.size() < kIdentReplyBytes)
         return id;
+    id.bandsValid = BandBytesAreDigits(reply);
     id.vhfMin = Digits3(reply, kBandsAt);
     id.vhfMax = Digits3(reply, kBandsAt + 3);
     id.uhfMin = Digits3(reply, kBandsAt + 6);
@@ -65,7 +77,7 @@ RadioIdentity ParseIdentity(const QByteArray& reply)
     return id;
 }
 
-QString BandPanelText(int low, int high)
+QString BandPanelText(double low, double high)
 {
     return SignedText(low) + QStringLiteral("--") + SignedText(high) + QStringLiteral(" MHZ");
 }
@@ -86,16 +98,19 @@ void ShowIdentity(const QByteArray& reply)
     if (reply.size() < kIdentReplyBytes)
         return;
     const RadioIdentity id = ParseIdentity(reply);
-    VhfMin = id.vhfMin;
-    VhfMax = id.vhfMax;
-    UhfMin = id.uhfMin;
-    UhfMax = id.uhfMax;
-    StatusBar1.setText(IdentPanel::Vhf, BandPanelText(id.vhfMin, id.vhfMax));
-    StatusBar1.setText(IdentPanel::Uhf, BandPanelText(id.uhfMin, id.uhfMax));
-    BandVhfMin = VhfMin;
-    BandVhfMax = VhfMax;
-    BandUhfMin = UhfMin;
-    BandUhfMax = UhfMax;
+    if (id.bandsValid) {
+        VhfMin = id.vhfMin;
+        VhfMax = id.vhfMax;
+        UhfMin = id.uhfMin;
+        UhfMax = id.uhfMax;
+        BandVhfMin = VhfMin;
+        BandVhfMax = VhfMax;
+        BandUhfMin = UhfMin;
+        BandUhfMax = UhfMax;
+    }
+    // The limits the editors check against from now on.
+    StatusBar1.setText(IdentPanel::Vhf, BandPanelText(BandVhfMin, BandVhfMax));
+    StatusBar1.setText(IdentPanel::Uhf, BandPanelText(BandUhfMin, BandUhfMax));
     StatusBar1.setText(IdentPanel::Model, id.model);
     StatusBar1.setText(IdentPanel::Serial, SerialPanelText(id.serial));
     StatusBar1.setText(IdentPanel::Version, VersionPanelText(id.version));

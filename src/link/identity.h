@@ -24,6 +24,10 @@ inline constexpr int Uhf = 10;
 }  // namespace IdentPanel
 
 struct RadioIdentity {
+    // Whether all twelve band bytes are digit values 0..9. A byte above 9
+    // (0xFF, an ASCII digit) would make a limit of 1000 MHz or more, which no
+    // frequency code of the radio holds.
+    bool bandsValid = false;
     int vhfMin = 0;
     int vhfMax = 0;
     int uhfMin = 0;
@@ -37,17 +41,21 @@ struct RadioIdentity {
 // else is tested. False for fewer than 50 bytes.
 bool IdentAccepted(const QByteArray& reply);
 
-// The fields of a 50-byte reply. Band digits are combined without a range
-// test (digit bytes 0x0A, 0, 0 give 1000); one byte is one character.
+// The fields of a 50-byte reply. Band digits are combined as they stand
+// (digit bytes 0x0A, 0, 0 give 1000; bandsValid tells); one byte is one
+// character.
 RadioIdentity ParseIdentity(const QByteArray& reply);
 
 // " 136-- 174 MHZ"
-QString BandPanelText(int low, int high);
+QString BandPanelText(double low, double high);
 // "ABCDEF--GHIJKL--MNOP"
 QString SerialPanelText(const QString& serial);
 // "12.34.5.6"
 QString VersionPanelText(const QString& version);
 
-// What every identifying window shows of an accepted reply: VhfMin..UhfMax,
-// panels 8 and 10, the working limits BandVhfMin..BandUhfMax, panels 2, 4, 6.
+// What every identifying window shows of an accepted reply: VhfMin..UhfMax
+// and the working limits BandVhfMin..BandUhfMax take the reply's band limits
+// when its twelve band bytes are all digits, and stay as they were
+// otherwise; panels 8 and 10 show the working limits then in force; panels
+// 2, 4 and 6 the model, serial and version.
 void ShowIdentity(const QByteArray& reply);

@@ -3,6 +3,7 @@
 // read and a write, the failures, and the window's buttons and closing
 // while a transfer runs.
 
+#include "core/status_panels.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/link_state.h"
@@ -62,6 +63,8 @@ private slots:
     void close_during_a_read_warns_and_the_read_refreshes_the_window();
     void close_box_during_a_write_warns_closes_and_stops_it();
     void read_completed_under_the_range_message_was_overwritten_by_the_replacement();
+    void band_bytes_that_are_no_digits_are_no_limits_data();
+    void band_bytes_that_are_no_digits_are_no_limits();
 
 private:
     bool runUntil(const std::function<bool()>& done) { return clock_->advanceUntil(done, kLongEnough); }
@@ -335,6 +338,49 @@ void TestFrmOptionLink::read_completed_under_the_range_message_was_overwritten_b
     // What the radio holds stands, in the image and in the box.
     QCOMPARE(RowBytes(Edata, kVfoFreqRowA), RadioRow(*radio_, kVfoFreqRowA));
     QCOMPARE(a->Text_Freq->text(), QStringLiteral("145.50000"));
+}
+
+void TestFrmOptionLink::band_bytes_that_are_no_digits_are_no_limits_data()
+{
+    QTest::addColumn<int>("at");  // the reply's byte, 1..12
+    QTest::addColumn<int>("value");
+    const char* limits[] = {"VHF low", "VHF high", "UHF low", "UHF high"};
+    const int values[] = {0xFF, 0x0A, 0x3A};
+    for (int limit = 0; limit < 4; ++limit) {
+        for (int digit = 0; digit < 3; ++digit) {
+            const int value = values[digit];
+            QTest::addRow("%s, digit %d is 0x%02X", limits[limit], digit + 1, value) << 1 + 3 * limit + digit << value;
+        }
+    }
+}
+
+// A reply whose band bytes are not all digits 0..9 is still the radio's, but
+// its limits are none: the working limits stay, and the status bar shows
+// them. The limits it gave (28305 MHz for 0xFF) once let the next load of
+// the window show nine messages and store both VFOs as 200.00250 MHz.
+void TestFrmOptionLink::band_bytes_that_are_no_digits_are_no_limits()
+{
+    QFETCH(int, at);
+    QFETCH(int, value);
+    QByteArray reply = radio_->identReply();
+    reply[at] = static_cast<char>(value);
+    radio_->identOverride = reply;
+    const MemoryImage before = Edata;
+    const QList<double> limits{BandVhfMin, BandVhfMax, BandUhfMin, BandUhfMax, VhfMin, VhfMax, UhfMin, UhfMax};
+
+    window_->Command_Write->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
+    QCOMPARE(recorder_->takeTexts(), QStringList{kWriteDone});
+    QCOMPARE((QList<double>{BandVhfMin, BandVhfMax, BandUhfMin, BandUhfMax, VhfMin, VhfMax, UhfMin, UhfMax}), limits);
+    QCOMPARE(StatusBar1.text(8), QStringLiteral(" 140-- 150 MHZ"));
+    QCOMPARE(StatusBar1.text(10), QStringLiteral(" 440-- 450 MHZ"));
+    QCOMPARE(StatusBar1.text(2), QStringLiteral("TR-UV1"));  // the reply was taken
+
+    reloadWindow();
+    QCOMPARE(recorder_->count(), 0);
+    for (int r = kVfoFreqRowA; r <= kVfoParamRowB; ++r)
+        QCOMPARE(RowBytes(Edata, r), RowBytes(before, r));
 }
 
 QTEST_MAIN(TestFrmOptionLink)
