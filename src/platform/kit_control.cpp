@@ -1,14 +1,39 @@
 #include "platform/kit_control.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
+
+namespace {
+
+// The editing keys that change a box's text without typing a character, as
+// the platform binds them (Ctrl+V, Shift+Insert, Ctrl+Backspace, ...), each
+// with the control character a keyboard gives with Ctrl for it.
+struct EditKey {
+    QKeySequence::StandardKey action;
+    int code;
+};
+constexpr EditKey kEditKeys[] = {
+    {QKeySequence::Paste, 0x16},               // Ctrl+V
+    {QKeySequence::Cut, 0x18},                 // Ctrl+X
+    {QKeySequence::Undo, 0x1A},                // Ctrl+Z
+    {QKeySequence::Redo, 0x19},                // Ctrl+Y
+    {QKeySequence::DeleteStartOfWord, 0x7F},   // Ctrl+Backspace
+    {QKeySequence::DeleteEndOfWord, 0x7F},     // Ctrl+Delete
+    {QKeySequence::DeleteEndOfLine, 0x0B},     // Ctrl+K
+    {QKeySequence::DeleteCompleteLine, 0x15},  // Ctrl+U
+};
+
+}  // namespace
 
 int KeyCharOf(const QKeyEvent& event)
 {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return -1;  // shortcuts
+    for (const EditKey& edit : kEditKeys) {
+        if (event.matches(edit.action))
+            return edit.code;
+    }
     switch (event.key()) {
     case Qt::Key_Backspace:
-        return kKeyBackspace;
+        return kKeyBackspace;  // also with Shift or Alt: it deletes one character
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return kKeyEnter;
@@ -21,6 +46,12 @@ int KeyCharOf(const QKeyEvent& event)
     default:
         break;
     }
+    // A character is typed whatever modifiers it carries (Shift, Alt, AltGr,
+    // which some platforms send as Ctrl+Alt, Meta), except Ctrl alone or with
+    // Shift: such a key is a shortcut and types nothing.
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))
+        return -1;
     const QString text = event.text();
     if (text.size() != 1)
         return -1;

@@ -11,12 +11,18 @@
 //   already shows runs nothing. Handlers are never silenced: a handler may
 //   change controls itself, and the nested handlers run to their end before
 //   the outer one goes on.
-// - Typed characters reach onKeyPress(key) first, key being the character
-//   code (Backspace 8, Enter 13, Escape 27, printable characters their
-//   code). The handler may replace the key or set it to 0 to drop it. Keys
-//   that are not characters (Delete, arrows, function keys, Ctrl shortcuts)
-//   never reach it. Enter is never handed on to Qt (no default buttons, no
-//   matching of a list's text).
+// - Every key that would insert or delete text reaches onKeyPress(key)
+//   first, whatever modifiers it carries, key being its character code:
+//   printable characters their code (also typed with Alt, AltGr or Meta),
+//   Backspace 8, Enter 13, Escape 27, and the editing keys their Ctrl
+//   character (paste 22, cut 24, undo 26, redo 25, delete a word 127, delete
+//   to the end 11, the whole line 21). The handler may replace the key or set
+//   it to 0 to drop it; an editing key it leaves as it is does its edit.
+//   Keys that neither type nor edit (arrows, Ctrl+C, Ctrl+A, function keys)
+//   and Delete alone never reach it. Enter is never handed on to Qt (no
+//   default buttons, no matching of a list's text). What no key brings (the
+//   box's own menu, an input method, a screen reader) is not filtered; the
+//   change handler sees it.
 // - onGotFocus and onLostFocus run only for focus moves inside the
 //   application: not when a message box or a drop-down list opens, not when
 //   another application takes the focus, and not when the focus comes back
@@ -89,7 +95,8 @@ inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyEscape = 27;
 
-// The character code of a key event, or -1 when the key is no character.
+// The character code a key filter judges for a key event (above), or -1
+// when the key reaches no filter.
 int KeyCharOf(const QKeyEvent& event);
 
 // A caption as screen readers read it: its mnemonic marks dropped ("&&"
@@ -97,7 +104,7 @@ int KeyCharOf(const QKeyEvent& event);
 QString WithoutMnemonics(const QString& caption);
 
 // Runs the character of a key event through onKeyPress. Returns false when
-// the key is no character: the caller handles it as usual. Otherwise the
+// the key reaches no filter: the caller handles it as usual. Otherwise the
 // event is taken: unless the handler dropped the key, and unless it is
 // Enter, `deliver` gets the key (the original event, or one for the
 // replacement character) to hand on to Qt.

@@ -2,6 +2,8 @@
 #include "support/kit_driver.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -21,6 +23,9 @@ private slots:
     void key_filter_data();
     void key_filter();
     void delete_and_arrows_do_not_reach_the_filter();
+    void keys_with_modifiers_reach_the_filter_data();
+    void keys_with_modifiers_reach_the_filter();
+    void paste_from_the_box_menu_is_not_filtered();
     void enter_reaches_the_filter_only();
     void password_box_shows_stars();
     void back_color_takes_the_colour_of_a_palette_role();
@@ -154,6 +159,81 @@ void TestKitText::delete_and_arrows_do_not_reach_the_filter()
         KitDriver::PressKey(text_, key);
     QCOMPARE(seen, QList<int>{});
     QCOMPARE(text_->text(), QStringLiteral("23"));
+}
+
+void TestKitText::keys_with_modifiers_reach_the_filter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("selected");   // the whole text selected first
+    QTest::addColumn<int>("seen");        // what the filter sees; -1: nothing
+    QTest::addColumn<QString>("passed");  // the text when the filter lets it pass
+    const int alt = Qt::AltModifier;
+    const int ctrl = Qt::ControlModifier;
+    const int shift = Qt::ShiftModifier;
+    // The box holds "12 34", then a typed "5" (something to undo), the
+    // cursor at the end; the clipboard holds "x".
+    QTest::newRow("Alt+9 types 9") << int(Qt::Key_9) << alt << false << int('9') << "12 3459";
+    QTest::newRow("AltGr sent as Ctrl+Alt types #")
+        << int(Qt::Key_NumberSign) << (ctrl | alt) << false << int('#') << "12 345#";
+    QTest::newRow("AltGr sent as a group switch types #")
+        << int(Qt::Key_NumberSign) << int(Qt::GroupSwitchModifier) << false << int('#') << "12 345#";
+    QTest::newRow("Shift+Backspace is Backspace")
+        << int(Qt::Key_Backspace) << shift << false << kKeyBackspace << "12 34";
+    QTest::newRow("Ctrl+Backspace deletes a word") << int(Qt::Key_Backspace) << ctrl << false << 0x7F << "12 ";
+    QTest::newRow("Ctrl+V pastes") << int(Qt::Key_V) << ctrl << false << 0x16 << "12 345x";
+    QTest::newRow("Shift+Insert pastes") << int(Qt::Key_Insert) << shift << false << 0x16 << "12 345x";
+    QTest::newRow("Ctrl+X cuts") << int(Qt::Key_X) << ctrl << true << 0x18 << "";
+    QTest::newRow("Ctrl+Z undoes") << int(Qt::Key_Z) << ctrl << false << 0x1A << "12 34";
+    QTest::newRow("Ctrl+Enter is Enter, which edits nothing")
+        << int(Qt::Key_Return) << ctrl << false << kKeyEnter << "12 345";
+    QTest::newRow("Ctrl+C edits nothing") << int(Qt::Key_C) << ctrl << true << -1 << "12 345";
+    QTest::newRow("Ctrl+9 types nothing") << int(Qt::Key_9) << ctrl << false << -1 << "12 345";
+}
+
+// Every key that would type or delete goes through the filter, whatever
+// modifiers it carries; a filter that drops it leaves the text as it was,
+// one that lets it pass lets it do what it does.
+void TestKitText::keys_with_modifiers_reach_the_filter()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, selected);
+    QFETCH(int, seen);
+    QFETCH(QString, passed);
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    for (const bool drop : {true, false}) {
+        text_->onKeyPress = nullptr;
+        text_->setText(QStringLiteral("12 34"));
+        KitDriver::TypeText(text_, QStringLiteral("5"));
+        auto* edit = text_->findChild<QLineEdit*>();
+        if (selected)
+            edit->selectAll();
+        QList<int> keys;
+        text_->onKeyPress = [&keys, drop](int& k) {
+            keys << k;
+            if (drop)
+                k = 0;
+        };
+        KitDriver::PressKey(text_, key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(keys, seen < 0 ? QList<int>{} : QList<int>{seen});
+        QCOMPARE(text_->text(), drop && seen >= 0 ? QStringLiteral("12 345") : passed);
+    }
+}
+
+// What no key brings reaches the change handler only: the box's own menu
+// pastes past the filter.
+void TestKitText::paste_from_the_box_menu_is_not_filtered()
+{
+    text_->setText(QStringLiteral("12"));
+    QList<int> seen;
+    text_->onKeyPress = [&seen](int& key) {
+        seen << key;
+        key = 0;
+    };
+    KitDriver::PasteFromMenu(text_, QStringLiteral("+x"));
+    QCOMPARE(text_->text(), QStringLiteral("12+x"));
+    QCOMPARE(seen, QList<int>{});
 }
 
 void TestKitText::enter_reaches_the_filter_only()

@@ -13,8 +13,6 @@
 #include "support/message_recorder.h"
 #include "support/test_frame.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -406,8 +404,7 @@ void TestFrmDtmf::pasting()
     load();
     KitText* box = window_->Text_tx_Encode[6];
     ClickInto(box);
-    QGuiApplication::clipboard()->setText(pasted);
-    QTest::keyClick(EditOf(box), Qt::Key_V, Qt::ControlModifier);
+    KitDriver::PasteFromMenu(box, pasted);
     QCOMPARE(box->text(), shown);
     QCOMPARE(QString::fromLatin1(RowHex(Edata, 662)), hex);
     leave(box);

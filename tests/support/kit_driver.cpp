@@ -8,15 +8,19 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -130,9 +134,28 @@ void TypeText(QWidget* control, const QString& text)
     QTest::keyClicks(InputOf(control), text);
 }
 
-void PressKey(QWidget* control, int key)
+void PressKey(QWidget* control, int key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(InputOf(control), static_cast<Qt::Key>(key));
+    QTest::keyClick(InputOf(control), static_cast<Qt::Key>(key), modifiers);
+}
+
+void PasteFromMenu(QWidget* control, const QString& text)
+{
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit == nullptr)
+        edit = control->findChild<QLineEdit*>();
+    QVERIFY(edit != nullptr);
+    QGuiApplication::clipboard()->setText(text);
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    // The menu's own caption of its Paste item, before the shortcut.
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste"))
+            paste = action;
+    }
+    QVERIFY(paste != nullptr);
+    QVERIFY(paste->isEnabled());
+    paste->trigger();
 }
 
 void ChangeText(QWidget* control, ChangedBy by, const QString& text)

@@ -4,6 +4,7 @@
 // event paths as the user.
 
 #include <QString>
+#include <Qt>
 
 class KitButton;
 class KitCheck;
@@ -47,8 +48,14 @@ void ClickCheck(KitCheck* check);
 
 // Types the characters into the control (its Qt widget), one key each.
 void TypeText(QWidget* control, const QString& text);
-// Presses one key (Qt::Key_...) on the control's Qt widget.
-void PressKey(QWidget* control, int key);
+// Presses one key (Qt::Key_...) on the control's Qt widget, with the
+// modifiers held; a key of a character carries it ("9" for Qt::Key_9,
+// also with Alt).
+void PressKey(QWidget* control, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Puts the text on the clipboard and chooses Paste in the text field's own
+// context menu (its QLineEdit's).
+void PasteFromMenu(QWidget* control, const QString& text);
 
 // How a text field's text can change besides the keyboard's characters.
 enum class ChangedBy {
