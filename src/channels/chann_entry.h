@@ -10,6 +10,7 @@
 // takes the focus, and the message to show once every change is made.
 
 #include "channels/chann_grid.h"
+#include "core/open_cell.h"
 #include "core/prompt.h"
 
 #include <optional>
@@ -52,13 +53,10 @@ struct EntryOutcome {
     bool prepared = false;
 };
 
-// How the editor over a cell was left: only clicked through, or typed into
-// (an Enter preparation that changed the row counts as typing).
-enum class CellEntry { ClickedThrough, Typed };
-
 // The commits of leaving a cell of row r whose editor held `typed`. Each
-// stores nothing for a cell only clicked through, blank or not: its text is
-// only what the grid shows of the records.
+// stores nothing for a cell only clicked through (`CellEntry`; an Enter
+// preparation that changed the row counts as typing), blank or not: its
+// text is only what the grid shows of the records.
 // RX: a blank text deletes the channel; a rejected one is reported and
 // replaced by the VHF low limit (an empty channel gets the new-channel
 // settings first); an accepted one starts a channel in a blank row and sets

@@ -21,6 +21,10 @@
 #include <cstdint>
 #include <vector>
 
+// How the editor over a cell was left: only clicked through, or typed into
+// or chosen from. A commit stores nothing for a cell only clicked through.
+enum class CellEntry { ClickedThrough, Typed };
+
 class OpenCell {
 public:
     enum class Leave {
@@ -57,6 +61,7 @@ public:
     }
     // Something was typed or chosen since the editor opened.
     bool touched() const { return touched_; }
+    CellEntry entry() const { return touched_ ? CellEntry::Typed : CellEntry::ClickedThrough; }
     // An editor is open and its rows are no longer what it saw.
     bool stale(const MemoryImage& image = Edata) const;
     // Leaving cell (row, col): what becomes of its editor.

@@ -452,7 +452,7 @@ bool frm_chann::Commit_EditedCell()
     Text_Edit->hide();
     // Only a cell with an open editor is committed: a cell reached with the
     // arrow keys or passed by a redraw keeps its text and its bytes.
-    const CellEntry entry = openCell_.touched() ? CellEntry::Typed : CellEntry::ClickedThrough;
+    const CellEntry entry = openCell_.entry();
     switch (openCell_.leave(EditRow, EditCol)) {
     case ChannOpenCell::Leave::Nothing:
         return true;
