@@ -19,10 +19,6 @@ constexpr int kPairs = static_cast<int>(kPairTexts.size());
 constexpr int kResponses = 4;
 constexpr int kAlerts = 16;
 constexpr int kNoResponse = 0xFF;
-// The items a decode cell opens with when its value is none of the list's.
-constexpr int kPairPreset = 0;      // "A-B"
-constexpr int kResponsePreset = 2;  // "2.Transpond"
-constexpr int kAlertPreset = 0;     // "1"
 
 // Durations from 0 to 1000 ms in steps of 10; reset times from 100 to 8000
 // ms in steps of 100.
@@ -225,20 +221,16 @@ QStringList TwoToneDecItems(int c)
 
 int TwoToneDecOpeningItem(int r, int c, const MemoryImage& image)
 {
-    const int value = image(DecodeRow(r), c - 1);
-    switch (TwoToneDecFieldOf(c)) {
-    case TwoToneDecField::Pair:
-        return InRange(value, 0, kPairs - 1) ? value : kPairPreset;
-    case TwoToneDecField::Response:
-        return InRange(value, 0, kResponses - 1) ? value : kResponsePreset;
-    case TwoToneDecField::Alert:
-        break;
-    }
-    return InRange(value, 1, kAlerts) ? value - 1 : kAlertPreset;
+    return static_cast<int>(TwoToneDecItems(c).indexOf(TwoToneDecodeText(r, c, image)));
 }
 
-void TwoTone_StoreDecodeChoice(int r, int c, int item, MemoryImage& image)
+void TwoTone_StoreDecodeChoice(int r, int c, int item, CellEntry entry, MemoryImage& image)
 {
+    // The list opens on the item the cell shows, or on none: that opening
+    // item is no choice, and storing it would turn a response shown as
+    // "0.None" into 0.
+    if (entry == CellEntry::ClickedThrough)
+        return;
     if (!IsTwoToneDecodeCell(r, c))
         return;
     const TwoToneDecField field = TwoToneDecFieldOf(c);

@@ -20,6 +20,7 @@
 
 #include "core/language.h"
 #include "core/memory_image.h"
+#include "core/open_cell.h"
 #include "core/two_tone_defaults.h"
 
 #include <QString>
@@ -98,12 +99,14 @@ bool IsTwoToneDecodeCell(int r, int c);
 // The list's items over a cell of column c: the 12 pairs "A-B" .. "D-C", the
 // four response texts of the current language, or "1" .. "16".
 QStringList TwoToneDecItems(int c);
-// The item the list opens with over cell (r, c): the item of the stored
-// value when it is one (pair 0..11, response 0..3, alert 1..16), otherwise
-// the column's preset ("A-B", the third response, "1"), which the choice
-// then stores.
+// The item the list opens with over cell (r, c): the one whose text the
+// cell shows (pair 0..11, response 0..3, and "0.None" for a response
+// 4..254, alert 1..16), or none (-1) for a value no item shows, an erased
+// one among them.
 int TwoToneDecOpeningItem(int r, int c, const MemoryImage& image = Edata);
 // Combo_Decode_Click's store: the item's index (pairs, responses) or its
-// number, index + 1 (alerts), into row 735 + r, byte c - 1. Nothing is
-// stored outside the decode cells or for an item the column does not have.
-void TwoTone_StoreDecodeChoice(int r, int c, int item, MemoryImage& image = Edata);
+// number, index + 1 (alerts), into row 735 + r, byte c - 1. Only a choice
+// stores: nothing for a cell only clicked through, whatever item the list
+// opened on, and nothing outside the decode cells or for an item the column
+// does not have.
+void TwoTone_StoreDecodeChoice(int r, int c, int item, CellEntry entry, MemoryImage& image = Edata);

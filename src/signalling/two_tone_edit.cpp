@@ -49,8 +49,13 @@ int TwoToneToneKey(int key, const QString& boxText)
     return TwoToneEncodeKey(key);
 }
 
-std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, MemoryImage& image)
+std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, CellEntry entry, MemoryImage& image)
 {
+    // The cell shows a tone only within 300..3000 Hz: an erased word (FF FF)
+    // or one out of range shows blank, and committed unchanged the blank
+    // cell would store 00 00 over it.
+    if (entry == CellEntry::ClickedThrough)
+        return std::nullopt;
     const int row = kTwoToneEncRow + r - 1;
     const int at = c == 1 ? 0 : kTwoToneSecondToneAt;
     const double v = LeadingDigitsValue(text);

@@ -12,6 +12,7 @@
 // the range, so a long pasted number is refused, never wrapped into a word.
 
 #include "core/memory_image.h"
+#include "core/open_cell.h"
 #include "core/prompt.h"
 
 #include <QString>
@@ -34,8 +35,10 @@ int TwoToneToneKey(int key, const QString& boxText);
 // The commit of encode cell (r 1..15, c 1 or 2) from the editor's text: a
 // value within 300..3000 Hz stores Int(v + 0.5), low byte first, into bytes
 // 8 (c - 1) and 8 (c - 1) + 1 of row 719 + r; any other value stores 00 00,
-// and gives the range message unless the text is blank or empty.
-std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, MemoryImage& image = Edata);
+// and gives the range message unless the text is blank or empty. A cell
+// only clicked through stores nothing, blank or not.
+std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, CellEntry entry,
+                                            MemoryImage& image = Edata);
 
 // The commit of tone t (0..3) of decode entry x (0..14) from its box's text:
 // the value rounded half to even, when within 300..3000 Hz, goes in with its

@@ -53,7 +53,6 @@ private slots:
     void tone_box_takes_no_key_once_it_holds_seven_characters();
 
     void decode_click_replaced_a_valid_value_by_the_preset();
-    void decode_clicks_on_an_erased_entry_store_the_presets();
     void decode_choice_of_16_shows_at_the_next_painting();
     void decode_click_selects_the_entry_and_its_tone_set();
     void decode_header_click_keeps_the_entry_and_a_tone_edit_goes_to_it();
@@ -61,6 +60,11 @@ private slots:
     void typing_into_the_decode_list_changes_nothing();
     void leave_blanks_response_and_alert_beside_an_empty_pair_on_the_screen();
     void late_decode_choice_reached_the_timing_row();
+
+    void a_cell_only_clicked_through_changes_no_byte_data();
+    void a_cell_only_clicked_through_changes_no_byte();
+    void a_blank_cell_typed_into_or_chosen_from_stores_data();
+    void a_blank_cell_typed_into_or_chosen_from_stores();
 
     void decode_tab_shows_entry_1_and_encode_tab_keeps_the_entry();
     void tab_click_drops_an_open_encode_edit();
@@ -467,22 +471,6 @@ void TestFrm2Tone::decode_click_replaced_a_valid_value_by_the_preset()
     QVERIFY(Edata == before);
 }
 
-void TestFrm2Tone::decode_clicks_on_an_erased_entry_store_the_presets()
-{
-    decodePage();
-    open(window_->MSF_Decode, 6, 7);
-    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("A-B"));
-    open(window_->MSF_Decode, 6, 8);
-    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("2.Transpond"));
-    open(window_->MSF_Decode, 6, 9);
-    QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("1"));
-    QCOMPARE(window_->Combo_Decode->listCount(), 16);
-    QCOMPARE(RowHex(Edata, 741), QByteArray("FF FF FF FF FF FF 00 02 01 FF FF FF FF FF FF FF"));
-    // The cells left show what the list showed.
-    QCOMPARE(decodeCell(6, 7), QStringLiteral("A-B"));
-    QCOMPARE(decodeCell(6, 8), QStringLiteral("2.Transpond"));
-}
-
 void TestFrm2Tone::decode_choice_of_16_shows_at_the_next_painting()
 {
     decodePage();
@@ -588,6 +576,146 @@ void TestFrm2Tone::late_decode_choice_reached_the_timing_row()
     // would store into row 735, byte -1.
     window_->Combo_Decode->setListIndex(5);
     QVERIFY(Edata == before);
+}
+
+// ---- Cells only clicked through ---------------------------------------------------
+
+namespace {
+
+// Entry 9 of either grid, with words and values the grid shows blank or
+// otherwise than they stand, and bytes beside them that carry no setting.
+constexpr int kEntry = 9;
+const char* const kErasedRow = "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF";
+// First tone 8000 Hz, second 65280 Hz (00 FF).
+const char* const kEncodeBeyond = "40 1F 12 34 56 78 9A BC 00 FF 12 34 56 78 9A BC";
+// First tone 299 Hz, second 3001 Hz.
+const char* const kEncodeJustOutside = "2B 01 12 34 56 78 9A BC B9 0B 12 34 56 78 9A BC";
+// Decoder 1: A-B, response 7 (shown "0.None"), alert 0 (shown "0", no item
+// of the list); decoder 2: pair 12, response 0xFF, alert 17 (all blank);
+// decoder 3: D-C, 3, 16; decoder 4 erased.
+const char* const kDecodeOutside = "00 07 00 0C FF 11 0B 03 10 FF FF FF AA BB CC DD";
+
+int ImageRowOf(bool decode, int entry)
+{
+    return (decode ? 735 : 719) + entry;
+}
+
+}  // namespace
+
+void TestFrm2Tone::a_cell_only_clicked_through_changes_no_byte_data()
+{
+    QTest::addColumn<bool>("decode");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("col");
+    struct Entry {
+        const char* what;
+        bool decode;
+        const char* bytes;
+    };
+    const Entry entries[] = {
+        {"erased encode words", false, kErasedRow},
+        {"encode words of 8000 and 65280 Hz", false, kEncodeBeyond},
+        {"encode words of 299 and 3001 Hz", false, kEncodeJustOutside},
+        {"erased decode entry", true, kErasedRow},
+        {"decode values beyond their lists", true, kDecodeOutside},
+    };
+    for (const Entry& entry : entries) {
+        const int cols = entry.decode ? 12 : 2;
+        for (int col = 1; col <= cols; ++col)
+            QTest::addRow("%s, column %d", entry.what, col) << entry.decode << QByteArray(entry.bytes) << col;
+    }
+}
+
+// A cell clicked and left for another without typing or choosing stores
+// nothing, whatever it shows: an erased or out-of-range tone shows blank,
+// a decode value beyond its list blank or as another value.
+void TestFrm2Tone::a_cell_only_clicked_through_changes_no_byte()
+{
+    QFETCH(bool, decode);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, col);
+    KitGrid* grid = decode ? window_->MSF_Decode : window_->MSF_Encode;
+    QWidget* editor = decode ? static_cast<QWidget*>(window_->Combo_Decode) : window_->Text_Encode;
+    if (decode)
+        decodePage();
+    SetRow(Edata, ImageRowOf(decode, kEntry), bytes.constData());
+    window_->TwoTone_Show();
+    const MemoryImage before = Edata;
+    const QString shown = grid->textMatrix(kEntry, col);
+
+    open(grid, kEntry, col);
+    QVERIFY(overCell(editor, grid));
+    open(grid, 1, col);
+
+    QCOMPARE(RowHex(Edata, ImageRowOf(decode, kEntry)), bytes);
+    for (int r = Area::TwoTone.firstRow(); r <= Area::TwoTone.lastRow(); ++r)
+        QVERIFY2(Edata.row(r) == before.row(r), qPrintable(QStringLiteral("image row %1").arg(r)));
+    QCOMPARE(grid->textMatrix(kEntry, col), shown);
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm2Tone::a_blank_cell_typed_into_or_chosen_from_stores_data()
+{
+    QTest::addColumn<bool>("decode");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");  // encode: typed, then deleted when "emptied"
+    QTest::addColumn<bool>("emptied");
+    QTest::addColumn<int>("item");  // decode: the item chosen
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("a tone typed over an erased word")
+        << false << QByteArray(kErasedRow) << 2 << "1124" << false << -1
+        << QByteArray("FF FF FF FF FF FF FF FF 64 04 FF FF FF FF FF FF") << "1124.0";
+    QTest::newRow("a typed text deleted over 8000 Hz")
+        << false << QByteArray(kEncodeBeyond) << 1 << "5" << true << -1
+        << QByteArray("00 00 12 34 56 78 9A BC 00 FF 12 34 56 78 9A BC") << "";
+    QTest::newRow("a pair chosen in an erased entry")
+        << true << QByteArray(kErasedRow) << 1 << "" << false << 0
+        << QByteArray("00 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF") << "A-B";
+    QTest::newRow("an alert chosen in an erased entry")
+        << true << QByteArray(kErasedRow) << 12 << "" << false << 15
+        << QByteArray("FF FF FF FF FF FF FF FF FF FF FF 10 FF FF FF FF") << "";
+    QTest::newRow("0.None chosen over a response 7 shown as 0.None")
+        << true << QByteArray(kDecodeOutside) << 2 << "" << false << 0
+        << QByteArray("00 00 00 0C FF 11 0B 03 10 FF FF FF AA BB CC DD") << "0.None";
+}
+
+// Typing into an encode cell or choosing from a decode list still stores,
+// also over a cell that showed blank or a value its bytes do not hold.
+void TestFrm2Tone::a_blank_cell_typed_into_or_chosen_from_stores()
+{
+    QFETCH(bool, decode);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    QFETCH(bool, emptied);
+    QFETCH(int, item);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, cell);
+    KitGrid* grid = decode ? window_->MSF_Decode : window_->MSF_Encode;
+    if (decode)
+        decodePage();
+    SetRow(Edata, ImageRowOf(decode, kEntry), bytes.constData());
+    window_->TwoTone_Show();
+
+    open(grid, kEntry, col);
+    if (decode) {
+        KitDriver::ChooseItem(window_->Combo_Decode, item);
+    } else {
+        KitDriver::TypeText(window_->Text_Encode, typed);
+        if (emptied) {
+            KitDriver::PressKey(window_->Text_Encode, Qt::Key_Home);
+            for (qsizetype n = typed.size(); n > 0; --n)
+                KitDriver::PressKey(window_->Text_Encode, Qt::Key_Delete);
+        }
+    }
+    open(grid, kEntry, 0);
+
+    QCOMPARE(RowHex(Edata, ImageRowOf(decode, kEntry)), stored);
+    // An alert beside an empty pair shows nothing once left.
+    QCOMPARE(grid->textMatrix(kEntry, col), cell);
+    QCOMPARE(recorder_->count(), 0);
 }
 
 // ---- Pages and edits left open -------------------------------------------------

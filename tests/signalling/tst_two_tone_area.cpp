@@ -27,8 +27,8 @@ private slots:
 
     void decode_list_items_by_column_data();
     void decode_list_items_by_column();
-    void decode_list_opens_on_the_stored_value_or_the_preset_data();
-    void decode_list_opens_on_the_stored_value_or_the_preset();
+    void decode_list_opens_on_the_item_the_cell_shows_data();
+    void decode_list_opens_on_the_item_the_cell_shows();
     void decode_choice_stores_into_its_own_byte_only_data();
     void decode_choice_stores_into_its_own_byte_only();
     void decode_choice_outside_the_grid_stores_nothing();
@@ -256,25 +256,25 @@ void TestTwoToneArea::decode_list_items_by_column()
     QCOMPARE(TwoTonePairColOf(col), col - (col - 1) % 3);
 }
 
-void TestTwoToneArea::decode_list_opens_on_the_stored_value_or_the_preset_data()
+void TestTwoToneArea::decode_list_opens_on_the_item_the_cell_shows_data()
 {
     QTest::addColumn<int>("col");
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("item");
     QTest::newRow("pair 9") << 10 << 9 << 9;
-    QTest::newRow("pair 12 gets A-B") << 1 << 12 << 0;
-    QTest::newRow("erased pair gets A-B") << 4 << 0xFF << 0;
+    QTest::newRow("pair 12 shows no item") << 1 << 12 << -1;
+    QTest::newRow("erased pair shows no item") << 4 << 0xFF << -1;
     QTest::newRow("response 0") << 2 << 0 << 0;
     QTest::newRow("response 3") << 5 << 3 << 3;
-    QTest::newRow("response 7 gets 2.Transpond") << 8 << 7 << 2;
-    QTest::newRow("erased response gets 2.Transpond") << 11 << 0xFF << 2;
+    QTest::newRow("response 7 shows 0.None") << 8 << 7 << 0;
+    QTest::newRow("erased response shows no item") << 11 << 0xFF << -1;
     QTest::newRow("alert 1") << 3 << 1 << 0;
     QTest::newRow("alert 16") << 6 << 16 << 15;
-    QTest::newRow("alert 0 gets 1") << 9 << 0 << 0;
-    QTest::newRow("erased alert gets 1") << 12 << 0xFF << 0;
+    QTest::newRow("alert 0 shows no item") << 9 << 0 << -1;
+    QTest::newRow("erased alert shows no item") << 12 << 0xFF << -1;
 }
 
-void TestTwoToneArea::decode_list_opens_on_the_stored_value_or_the_preset()
+void TestTwoToneArea::decode_list_opens_on_the_item_the_cell_shows()
 {
     QFETCH(int, col);
     QFETCH(int, stored);
@@ -301,7 +301,7 @@ void TestTwoToneArea::decode_choice_stores_into_its_own_byte_only()
     QFETCH(int, item);
     QFETCH(int, stored);
     MemoryImage image = FilledImage(0xA5);
-    TwoTone_StoreDecodeChoice(15, col, item, image);
+    TwoTone_StoreDecodeChoice(15, col, item, CellEntry::Typed, image);
     QCOMPARE(int(image(750, col - 1)), stored);
     image(750, col - 1) = 0xA5;
     QVERIFY(image == FilledImage(0xA5));
@@ -310,13 +310,16 @@ void TestTwoToneArea::decode_choice_stores_into_its_own_byte_only()
 void TestTwoToneArea::decode_choice_outside_the_grid_stores_nothing()
 {
     MemoryImage image = FilledImage(0xA5);
-    TwoTone_StoreDecodeChoice(0, 0, 0, image);   // would be row 735, byte -1
-    TwoTone_StoreDecodeChoice(0, 1, 0, image);   // the header row: the timing row
-    TwoTone_StoreDecodeChoice(16, 1, 0, image);  // row 751
-    TwoTone_StoreDecodeChoice(1, 13, 0, image);  // byte 12
-    TwoTone_StoreDecodeChoice(1, 1, 12, image);  // no such pair
-    TwoTone_StoreDecodeChoice(1, 2, 4, image);   // no such response
-    TwoTone_StoreDecodeChoice(1, 3, -1, image);  // no item
+    const CellEntry chosen = CellEntry::Typed;
+    TwoTone_StoreDecodeChoice(0, 0, 0, chosen, image);   // would be row 735, byte -1
+    TwoTone_StoreDecodeChoice(0, 1, 0, chosen, image);   // the header row: the timing row
+    TwoTone_StoreDecodeChoice(16, 1, 0, chosen, image);  // row 751
+    TwoTone_StoreDecodeChoice(1, 13, 0, chosen, image);  // byte 12
+    TwoTone_StoreDecodeChoice(1, 1, 12, chosen, image);  // no such pair
+    TwoTone_StoreDecodeChoice(1, 2, 4, chosen, image);   // no such response
+    TwoTone_StoreDecodeChoice(1, 3, -1, chosen, image);  // no item
+    // The item a list opened on over a cell only clicked through.
+    TwoTone_StoreDecodeChoice(1, 2, 0, CellEntry::ClickedThrough, image);
     QVERIFY(image == FilledImage(0xA5));
 }
 

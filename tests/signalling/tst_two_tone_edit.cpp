@@ -17,6 +17,7 @@ class TestTwoToneEdit : public QObject {
 private slots:
     void encode_commit_data();
     void encode_commit();
+    void encode_cell_only_clicked_through_stores_nothing();
     void tone_commit_data();
     void tone_commit();
     void range_message_in_both_languages();
@@ -74,11 +75,20 @@ void TestTwoToneEdit::encode_commit()
     QFETCH(bool, message);
     MemoryImage image = FilledImage(kSentinel);
     // Encode entry 7 (row 726), second tone: bytes 8, 9.
-    const std::optional<Message> shown = TwoTone_EncodeCommit(7, 2, text, image);
+    const std::optional<Message> shown = TwoTone_EncodeCommit(7, 2, text, CellEntry::Typed, image);
     QCOMPARE(shown.has_value(), message);
     QCOMPARE(RowBytes(image, 726, 8, 2), HexBytes(stored));
     image(726, 8) = kSentinel;
     image(726, 9) = kSentinel;
+    QVERIFY(image == FilledImage(kSentinel));
+}
+
+void TestTwoToneEdit::encode_cell_only_clicked_through_stores_nothing()
+{
+    MemoryImage image = FilledImage(kSentinel);
+    // Whatever the editor holds: blank, a tone, a text that would be refused.
+    for (const QString& text : {QString(), QStringLiteral("1981.0"), QStringLiteral("5")})
+        QVERIFY(!TwoTone_EncodeCommit(7, 2, text, CellEntry::ClickedThrough, image));
     QVERIFY(image == FilledImage(kSentinel));
 }
 
@@ -146,7 +156,7 @@ void TestTwoToneEdit::range_message_in_both_languages()
     QCOMPARE(shown->icon, MessageIcon::Exclamation);
     // Tone D of decode entry 15: row 766 bytes 6, 7, 14, 15.
     QCOMPARE(RowBytes(image, 766, 6, 2) + RowBytes(image, 766, 14, 2), HexBytes("FF FF FF FF"));
-    QCOMPARE(TwoTone_EncodeCommit(1, 1, QStringLiteral("5"), image)->text, shown->text);
+    QCOMPARE(TwoTone_EncodeCommit(1, 1, QStringLiteral("5"), CellEntry::Typed, image)->text, shown->text);
 }
 
 void TestTwoToneEdit::period_word_is_rounded_half_up_not_the_five_tone_count()

@@ -70,10 +70,15 @@ constexpr double kPanelHeight = 1000;
 constexpr int kFullBar = 100;
 constexpr int kEncodeCols = 3;
 
-// The image row an encode grid row stands for.
+// The image row an encode or decode grid row stands for.
 std::vector<int> EncodeRows(int r)
 {
     return {kTwoToneEncRow + r - 1};
+}
+
+std::vector<int> DecodeRows(int r)
+{
+    return {kTwoToneDecRow + r - 1};
 }
 
 int Px(double twips)
@@ -140,6 +145,7 @@ frm_2tone::frm_2tone()
       ProgressBar1(new QProgressBar(this)),
       Label_tr_count(new QLabel(this)),
       linkPanel_(new QWidget(this)),
+      decodeCell_(DecodeRows),
       encodeCell_(EncodeRows)
 {
     setObjectName(QStringLiteral("frm_2tone"));
@@ -194,6 +200,7 @@ frm_2tone::frm_2tone()
     MSF_Encode->onLeaveCell = [this] { MSF_Encode_LeaveCell(); };
     MSF_Encode->nameEditor(*Text_Encode);
     Text_Encode->onKeyPress = [this](int& key) { Text_Encode_KeyPress(key); };
+    Text_Encode->onChange = [this] { Text_Encode_Change(); };
     MSF_Decode->onClick = [this] { MSF_Decode_Click(); };
     MSF_Decode->onLeaveCell = [this] { MSF_Decode_LeaveCell(); };
     MSF_Decode->onDblClick = [this] { MSF_Decode_DblClick(); };
@@ -505,6 +512,12 @@ void frm_2tone::Text_Encode_KeyPress(int& key)
     key = TwoToneEncodeKey(key);
 }
 
+void frm_2tone::Text_Encode_Change()
+{
+    // The text the editor opens with is set before its cell counts as open.
+    encodeCell_.touch();
+}
+
 void frm_2tone::MSF_Encode_LeaveCell()
 {
     Commit_EncodeEdit();
@@ -517,11 +530,12 @@ bool frm_2tone::Commit_EncodeEdit()
     if (r < 1)
         return true;  // no editor open: nothing to store
     const QString text = Text_Encode->text();
+    const CellEntry entry = encodeCell_.entry();
     const bool replaced = encodeCell_.stale();
     CloseEncodeEditor();
     if (replaced)
         return true;  // the text belongs to an entry that is gone
-    const std::optional<Message> refused = TwoTone_EncodeCommit(r, c, text);
+    const std::optional<Message> refused = TwoTone_EncodeCommit(r, c, text, entry);
     TwoTone_Show();
     // The cell is done: a box now runs other events over a finished commit.
     if (refused) {
@@ -562,24 +576,25 @@ void frm_2tone::Cell_EditDecode()
     // 4.
     if (c < 1)
         return;
-    // 5. Clearing runs nothing; the list's choices act on this cell.
+    // 5. Clearing runs nothing.
     Combo_Decode->clear();
     PlaceOverCell(Combo_Decode, MSF_Decode, Combo_Decode->sizeHint().height());
-    decodeRow_ = r;
-    decodeCol_ = c;
     Combo_Decode->setFocus();
     Combo_Decode->addItems(TwoToneDecItems(c));
-    // 6. The stored value's item, or the column's preset, which the choice
-    // stores.
+    // 6. The list opens on the item the cell shows, if any. That is no
+    // choice: the cell counts as open only after it, so only what is chosen
+    // from here on touches the cell and is stored.
     Combo_Decode->setListIndex(TwoToneDecOpeningItem(r, c));
+    EditText = Combo_Decode->text();
+    decodeCell_.open(r, c);
 }
 
 void frm_2tone::Combo_Decode_Click()
 {
-    // Only a list open over its cell stores: a late choice reaches nothing.
-    if (decodeRow_ < 1)
-        return;
-    TwoTone_StoreDecodeChoice(decodeRow_, decodeCol_, Combo_Decode->listIndex());
+    // Only a list open over its cell stores: its opening item and a late
+    // choice reach nothing.
+    decodeCell_.touch();
+    TwoTone_StoreDecodeChoice(decodeCell_.row(), decodeCell_.col(), Combo_Decode->listIndex(), decodeCell_.entry());
     EditText = Combo_Decode->text();
 }
 
@@ -591,7 +606,7 @@ void frm_2tone::Combo_Decode_GotFocus()
 void frm_2tone::Combo_Decode_Change()
 {
     // Typing is undone at once: the list works as a plain list.
-    if (decodeRow_ < 1)
+    if (decodeCell_.row() < 1)
         return;
     Combo_Decode->setText(EditText);
 }
@@ -600,9 +615,10 @@ void frm_2tone::MSF_Decode_LeaveCell()
 {
     const int r = MSF_Decode->row();
     const int c = MSF_Decode->col();
-    // 1.
-    if (decodeRow_ >= 1)
-        MSF_Decode->setTextMatrix(decodeRow_, decodeCol_, Combo_Decode->text());
+    // 1. A choice shows in its cell; a cell only clicked through keeps what
+    // it showed (its list may have opened on no item).
+    if (decodeCell_.touched())
+        MSF_Decode->setTextMatrix(decodeCell_.row(), decodeCell_.col(), Combo_Decode->text());
     // 2. Beside an empty pair the response and alert show nothing (on the
     // screen only).
     if (IsTwoToneDecodeCell(r, c) && TwoToneDecFieldOf(c) != TwoToneDecField::Pair) {
@@ -626,8 +642,7 @@ void frm_2tone::MSF_Decode_DblClick()
 
 void frm_2tone::CloseDecodeList()
 {
-    decodeRow_ = 0;
-    decodeCol_ = 0;
+    decodeCell_.close();
     Combo_Decode->hide();
 }
 

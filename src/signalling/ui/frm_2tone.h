@@ -10,10 +10,13 @@
 // (two_tone_link.h).
 //
 // What becomes of an edit that is not finished:
-// - Text_Encode stores when its cell is left; Write and Save commit it
-//   first (a refused value stops the button), and so does the main
-//   window's whole-image write or ".dat" save. A tab click or Close drops
-//   it.
+// - Text_Encode stores when its cell is left, and only what was typed into
+//   it: a cell only clicked through keeps its bytes, blank or not. Write
+//   and Save commit it first (a refused value stops the button), and so
+//   does the main window's whole-image write or ".dat" save. A tab click or
+//   Close drops it.
+// - Combo_Decode stores each choice at once; the item it opens on is no
+//   choice.
 // - A tone box stores when it loses the focus, which every button, the tab
 //   strip and the grids take when clicked.
 // - Default and a completed read close both in-cell editors without
@@ -132,12 +135,13 @@ private:
     void MSF_Encode_Click();
     void Cell_EditEncode();
     void Text_Encode_KeyPress(int& key);
+    void Text_Encode_Change();
     void MSF_Encode_LeaveCell();
     // The commit of MSF_Encode_LeaveCell when Text_Encode is open over its
     // cell: the tone stored, the area painted, the editor closed, then the
     // range message. False when the text was refused (the message shown).
-    // When the entry under it changed meanwhile, the editor closes and
-    // stores nothing.
+    // When nothing was typed into it, or the entry under it changed
+    // meanwhile, the editor closes and stores nothing.
     bool Commit_EncodeEdit();
     void CloseEncodeEditor();
 
@@ -165,10 +169,10 @@ private:
     int DecEntry = 0;
     // The decode list's text when it last got the focus or had an item chosen.
     QString EditText;
-    // The cell Combo_Decode is open over (row 0: closed).
-    int decodeRow_ = 0;
-    int decodeCol_ = 0;
-    // The cell Text_Encode is open over, and its entry as the editor found it.
+    // The cell Combo_Decode is open over; touched by a choice made there.
+    OpenCell decodeCell_;
+    // The cell Text_Encode is open over, and its entry as the editor found
+    // it; touched by any change of the editor's text since it opened.
     OpenCell encodeCell_;
     PaintedArea painted_{Area::TwoTone};
 };
