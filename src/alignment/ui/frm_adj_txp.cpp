@@ -147,8 +147,18 @@ frm_Adj_Txp::frm_Adj_Txp()
     setObjectName(QStringLiteral("frm_Adj_Txp"));
     for (const AdjPageInfo& page : AdjPages())
         TabStrip1->addTab(page.tabCaption, page.key);
+    LayPowerPages();
+    LaySquelchPage();
+    LaySettingsPage();
+    LayLimitsPage();
+    ProgressBar1->setRange(0, kFullBar);
+    ConnectHandlers();
+}
 
-    // Pages 0 and 1.
+// Pages 0 and 1: the sixteen VHF points over the sixteen UHF points, each
+// band in two lines of eight.
+void frm_Adj_Txp::LayPowerPages()
+{
     auto* power = Compact(new QVBoxLayout(Frame_Frame));
     for (std::size_t band = 0; band < Frame_B0.size(); ++band) {
         Frame_B0[band] = new QGroupBox(Frame_Frame);
@@ -162,9 +172,12 @@ frm_Adj_Txp::frm_Adj_Txp()
     }
     LayPairs(Compact(new QGridLayout(Frame_B0[0])), Label1, Text1, kPointsPerLine, 0, 0);
     LayPairs(Compact(new QGridLayout(Frame_B0[1])), Label_UHF, Text2, kPointsPerLine, 0, 0);
+}
 
-    // Page 2: per group the levels, then the points, each line of labels
-    // and of boxes headed by its caption.
+// Page 2: per group the levels, then the points, each line of labels and of
+// boxes headed by its caption.
+void frm_Adj_Txp::LaySquelchPage()
+{
     auto* squelch = Compact(new QVBoxLayout(Frame_Sql));
     squelch->addWidget(Frame1);
     squelch->addWidget(Frame_Sql_UHF);
@@ -198,8 +211,11 @@ frm_Adj_Txp::frm_Adj_Txp()
                {Label18, Label19, Label20, Label21});
     laySquelch(Frame_Sql_UHF, Label_Sql_UHF, Text_SQ_UHF, Label_Sq_Offset_UHF, Text_Sq_Offset_UHF,
                {Label22, Label23, Label24, Label25});
+}
 
-    // Page 3: twelve lists in two columns, the signalling deviation apart.
+// Page 3: twelve lists in two columns, the signalling deviation apart.
+void frm_Adj_Txp::LaySettingsPage()
+{
     const auto newList = [](QWidget* parent) { return new KitList(KitList::Style::ChooseOnly, parent); };
     Combo_Voice_Dev = newList(Frame_Dev_1);
     Combo_CT_Dev = newList(Frame_Dev_1);
@@ -232,8 +248,11 @@ frm_Adj_Txp::frm_Adj_Txp()
     auto* deviation = Compact(new QVBoxLayout(Frame_Dev));
     deviation->addWidget(Frame_Dev_1);
     deviation->addWidget(Frame2);
+}
 
-    // Page 4: a heading line, then one line per band.
+// Page 4: a heading line, then one line per band.
+void frm_Adj_Txp::LayLimitsPage()
+{
     Label2 = NewLabel(Frame_Other);
     Label3 = NewLabel(Frame_Other);
     Label4 = NewLabel(Frame_Other);
@@ -264,10 +283,10 @@ frm_Adj_Txp::frm_Adj_Txp()
         limits->addWidget(Check_Tx[b], b + 1, 6, Qt::AlignCenter);
     }
     Put(Frame_Other, kFrameOtherPlace);
+}
 
-    ProgressBar1->setRange(0, kFullBar);
-
-    // Handlers.
+void frm_Adj_Txp::ConnectHandlers()
+{
     TabStrip1->onClick = [this] { TabStrip1_Click(); };
     for (const AdjBox box : kAdjBoxes) {
         const std::span<KitText* const> boxes = Boxes(box);

@@ -124,6 +124,13 @@ private:
     // Text_Freq_L_LostFocus, Text_Freq_H_LostFocus.
     void Limit_LostFocus(AdjLimit limit);
 
+    // The layout, page by page, then the handlers.
+    void LayPowerPages();
+    void LaySquelchPage();
+    void LaySettingsPage();
+    void LayLimitsPage();
+    void ConnectHandlers();
+
     std::span<KitText* const> Boxes(AdjBox box) const;
     KitText* LimitBox(AdjLimit limit) const;
     QGroupBox* PageFrame(int page) const;
