@@ -26,7 +26,11 @@
 // - onGotFocus and onLostFocus run only for focus moves inside the
 //   application: not when a message box or a drop-down list opens, not when
 //   another application takes the focus, and not when the focus comes back
-//   to the control that had it (see kit_focus.h).
+//   to the control that had it (see kit_focus.h). A control's onLostFocus
+//   never runs again inside itself.
+// - A handler that refuses a control's value gives the focus back through
+//   returnFocusAfterRefusal(), never setFocus(): the user stays free to
+//   leave the window, switch its page or close it.
 // - A control that a label names (QLabel::setBuddy on the control) is read
 //   by screen readers under the label's caption, as a plain Qt widget is
 //   (accessible_names.h).
@@ -46,6 +50,14 @@ public:
 
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
+
+    // A handler of this control refused its value and wants the user back
+    // in it (its message follows). The focus comes back only when it went
+    // to another control of this control's own window and this control is
+    // still shown and enabled. A control being hidden, or left for another
+    // window, takes nothing back: the focus stays where the user sent it,
+    // and a refusal can never start a round of refusals.
+    void returnFocusAfterRefusal();
 
     // Whether Tab (and the focus moving on from a control that is hidden)
     // stops at this control; a click still gives it the focus. On by default.

@@ -2,11 +2,13 @@
 
 #include "platform/accessible_names.h"
 #include "platform/kit_control.h"
+#include "platform/window.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QHash>
 #include <QMessageBox>
+#include <QSet>
 #include <QWidget>
 
 namespace {
@@ -16,6 +18,8 @@ struct Tracker {
     KitControl* current = nullptr;
     // The control the focus is moving to while the one it left hears of it.
     KitControl* arriving = nullptr;
+    // The controls whose lost-focus handler runs.
+    QSet<KitControl*> leaving;
     bool installed = false;
 };
 
@@ -34,6 +38,17 @@ bool OutsideTheControls(QWidget* now)
     if (window->windowType() == Qt::Popup)
         return true;  // a drop-down list or a menu
     return qobject_cast<QMessageBox*>(window) != nullptr;
+}
+
+// The window a widget belongs to: the nearest Window (a child window is one
+// of its own inside the main window), else its top-level widget.
+QWidget* OwnerWindow(QWidget* widget)
+{
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w->isWindow() || dynamic_cast<Window*>(w) != nullptr)
+            return w;
+    }
+    return nullptr;
 }
 
 // Names a control's Qt widget whenever the control is shown.
@@ -68,10 +83,12 @@ void FocusChanged(QWidget* /*old*/, QWidget* now)
     // A lost-focus handler that sends the focus on (back to its own box after
     // a message) takes it from a control that never heard it arrive: that
     // control hears nothing, so two boxes cannot hand a check to and fro.
-    if (previous != nullptr && previous != tracker.arriving) {
+    if (previous != nullptr && previous != tracker.arriving && !tracker.leaving.contains(previous)) {
         KitControl* const outer = tracker.arriving;
         tracker.arriving = next;
+        tracker.leaving.insert(previous);
         RaiseEvent(previous->onLostFocus);
+        tracker.leaving.remove(previous);
         tracker.arriving = outer;
     }
     // The lost-focus handler may have moved the focus on; the new control
@@ -134,6 +151,19 @@ KitControl::~KitControl()
         tracker.current = nullptr;
     if (tracker.arriving == this)
         tracker.arriving = nullptr;
+    tracker.leaving.remove(this);
+}
+
+void KitControl::returnFocusAfterRefusal()
+{
+    QWidget* const now = QApplication::focusWidget();
+    if (now == nullptr || KitFocus::ControlWidgetOf(now) == widget_)
+        return;  // nowhere to come back from, or back already
+    if (!widget_->isVisible() || !widget_->isEnabled())
+        return;  // being hidden: the focus goes on
+    if (OwnerWindow(now) != OwnerWindow(widget_))
+        return;  // left for another window: the user goes there
+    widget_->setFocus();
 }
 
 void KitControl::setCaptionLabel(QLabel* label)

@@ -11,7 +11,12 @@
 // popup or another application, nothing runs, and nothing runs either when it
 // comes back to the same control. A control the focus only passes through
 // (the lost-focus handler of the one it left sends the focus on before the
-// new one heard onGotFocus) hears neither onGotFocus nor onLostFocus.
+// new one heard onGotFocus) hears neither onGotFocus nor onLostFocus. A
+// control whose onLostFocus runs does not hear it again until it returns.
+//
+// A refusal gives the focus back only within the refusing control's own
+// window, and only to a control that is shown (KitControl::
+// returnFocusAfterRefusal).
 
 class KitControl;
 class QWidget;

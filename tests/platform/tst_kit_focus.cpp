@@ -25,6 +25,9 @@ private slots:
     void moving_to_another_window_of_the_application_is_a_move();
     void hidden_control_hands_the_focus_past_controls_without_tab_stop();
     void control_the_focus_passed_through_hears_nothing();
+    void refusal_takes_the_focus_back_only_within_its_window_data();
+    void refusal_takes_the_focus_back_only_within_its_window();
+    void lost_focus_handler_never_runs_inside_itself();
 
 private:
     void watch(KitControl* control, const QString& name);
@@ -175,6 +178,68 @@ void TestKitFocus::control_the_focus_passed_through_hears_nothing()
     };
     second_->setFocus();
     QCOMPARE(events_, QStringList({"lost first", "got list"}));
+    QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(list_));
+}
+
+namespace {
+// Where the focus goes from a box that refuses what it holds.
+enum class Away { OtherControl, BoxHidden, OtherWindow };
+}  // namespace
+Q_DECLARE_METATYPE(Away)
+
+void TestKitFocus::refusal_takes_the_focus_back_only_within_its_window_data()
+{
+    QTest::addColumn<Away>("away");
+    QTest::addColumn<bool>("back");
+    QTest::newRow("another control of its window: back in the box") << Away::OtherControl << true;
+    QTest::newRow("the box is hidden: the focus goes on") << Away::BoxHidden << false;
+    QTest::newRow("another window: the focus stays there") << Away::OtherWindow << false;
+}
+
+void TestKitFocus::refusal_takes_the_focus_back_only_within_its_window()
+{
+    QFETCH(Away, away);
+    QFETCH(bool, back);
+    int refusals = 0;
+    first_->onLostFocus = [&] {
+        ++refusals;
+        first_->returnFocusAfterRefusal();
+    };
+    QWidget other;
+    auto* layout = new QVBoxLayout(&other);
+    auto* text = new KitText;
+    layout->addWidget(text);
+    switch (away) {
+    case Away::OtherControl:
+        second_->setFocus();
+        break;
+    case Away::BoxHidden:
+        first_->hide();
+        break;
+    case Away::OtherWindow:
+        QVERIFY(KitDriver::ShowActive(&other));
+        text->setFocus();
+        break;
+    }
+    QCOMPARE(refusals, 1);
+    QCOMPARE(first_->focusProxy()->hasFocus(), back);
+    QCOMPARE(KitFocus::Current() == first_, back);
+    if (away == Away::OtherWindow)
+        QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(text));
+}
+
+void TestKitFocus::lost_focus_handler_never_runs_inside_itself()
+{
+    // A handler that takes the focus back and sends it elsewhere again would
+    // hear its own loss inside itself, without end.
+    int runs = 0;
+    first_->onLostFocus = [&] {
+        ++runs;
+        first_->setFocus();
+        list_->setFocus();
+    };
+    second_->setFocus();
+    QCOMPARE(runs, 1);
     QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(list_));
 }
 

@@ -588,7 +588,7 @@ void frm_Adj_Txp::Point_Change(AdjBox box, int index)
     // The cell holds its default already; the box shows it (its check runs
     // again and stores the same), then the message.
     text->setText(out->resetText);
-    text->setFocus();
+    text->returnFocusAfterRefusal();
     ShowMessage(*out->refusal);
 }
 
@@ -621,7 +621,7 @@ void frm_Adj_Txp::Limit_LostFocus(AdjLimit limit)
         return;
     KitText* box = LimitBox(limit);
     box->setText(refusal->resetText);
-    box->setFocus();
+    box->returnFocusAfterRefusal();
     ShowMessage(refusal->message);
 }
 

@@ -371,7 +371,7 @@ void frm_option::Text_Code_KeyPress(const KitText* box, int& key)
 void frm_option::Text_ANI_LostFocus()
 {
     if (const std::optional<Message> message = AniCheck(Text_ANI->text())) {
-        Text_ANI->setFocus();
+        Text_ANI->returnFocusAfterRefusal();
         ShowMessage(*message);
     }
 }

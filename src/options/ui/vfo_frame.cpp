@@ -267,7 +267,7 @@ void VfoFrame::Text_Freq_Change()
     if (!VfoFreq_TooLong(Text_Freq->text()))
         return;
     Text_Freq->setText(QString());
-    Text_Freq->setFocus();
+    Text_Freq->returnFocusAfterRefusal();
     ShowMessage(VfoText::Length());
 }
 
@@ -285,7 +285,7 @@ void VfoFrame::Freq_CheckAndStore()
     if (refresh_)
         refresh_();
     if (checked.outOfRange) {
-        Text_Freq->setFocus();
+        Text_Freq->returnFocusAfterRefusal();
         ShowMessage(VfoText::Range());
     }
 }

@@ -663,7 +663,7 @@ void frm_2tone::Text_Tone_LostFocus(int t)
     TwoTone_Show();
     if (refused) {
         // The box shows nothing now; the user is back in it.
-        box->setFocus();
+        box->returnFocusAfterRefusal();
         ShowMessage(*refused);
     }
 }

@@ -745,7 +745,7 @@ void frm_5tone::MSF_Encode_LeaveCell()
         // The user is typing this frame: the current cell stays the
         // editor's own, so that what is typed next is stored.
         MSF_Encode->keepCell();
-        Text_Encode->setFocus();
+        Text_Encode->returnFocusAfterRefusal();
     } else {
         // A frame only clicked through, as the radio or a file left it: the
         // cell moves on and the editor goes, storing nothing.
