@@ -1,6 +1,7 @@
 #include "alignment/adj_entry.h"
 
 #include "core/numbers.h"
+#include "link/link_texts.h"
 
 namespace {
 
@@ -22,6 +23,30 @@ bool AllDigits(const QString& text)
             return false;
     }
     return true;
+}
+
+// The box of `limit` shows the limit row 9 holds.
+bool ShowsRow9(AdjLimit limit, const AdjLimitTexts& texts, const AdjTable& table)
+{
+    return TrimBlanks(texts[static_cast<std::size_t>(limit)]) == TrimBlanks(AdjLimitText(limit, table));
+}
+
+// Row 9 := the limits of the boxes that show another value, VHF then UHF,
+// lower then upper.
+void StoreLimits(const AdjLimitTexts& texts, AdjTable& table)
+{
+    for (const AdjLimit limit : kAdjLimits) {
+        if (ShowsRow9(limit, texts, table))
+            continue;
+        const double value = RoundHalfEven(NumericValue(texts[static_cast<std::size_t>(limit)]));
+        if (!(value >= 0 && value <= kLargestLimit))
+            continue;
+        const int v = static_cast<int>(value);
+        const int col = AdjLimitFirstCol(limit);
+        table(AdjLimitRow, col) = static_cast<std::int16_t>(v / 100);
+        table(AdjLimitRow, col + 1) = static_cast<std::int16_t>(v / 10 % 10);
+        table(AdjLimitRow, col + 2) = static_cast<std::int16_t>(v % 10);
+    }
 }
 
 }  // namespace
@@ -53,40 +78,29 @@ bool AdjLimitKeyAccepted(const QString& boxText)
 }
 
 std::optional<AdjLimitRefusal> Adj_LimitLeave(AdjLimit limit, const AdjLimitTexts& texts, AdjBandBounds bounds,
-                                              AdjTable& table)
+                                              bool transferBusy, AdjTable& table)
 {
+    if (ShowsRow9(limit, texts, table))
+        return std::nullopt;
+    const QString stored = AdjLimitText(limit, table);
+    if (transferBusy)
+        return AdjLimitRefusal{LinkText::Busy(), stored};
     const int band = AdjLimitBand(limit);
     const double lower = NumericValue(texts[static_cast<std::size_t>(2 * band)]);
     const double upper = NumericValue(texts[static_cast<std::size_t>(2 * band + 1)]);
     if (AdjLimitIsLower(limit)) {
-        const QString reset = QString::number(bounds.min);
         if (lower < bounds.min)
-            return AdjLimitRefusal{AdjEntryText::LowerBelowBand(), reset};
+            return AdjLimitRefusal{AdjEntryText::LowerBelowBand(), stored};
         if (upper < lower)
-            return AdjLimitRefusal{AdjEntryText::LowerAboveUpper(), reset};
+            return AdjLimitRefusal{AdjEntryText::LowerAboveUpper(), stored};
     } else {
-        const QString reset = QString::number(bounds.max);
         if (upper > bounds.max)
-            return AdjLimitRefusal{AdjEntryText::UpperAboveBand(), reset};
+            return AdjLimitRefusal{AdjEntryText::UpperAboveBand(), stored};
         if (lower > upper)
-            return AdjLimitRefusal{AdjEntryText::UpperBelowLower(), reset};
+            return AdjLimitRefusal{AdjEntryText::UpperBelowLower(), stored};
     }
-    Adj_StoreLimits(texts, table);
+    StoreLimits(texts, table);
     return std::nullopt;
-}
-
-void Adj_StoreLimits(const AdjLimitTexts& texts, AdjTable& table)
-{
-    for (const AdjLimit limit : kAdjLimits) {
-        const double value = RoundHalfEven(NumericValue(texts[static_cast<std::size_t>(limit)]));
-        if (!(value >= 0 && value <= kLargestLimit))
-            continue;
-        const int v = static_cast<int>(value);
-        const int col = AdjLimitFirstCol(limit);
-        table(AdjLimitRow, col) = static_cast<std::int16_t>(v / 100);
-        table(AdjLimitRow, col + 1) = static_cast<std::int16_t>(v / 10 % 10);
-        table(AdjLimitRow, col + 2) = static_cast<std::int16_t>(v % 10);
-    }
 }
 
 namespace AdjEntryText {

@@ -34,25 +34,31 @@ bool AdjLimitKeyAccepted(const QString& boxText);
 // The texts of the four limit boxes, in the order of kAdjLimits.
 using AdjLimitTexts = std::array<QString, 4>;
 
-// A limit refused when its box lost the focus: the message, and the band's
-// bound that the box shows again.
+// A limit refused when its box lost the focus: the message, and what the
+// box shows again, the limit that row 9 holds.
 struct AdjLimitRefusal {
     Message message;
     QString resetText;
 };
 
-// The check when the box of `limit` loses the focus, against its band's
-// bounds: a lower limit below the band's lowest or above the upper limit, an
-// upper limit above the band's highest or below the lower limit is refused
-// and nothing is stored. Otherwise all four limits are stored.
+// The rule of the limit boxes, run when the box of `limit` loses the focus
+// (a box being hidden is not left: the window checks nothing for it):
+// - a box that shows the limit row 9 holds has nothing to check: it passes
+//   and stores nothing, whatever the limit (a read may bring any);
+// - while the window's transfer is busy, a box showing another value is
+//   refused as busy;
+// - a lower limit below its band's lowest or above the upper limit, an
+//   upper limit above the band's highest or below the lower limit, is
+//   refused;
+// - otherwise each box that shows another value than row 9 is stored, its
+//   value rounded to whole MHz (a half to the even one) and split into its
+//   hundreds, tens and units; a value outside 0..999 has no three digits
+//   and its cells keep what they hold.
+// A refused box shows row 9's limit again, never the band's bound, and
+// nothing is stored: a limit reaches row 9 only when the user typed it and
+// it passed, or when Default or a read put it there.
 std::optional<AdjLimitRefusal> Adj_LimitLeave(AdjLimit limit, const AdjLimitTexts& texts, AdjBandBounds bounds,
-                                              AdjTable& table = AdjData);
-
-// Stores the four limit texts into row 9, VHF then UHF, lower then upper:
-// each value rounded to whole MHz (a half to the even one) and split into
-// its hundreds, tens and units. A value outside 0..999 has no three digits:
-// its cells keep what they hold.
-void Adj_StoreLimits(const AdjLimitTexts& texts, AdjTable& table = AdjData);
+                                              bool transferBusy, AdjTable& table = AdjData);
 
 namespace AdjEntryText {
 // The band-limit messages, in the current language, "Operate Prompt".

@@ -167,6 +167,8 @@ void TestAdjEntry::limit_key()
 
 void TestAdjEntry::limit_leave_data()
 {
+    QTest::addColumn<QString>("row9");  // row 9, columns 0..11, before (hex digits); empty: the start-up's
+    QTest::addColumn<bool>("busy");     // the window's transfer is busy
     QTest::addColumn<AdjLimit>("limit");
     QTest::addColumn<QStringList>("texts");  // VHF low, VHF high, UHF low, UHF high
     QTest::addColumn<QString>("message");    // empty: accepted
@@ -174,56 +176,86 @@ void TestAdjEntry::limit_leave_data()
     QTest::addColumn<QString>("digits");  // row 9, columns 0..11, afterwards
 
     const QString untouched = QStringLiteral("1 3 0 1 7 9 4 0 0 4 8 0");
+    const QString erased = QStringLiteral("FF FF FF FF FF FF FF FF FF FF FF FF");
+    const QString vhfHighBelow130 = QStringLiteral("1 3 6 1 2 5 4 0 0 4 8 0");
     QTest::newRow("L1: lower limit below the band")
-        << AdjLimit::VhfLow << QStringList{"125", " 179", " 400", " 480"} << kL1 << "130" << untouched;
-    QTest::newRow("H1: upper limit above the band")
-        << AdjLimit::UhfHigh << QStringList{" 130", " 179", " 400", "530"} << kH1 << "520" << untouched;
+        << "" << false << AdjLimit::VhfLow << QStringList{"125", " 179", " 400", " 480"} << kL1 << " 130" << untouched;
+    QTest::newRow("H1: upper limit above the band, row 9's limit shown again, not the band's top")
+        << "" << false << AdjLimit::UhfHigh << QStringList{" 130", " 179", " 400", "530"} << kH1 << " 480" << untouched;
     QTest::newRow("H2: upper limit below the lower (its text is L2's)")
-        << AdjLimit::VhfHigh << QStringList{"160", "150", " 400", " 480"} << kL2 << "179" << untouched;
+        << "" << false << AdjLimit::VhfHigh << QStringList{"160", "150", " 400", " 480"} << kL2 << " 179" << untouched;
     QTest::newRow("L2: lower limit above the upper")
-        << AdjLimit::UhfLow << QStringList{" 130", " 179", "490", " 480"} << kL2 << "400" << untouched;
-    QTest::newRow("equal limits pass") << AdjLimit::VhfHigh << QStringList{"150", "150", " 400", " 480"} << ""
+        << "" << false << AdjLimit::UhfLow << QStringList{" 130", " 179", "490", " 480"} << kL2 << " 400" << untouched;
+    QTest::newRow("refused after an erased read: the erased limit shown again")
+        << erased << false << AdjLimit::VhfLow << QStringList{"125", " 28305", " 28305", " 28305"} << kL1 << " 28305"
+        << erased;
+    QTest::newRow("equal limits pass") << "" << false << AdjLimit::VhfHigh << QStringList{"150", "150", " 400", " 480"}
+                                       << ""
                                        << ""
                                        << "1 5 0 1 5 0 4 0 0 4 8 0";
-    QTest::newRow("all four are stored") << AdjLimit::UhfLow << QStringList{"136", "174", "400", "480"} << ""
+    QTest::newRow("all four are stored") << "" << false << AdjLimit::UhfLow << QStringList{"136", "174", "401", "480"}
                                          << ""
-                                         << "1 3 6 1 7 4 4 0 0 4 8 0";
+                                         << ""
+                                         << "1 3 6 1 7 4 4 0 1 4 8 0";
     QTest::newRow("the lower limit is not held to the band's top")
-        << AdjLimit::VhfLow << QStringList{"179", " 179", " 400", " 480"} << ""
+        << "" << false << AdjLimit::VhfLow << QStringList{"179", " 179", " 400", " 480"} << ""
         << ""
         << "1 7 9 1 7 9 4 0 0 4 8 0";
-    QTest::newRow("a fraction is rounded as a whole, not cell by cell (was 1 5 10)")
-        << AdjLimit::VhfHigh << QStringList{" 130", "159.7", " 400", " 480"} << ""
+    QTest::newRow("a fraction is rounded as a whole, not cell by cell (not 1 5 10)")
+        << "" << false << AdjLimit::VhfHigh << QStringList{" 130", "159.7", " 400", " 480"} << ""
         << ""
         << "1 3 0 1 6 0 4 0 0 4 8 0";
     QTest::newRow("a half goes to the even MHz")
-        << AdjLimit::VhfHigh << QStringList{" 130", "150.5", " 400", " 480"} << ""
+        << "" << false << AdjLimit::VhfHigh << QStringList{" 130", "150.5", " 400", " 480"} << ""
         << ""
         << "1 3 0 1 5 0 4 0 0 4 8 0";
     QTest::newRow("a text that is no plain number is taken by its number")
-        << AdjLimit::VhfLow << QStringList{"150x", " 179", " 400", "4 70"} << ""
+        << "" << false << AdjLimit::VhfLow << QStringList{"150x", " 179", " 400", "4 70"} << ""
         << ""
         << "1 5 0 1 7 9 4 0 0 4 7 0";
+    QTest::newRow("a box showing row 9's limit checks nothing, erased")
+        << erased << false << AdjLimit::VhfHigh << QStringList{" 28305", " 28305", " 28305", " 28305"} << ""
+        << "" << erased;
+    QTest::newRow("a box showing row 9's limit checks nothing, below its band")
+        << vhfHighBelow130 << false << AdjLimit::VhfHigh << QStringList{" 136", "125", " 400", " 480"} << ""
+        << "" << vhfHighBelow130;
+    QTest::newRow("a box showing row 9's limit keeps its cells (not 0 15 0 split anew into 1 5 0)")
+        << "0 F 0 1 7 9 4 0 0 4 8 0" << false << AdjLimit::UhfHigh << QStringList{" 150", " 179", " 400", "470"} << ""
+        << ""
+        << "0 F 0 1 7 9 4 0 0 4 7 0";
+    QTest::newRow("busy: another value is refused as busy")
+        << "" << true << AdjLimit::VhfLow << QStringList{"140", " 179", " 400", " 480"}
+        << "Read-write operating with transceiver ."
+        << " 130" << untouched;
+    QTest::newRow("busy: a box showing row 9's limit is left in peace")
+        << "" << true << AdjLimit::VhfLow << QStringList{" 130", " 179", " 400", " 480"} << ""
+        << "" << untouched;
 }
 
 void TestAdjEntry::limit_leave()
 {
+    QFETCH(QString, row9);
+    QFETCH(bool, busy);
     QFETCH(AdjLimit, limit);
     QFETCH(QStringList, texts);
     QFETCH(QString, message);
     QFETCH(QString, resetText);
     QFETCH(QString, digits);
     AdjTable table = StartupTable();
+    const Bytes before = HexBytes(row9);
+    for (int c = 0; c < before.size(); ++c)
+        table(AdjLimitRow, c) = static_cast<std::int16_t>(before.at(c));
     table(AdjLimitRow, 12) = 7;
     table(AdjLimitRow, 16) = 0x5A;
     const AdjLimitTexts boxes{texts[0], texts[1], texts[2], texts[3]};
 
     const std::optional<AdjLimitRefusal> refusal =
-        Adj_LimitLeave(limit, boxes, kAdjBandBounds[static_cast<std::size_t>(AdjLimitBand(limit))], table);
+        Adj_LimitLeave(limit, boxes, kAdjBandBounds[static_cast<std::size_t>(AdjLimitBand(limit))], busy, table);
     QCOMPARE(refusal.has_value(), !message.isEmpty());
     if (refusal) {
         QCOMPARE(refusal->message.text.text(), message);
-        QCOMPARE(refusal->message.title.text(), QStringLiteral("Operate Prompt"));
+        QCOMPARE(refusal->message.title.text(),
+                 busy ? QStringLiteral("Operate prompt") : QStringLiteral("Operate Prompt"));
         QCOMPARE(refusal->message.icon, MessageIcon::Exclamation);
         QCOMPARE(refusal->resetText, resetText);
     }
@@ -241,7 +273,7 @@ void TestAdjEntry::erased_limit_shown_as_28305_kept_its_cells_instead_of_storing
         table(AdjLimitRow, c) = 0xFF;
     const AdjLimitTexts boxes{QStringLiteral("136"), QStringLiteral(" 179"), QStringLiteral(" 400"),
                               QStringLiteral(" 28305")};
-    QVERIFY(!Adj_LimitLeave(AdjLimit::VhfLow, boxes, kAdjBandBounds[kAdjVhf], table));
+    QVERIFY(!Adj_LimitLeave(AdjLimit::VhfLow, boxes, kAdjBandBounds[kAdjVhf], false, table));
     QCOMPARE(AdjCells(table, AdjLimitRow, 0, 12), (Bytes{1, 3, 6, 1, 7, 9, 4, 0, 0, 0xFF, 0xFF, 0xFF}));
 }
 

@@ -62,7 +62,12 @@ QStringList Numbers(const QString& numbers)
     return numbers.split(QLatin1Char(' '));
 }
 
+// How the user leaves a limit box.
+enum class Leave { TabClick, WriteClicked, WriteFromCode };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Leave)
 
 class TestFrmAdjTxp : public QObject {
     Q_OBJECT
@@ -89,8 +94,8 @@ private slots:
     void limit_left_out_of_its_band_is_refused_data();
     void limit_left_out_of_its_band_is_refused();
     void limit_typed_and_write_clicked_at_once_sends_the_checked_value();
-    void refused_limit_stops_the_write_data();
-    void refused_limit_stops_the_write();
+    void refused_limit_is_neither_stored_nor_sent_data();
+    void refused_limit_is_neither_stored_nor_sent();
 
     void read_shows_the_radio_limits();
     void failed_read_shows_the_fault_and_read_works_again();
@@ -461,18 +466,18 @@ void TestFrmAdjTxp::limit_left_out_of_its_band_is_refused_data()
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("reset");
+    QTest::addColumn<QString>("reset");  // what row 9 holds, never the band's bound
     QTest::newRow("L1") << 0 << 0 << QStringList{"125", "", "", ""}
                         << "Receive frequency of lower limit can't less than the lowest of work frequency. "
                         << "Operate Prompt"
-                        << "130";
+                        << " 130";
     QTest::newRow("H1") << 0 << 3 << QStringList{"", "", "", "530"}
                         << "Receive frequency of upper limit can't more than the highest of work frequency. "
                         << "Operate Prompt"
-                        << "520";
+                        << " 480";
     QTest::newRow("H2 in Chinese") << 1 << 1 << QStringList{"160", "150", "", ""} << "上限频率不可小于该频段下限频率"
                                    << "操作提示"
-                                   << "179";
+                                   << " 179";
 }
 
 void TestFrmAdjTxp::limit_left_out_of_its_band_is_refused()
@@ -521,33 +526,70 @@ void TestFrmAdjTxp::limit_typed_and_write_clicked_at_once_sends_the_checked_valu
     QCOMPARE(window_->ProgressBar1->value(), 100);
 }
 
-void TestFrmAdjTxp::refused_limit_stops_the_write_data()
+void TestFrmAdjTxp::refused_limit_is_neither_stored_nor_sent_data()
 {
-    QTest::addColumn<bool>("mouse");
-    QTest::newRow("clicked") << true;
-    QTest::newRow("pressed from code") << false;
+    QTest::addColumn<int>("box");  // of VHF low, VHF high, UHF low, UHF high
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<Leave>("leave");
+    const QString l1 =
+        QStringLiteral("Receive frequency of lower limit can't less than the lowest of work frequency. ");
+    const QString h1 =
+        QStringLiteral("Receive frequency of upper limit can't more than the highest of work frequency. ");
+    QTest::newRow("125 in the VHF lower box, a tab clicked") << 0 << "125" << l1 << Leave::TabClick;
+    QTest::newRow("125 in the VHF lower box, Write clicked") << 0 << "125" << l1 << Leave::WriteClicked;
+    QTest::newRow("530 in the UHF upper box, Write clicked") << 3 << "530" << h1 << Leave::WriteClicked;
+    QTest::newRow("530 in the UHF upper box, Write pressed from code") << 3 << "530" << h1 << Leave::WriteFromCode;
+    QTest::newRow("530 in the UHF upper box, a tab clicked") << 3 << "530" << h1 << Leave::TabClick;
 }
 
-void TestFrmAdjTxp::refused_limit_stops_the_write()
+void TestFrmAdjTxp::refused_limit_is_neither_stored_nor_sent()
 {
-    QFETCH(bool, mouse);
-    KitText* box = window_->Text_Freq_H[1];
-    box->setFocus();
-    box->setText(QStringLiteral("530"));
-    mouse ? Press(window_->Command_Write) : window_->Command_Write->click();
-    QCOMPARE(recorder_->takeTexts(),
-             QStringList{"Receive frequency of upper limit can't more than the highest of work frequency. "});
-    QCOMPARE(box->text(), QStringLiteral("520"));
-    clock_->advance(10000);
-    QCOMPARE(ports_->opens(kPort), 0);
-    QVERIFY(radio_->heard.isEmpty());
-    QVERIFY(!window_->Writing());
-
-    // The next Write checks the bound the box shows now, and sends it.
-    Press(window_->Command_Write);
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(Leave, leave);
+    // Read brings 136 to 174 and 400 to 480.
+    Press(window_->Command_read);
     QVERIFY(runToEnd());
     recorder_->takeAll();
-    QCOMPARE(radio_->memoryRange(AdjLimitsAddr + 9, 3), QByteArray::fromHex("050200"));
+    ends_.clear();
+    const QStringList shown = limitTexts();
+    const Bytes read = AdjCells(AdjData, AdjLimitRow, 0, 12);
+    const QByteArray inRadio = radio_->memoryRange(AdjLimitsAddr, 12);
+
+    KitText* refused = limitBoxes()[static_cast<std::size_t>(box)];
+    QTest::mouseClick(refused->findChild<QLineEdit*>(), Qt::LeftButton);
+    refused->setText(QString());
+    KitDriver::TypeText(refused, typed);
+    switch (leave) {
+    case Leave::TabClick:
+        KitDriver::ClickTab(window_->TabStrip1, 1);
+        QCOMPARE(window_->Page, 0);  // and the box is hidden, which stores nothing
+        break;
+    case Leave::WriteClicked:
+        Press(window_->Command_Write);
+        break;
+    case Leave::WriteFromCode:
+        window_->Command_Write->click();
+        break;
+    }
+    QCOMPARE(recorder_->takeTexts(), QStringList{message});
+    // The box shows what row 9 holds, not the band's bound, and row 9 is as
+    // the read left it.
+    QCOMPARE(limitTexts(), shown);
+    QCOMPARE(AdjCells(AdjData, AdjLimitRow, 0, 12), read);
+    // A write whose press was refused sends nothing.
+    clock_->advance(10000);
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 0);
+    QVERIFY(!window_->link().busy());
+
+    // The next Write sends the limits the radio had.
+    Press(window_->Command_Write);
+    QVERIFY(runToEnd());
+    QCOMPARE(recorder_->takeTexts(), QStringList{"Complete writing optional parameters to the transceiver."});
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 1);
+    QCOMPARE(radio_->memoryRange(AdjLimitsAddr, 12), inRadio);
 }
 
 void TestFrmAdjTxp::read_shows_the_radio_limits()

@@ -8,6 +8,7 @@
 #include "link/transfer_engine.h"
 #include "link/ui/editor_link.h"
 #include "platform/geometry.h"
+#include "platform/kit_focus.h"
 #include "platform/mdi_frame.h"
 
 #include <QGridLayout>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
-#include <utility>
 
 namespace {
 
@@ -530,11 +530,9 @@ void frm_Adj_Txp::Adj_Show()
             Combo_Setting[setting.column]->setListIndex(AdjListIndexOf(value, setting.lastValue));
         }
     } else if (Page == AdjPage::Limits) {
-        // The limit boxes store nothing when their text is set; they show
-        // the table now, so no refused limit is left in them.
+        // The limit boxes store nothing when their text is set.
         for (const AdjLimit limit : kAdjLimits)
             LimitBox(limit)->setText(AdjLimitText(limit));
-        limitRefused_ = false;
     }
 }
 
@@ -607,22 +605,29 @@ void frm_Adj_Txp::Limit_KeyPress(AdjLimit limit, int& key)
 
 void frm_Adj_Txp::Limit_LostFocus(AdjLimit limit)
 {
-    // A window on its way out (the focus leaves as it goes) checks nothing.
-    if (!isLoaded())
+    KitText* box = LimitBox(limit);
+    refusedLimit_.reset();
+    // A box being hidden (its page switched away, its window on the way out)
+    // is not left by the user: it checks and stores nothing.
+    if (!isLoaded() || !box->isVisible())
         return;
     AdjLimitTexts texts;
     for (const AdjLimit each : kAdjLimits)
         texts[static_cast<std::size_t>(each)] = LimitBox(each)->text();
-    const int band = AdjLimitBand(limit);
-    const std::optional<AdjLimitRefusal> refusal = Adj_LimitLeave(
-        limit, texts, {FreqMin[static_cast<std::size_t>(band)], FreqMax[static_cast<std::size_t>(band)]});
-    limitRefused_ = refusal.has_value();
+    const auto band = static_cast<std::size_t>(AdjLimitBand(limit));
+    const std::optional<AdjLimitRefusal> refusal =
+        Adj_LimitLeave(limit, texts, {FreqMin[band], FreqMax[band]}, link_ != nullptr && link_->busy());
     if (!refusal)
         return;
-    KitText* box = LimitBox(limit);
+    refusedLimit_ = limit;
     box->setText(refusal->resetText);
     box->returnFocusAfterRefusal();
     ShowMessage(refusal->message);
+}
+
+bool frm_Adj_Txp::RefusedLimitHasFocus() const
+{
+    return refusedLimit_ && KitFocus::Current() == LimitBox(*refusedLimit_);
 }
 
 // ---- Buttons ---------------------------------------------------------------
@@ -634,14 +639,14 @@ void frm_Adj_Txp::Command_read_Click()
 
 void frm_Adj_Txp::Command_Write_Click()
 {
-    // A limit refused as the press took the focus from its box stops the write.
-    const bool refusedOnTheWay = std::exchange(limitRefused_, false);
-    if (link_->refuseIfBusy() || refusedOnTheWay)
+    if (link_->refuseIfBusy())
         return;
-    // The button takes the focus (a click from code too): a limit box that
-    // had it is checked and stored before row 9 goes out.
-    Command_Write->setFocus();
-    if (std::exchange(limitRefused_, false))
+    // A limit typed into a box is checked before row 9 goes out: the press
+    // took the focus from the box already, a click from code takes it now.
+    // A refused box has the focus back, and the write stops.
+    if (!RefusedLimitHasFocus())
+        Command_Write->setFocus();
+    if (RefusedLimitHasFocus())
         return;
     if (const std::optional<Message> refusal = AdjWriteRefusal()) {
         ShowMessage(*refusal);

@@ -20,6 +20,7 @@
 #include "platform/window.h"
 
 #include <array>
+#include <optional>
 #include <span>
 
 class QGroupBox;
@@ -121,8 +122,12 @@ private:
     void Combo_Setting_Click(int column);
     // Text_Freq_L_KeyPress, Text_Freq_H_KeyPress.
     void Limit_KeyPress(AdjLimit limit, int& key);
-    // Text_Freq_L_LostFocus, Text_Freq_H_LostFocus.
+    // Text_Freq_L_LostFocus, Text_Freq_H_LostFocus: the rule of
+    // Adj_LimitLeave (alignment/adj_entry.h) for a box the user leaves.
     void Limit_LostFocus(AdjLimit limit);
+    // The box whose limit was refused as the focus left it holds the focus
+    // again: the press that took the focus from it was turned away.
+    bool RefusedLimitHasFocus() const;
 
     // The layout, page by page, then the handlers.
     void LayPowerPages();
@@ -139,8 +144,7 @@ private:
     void PlaceControls(double width, double height);
 
     TransferEngine* link_ = nullptr;
-    // The last band-limit check refused: its box has the focus back (until
-    // the focus leaves it again, which checks it again, or the page shows
-    // the table), and a Write whose press took the focus from it stops.
-    bool limitRefused_ = false;
+    // The limit box whose last leave was refused; none once a box is left
+    // without a refusal.
+    std::optional<AdjLimit> refusedLimit_;
 };
