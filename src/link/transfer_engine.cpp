@@ -56,11 +56,17 @@ bool TransferEngine::refuseIfBusy()
     return true;
 }
 
+bool TransferEngine::writeRetryPending() const
+{
+    return stage_ == Stage::RetryDelay && direction_ == Direction::Write && retriesLeft_ > 0;
+}
+
 void TransferEngine::startTransfer(Direction direction)
 {
     if (refuseIfBusy())
         return;
-    // A start during the retry or failure delay replaces the pending step.
+    // A start during a read's retry delay, or during the delay before a
+    // failure is reported, replaces the pending step.
     Timer3->stop();
     stage_ = Stage::Idle;
     retriesLeft_ = direction == Direction::Read ? params_.readRetries : params_.writeRetries;
@@ -74,7 +80,7 @@ void TransferEngine::startTransfer(Direction direction)
 // Comm_StartRead / Comm_StartWrite: also the restart after a time-out.
 bool TransferEngine::Comm_Start(Direction direction)
 {
-    if (busy())
+    if (writing_ || reading_)
         return false;
     if (!port().isOpen() && !Comm_Open())
         return false;
@@ -163,7 +169,7 @@ void TransferEngine::MSC_OnComm()
     // Everything that arrived is taken off the port now, so no byte is left
     // waiting for an event that does not come.
     const QByteArray bytes = MSC->read(MSC->bytesWaiting());
-    if (!busy() || !MSC->isOpen() || bytes.isEmpty())
+    if (!(writing_ || reading_) || !MSC->isOpen() || bytes.isEmpty())
         return;
     if (stage_ == Stage::Data && direction_ == Direction::Write) {
         // A write frame is answered by 0x06; other bytes, and anything before

@@ -144,14 +144,14 @@ public:
     TransferEngine(const TransferEngine&) = delete;
     TransferEngine& operator=(const TransferEngine&) = delete;
 
-    // The Read and Write buttons: refused with the busy message while a
-    // transfer runs; otherwise the retry count is loaded and the transfer
-    // starts (a pending retry or failure step is cancelled). When the port
-    // opened, the bar shows 0 and the label the connecting text. Return at
-    // once; the transfer runs on timer ticks and receive events.
+    // The Read and Write buttons: refused with the busy message while busy()
+    // (below); otherwise the retry count is loaded and the transfer starts
+    // (a pending read retry or a pending failure step is cancelled). When
+    // the port opened, the bar shows 0 and the label the connecting text.
+    // Return at once; the transfer runs on timer ticks and receive events.
     void startRead();
     void startWrite();
-    // Shows the busy message and returns true while Writing or Reading.
+    // Shows the busy message and returns true while busy().
     bool refuseIfBusy();
 
     // The window's Close button: closes the port if it is open.
@@ -160,9 +160,15 @@ public:
     // the busy flags clear. Nothing is sent to the radio.
     void abandon();
 
+    // The busy flags: a read or a write runs. Both are clear during a retry
+    // delay, while the port is closed.
     bool Writing() const { return writing_; }
     bool Reading() const { return reading_; }
-    bool busy() const { return writing_ || reading_; }
+    // What the window's buttons refuse for: a transfer runs, or a write
+    // waits for its next attempt. A write is busy from its press to its end,
+    // so nothing the window's buttons do can change what its retries send,
+    // and nothing drops it without a word.
+    bool busy() const { return writing_ || reading_ || writeRetryPending(); }
     using LinkControls::portOpen;
 
     // What ProgressBar1 and Label_tr_count show.
@@ -184,6 +190,7 @@ private:
     enum class Stage { Idle, Identify, Password, Data, RetryDelay };
     enum class Direction { Read, Write };
 
+    bool writeRetryPending() const;
     void startTransfer(Direction direction);
     bool Comm_Start(Direction direction);
     bool Comm_Open();

@@ -96,6 +96,8 @@ private slots:
     void limit_typed_and_write_clicked_at_once_sends_the_checked_value();
     void refused_limit_is_neither_stored_nor_sent_data();
     void refused_limit_is_neither_stored_nor_sent();
+    void write_retry_sends_the_frame_of_the_press_data();
+    void write_retry_sends_the_frame_of_the_press();
 
     void read_shows_the_radio_limits();
     void failed_read_shows_the_fault_and_read_works_again();
@@ -590,6 +592,66 @@ void TestFrmAdjTxp::refused_limit_is_neither_stored_nor_sent()
     QCOMPARE(recorder_->takeTexts(), QStringList{"Complete writing optional parameters to the transceiver."});
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 1);
     QCOMPARE(radio_->memoryRange(AdjLimitsAddr, 12), inRadio);
+}
+
+void TestFrmAdjTxp::write_retry_sends_the_frame_of_the_press_data()
+{
+    QTest::addColumn<QString>("pressed");  // in the retry delay
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Default") << "Default" << kBusy;
+    QTest::newRow("Read") << "Read" << kBusy;
+    QTest::newRow("Write") << "Write" << kBusy;
+    QTest::newRow("a limit typed and left") << "limit" << kBusy;
+    QTest::newRow("Close") << "Close"
+                           << "Read-write operating，don't close the window.,";
+}
+
+void TestFrmAdjTxp::write_retry_sends_the_frame_of_the_press()
+{
+    QFETCH(QString, pressed);
+    QFETCH(QString, message);
+    radio_->addFault(Fault::Silent, ReplyKind::Ident, 0, 1);  // the first attempt goes unanswered
+    KitText* upper = window_->Text_Freq_H[1];
+    QTest::mouseClick(upper->findChild<QLineEdit*>(), Qt::LeftButton);
+    upper->setText(QString());
+    KitDriver::TypeText(upper, QStringLiteral("470"));
+    Press(window_->Command_Write);
+    const AdjTable pressed9 = AdjData;
+    QCOMPARE(AdjCells(pressed9, AdjLimitRow, 9, 3), (Bytes{4, 7, 0}));
+
+    // Past the reply time-out, inside the 2000 ms delay: the busy flags are
+    // clear, yet the write is not over.
+    clock_->advance(1500);
+    QVERIFY(!window_->Writing());
+    QVERIFY(window_->link().busy());
+    if (pressed == QStringLiteral("limit")) {
+        KitText* lower = window_->Text_Freq_L[0];
+        QTest::mouseClick(lower->findChild<QLineEdit*>(), Qt::LeftButton);
+        lower->setText(QString());
+        KitDriver::TypeText(lower, QStringLiteral("140"));
+        KitDriver::ClickTab(window_->TabStrip1, 3);
+        QCOMPARE(lower->text(), QStringLiteral(" 130"));
+    } else {
+        const std::map<QString, KitButton*> buttons{{"Read", window_->Command_read},
+                                                    {"Write", window_->Command_Write},
+                                                    {"Default", window_->Command_def},
+                                                    {"Close", window_->Command_close}};
+        Press(buttons.at(pressed));
+    }
+    QCOMPARE(recorder_->takeTexts(), QStringList{message});
+    QVERIFY(AdjData == pressed9);
+    QCOMPARE(Windows::Find<frm_Adj_Txp>(), window_);
+
+    // The retry sends the frame of the press, and says so.
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
+    QCOMPARE(recorder_->takeTexts(), QStringList{"Complete writing optional parameters to the transceiver."});
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::LinkOpen), 2);
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 1);
+    QByteArray frame;
+    for (const int cell : AdjCells(pressed9, AdjLimitRow, 0, 16))
+        frame += static_cast<char>(cell);
+    QCOMPARE(radio_->memoryRange(AdjLimitsAddr, 16), frame);
 }
 
 void TestFrmAdjTxp::read_shows_the_radio_limits()

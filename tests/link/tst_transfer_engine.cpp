@@ -80,6 +80,7 @@ private slots:
 
     void busyWindowRefusesAndTheTransferGoesOn();
     void startDuringTheRetryDelayCancelsThePendingRetry();
+    void writeIsBusyThroughItsRetryDelay();
     void failedWriteToThePortIsALostReply();
     void pulledCableEndsWithThePortMessage();
     void portThatDoesNotOpenStartsNothing();
@@ -557,6 +558,29 @@ void TestTransferEngine::startDuringTheRetryDelayCancelsThePendingRetry()
     QCOMPARE(LinkOpens(writes()), 2);
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Read), 1);
     QCOMPARE(recorder_->count(), 0);
+    QVERIFY(!engine.busy());
+}
+
+void TestTransferEngine::writeIsBusyThroughItsRetryDelay()
+{
+    // A write waiting for its next attempt is not over: the window's buttons
+    // (Read, Write, Default, Clear, Open, Close) refuse, so the retry sends
+    // what the press sent and the write ends with its own word.
+    radio_->addFault(Fault::Silent, ReplyKind::Ident, 0, 1);
+    TransferEngine engine(DtmfTransferParams(), *image_);
+    engine.startWrite();
+    clock_->advance(1500);  // past the time-out, inside the 3000 ms delay
+    QVERIFY(!engine.Writing());
+    QVERIFY(engine.busy());
+    QVERIFY(engine.refuseIfBusy());
+    engine.startRead();
+    engine.startWrite();
+    QCOMPARE(recorder_->takeTexts(), QStringList(3, QStringLiteral("Read-write operating with transceiver .")));
+    QVERIFY(runToEnd(engine, kLongEnough));
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::WriteDone});
+    recorder_->takeAll();
+    QCOMPARE(LinkOpens(writes()), 2);
+    QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Read), 1);  // the password block only
     QVERIFY(!engine.busy());
 }
 

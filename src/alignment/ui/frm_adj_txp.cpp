@@ -669,7 +669,7 @@ void frm_Adj_Txp::Command_def_Click()
 
 void frm_Adj_Txp::Command_close_Click()
 {
-    if (Reading() || Writing()) {
+    if (link_->busy()) {
         ShowMessage(LinkText::UnloadWhileBusy());
         return;
     }
