@@ -1,8 +1,9 @@
 #include "support/sim_port.h"
 
+#include "support/memory_port.h"
 #include "support/radio_simulator.h"
 
-class SimPort final : public CommPort {
+class SimPort final : public MemoryPort {
 public:
     explicit SimPort(SimPortFactory* factory)
         : factory_(factory)
@@ -26,7 +27,7 @@ public:
         c->holder = this;
         ++c->opens;
         portNo_ = portNo;
-        input_.clear();
+        discardInput();
         return true;
     }
 
@@ -39,7 +40,7 @@ public:
                 c->holder = nullptr;
         }
         portNo_ = 0;
-        input_.clear();
+        discardInput();
     }
 
     bool isOpen() const override { return portNo_ != 0; }
@@ -49,33 +50,22 @@ public:
         if (!isOpen() || factory_ == nullptr)
             return false;
         SimPortFactory::Cable* c = factory_->cable(portNo_);
-        if (c == nullptr || c->failWrites || c->pulled)
+        if (c == nullptr)
             return false;
+        if (c->failWrites || c->pulled) {
+            ++c->failedWrites;
+            return false;
+        }
         c->writes.append({SystemClock().nowMs(), bytes});
         if (c->line)
             c->line->fromProgram(bytes);
         return true;
     }
 
-    int bytesWaiting() const override { return static_cast<int>(input_.size()); }
-
-    QByteArray read(int count) override
-    {
-        const QByteArray taken = input_.left(count);
-        input_.remove(0, taken.size());
-        return taken;
-    }
-
-    void discardInput() override { input_.clear(); }
-    void discardOutput() override {}
-
     void deliver(const QByteArray& bytes)
     {
-        if (!isOpen())
-            return;
-        input_.append(bytes);
-        if (onReceive)
-            onReceive();
+        if (isOpen())
+            arrive(bytes);
     }
 
     void detach()
@@ -87,7 +77,6 @@ public:
 private:
     SimPortFactory* factory_;
     int portNo_ = 0;
-    QByteArray input_;
 };
 
 SimPortFactory::SimPortFactory()
@@ -124,6 +113,18 @@ void SimPortFactory::failWrites(int portNo, bool fail)
 {
     if (Cable* c = cable(portNo))
         c->failWrites = fail;
+}
+
+int SimPortFactory::failedWrites(int portNo) const
+{
+    const Cable* c = cable(portNo);
+    return c != nullptr ? c->failedWrites : 0;
+}
+
+void SimPortFactory::inject(int portNo, const QByteArray& bytes)
+{
+    if (Cable* c = cable(portNo); c != nullptr && c->holder != nullptr)
+        c->holder->deliver(bytes);
 }
 
 void SimPortFactory::pullCable(int portNo)

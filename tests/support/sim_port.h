@@ -29,6 +29,11 @@ public:
     void addPort(int portNo);
     // Writes on the port fail while set.
     void failWrites(int portNo, bool fail);
+    // Writes that failed so far (failWrites, a pulled cable).
+    int failedWrites(int portNo) const;
+    // Bytes on the cable that the radio did not send (noise, or an answer
+    // left over from an earlier exchange): the open port gets them now.
+    void inject(int portNo, const QByteArray& bytes);
     // The cable comes out: an open port closes (as the serial layer does on
     // a device error), writes fail and the port cannot be opened again
     // until plugCable.
@@ -56,6 +61,7 @@ private:
         std::unique_ptr<SimLine> line;
         bool pulled = false;
         bool failWrites = false;
+        int failedWrites = 0;
         SimPort* holder = nullptr;
         QList<Written> writes;
         int opens = 0;

@@ -21,6 +21,7 @@ public:
             // like a Qt timer, a late tick does not catch up missed ones.
             entry_.due = clock_.now_ + interval();
             entry_.order = ++clock_.sequence_;
+            ++clock_.ticks_;
             tick();
         };
         clock_.entries_.push_back(&entry_);
@@ -75,6 +76,11 @@ VirtualClock::Entry* VirtualClock::nextDue(qint64 limit)
             next = entry;
     }
     return next;
+}
+
+bool VirtualClock::anyTimerRunning() const
+{
+    return std::any_of(entries_.begin(), entries_.end(), [](const Entry* entry) { return entry->active; });
 }
 
 void VirtualClock::advance(qint64 ms)

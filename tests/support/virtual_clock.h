@@ -27,6 +27,10 @@ public:
 
     // Total time spent in pause().
     qint64 pausedMs() const { return paused_; }
+    // Timer ticks fired so far.
+    qint64 ticks() const { return ticks_; }
+    // True while some timer is enabled with an interval above 0.
+    bool anyTimerRunning() const;
 
     // Implementation detail shared with the timers.
     struct Entry;
@@ -39,6 +43,7 @@ private:
     std::vector<Entry*> entries_;
     qint64 now_ = 0;
     qint64 paused_ = 0;
+    qint64 ticks_ = 0;
     qint64 sequence_ = 0;
     Clock* previous_ = nullptr;
 };
