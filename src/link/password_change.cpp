@@ -120,8 +120,14 @@ void PasswordChangeLink::Timer1_Timer()
         rxBuf_.clear();
         Timer1->setInterval(kNextByteMs);
     }
-    port().write(frame_.mid(sendPos_, 1));
     Timer2->start(kReplyTimeoutMs);
+    // A byte that cannot be written loses the frame like an unanswered one:
+    // the rest is not sent, nothing that comes answers it, and the time-out
+    // decides.
+    if (!port().write(frame_.mid(sendPos_, 1))) {
+        Timer1->stop();
+        return;
+    }
     ++sendPos_;
     if (sendPos_ >= frame_.size()) {
         Timer1->stop();
@@ -134,13 +140,13 @@ void PasswordChangeLink::MSC_OnComm()
     if (!MSC)
         return;
     const QByteArray bytes = MSC->read(MSC->bytesWaiting());
-    if (!writing_ || !MSC->isOpen() || bytes.isEmpty())
+    // The radio answers a frame once it is out: what comes before answers
+    // nothing.
+    if (!writing_ || !MSC->isOpen() || bytes.isEmpty() || !frameSent_)
         return;
     if (stage_ == Stage::Final) {
         // The radio's answer to the write frame: the first byte after the
         // frame is out decides.
-        if (!frameSent_)
-            return;
         const bool changed = At(bytes, 0) == kAck;
         end();
         const std::weak_ptr<int> alive = life_;
@@ -180,7 +186,12 @@ void PasswordChangeLink::MSC_OnComm()
     for (int j = 0; j < kPassBlockBytes; ++j)
         PassBlock[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(rxBuf_.at(at + kPassBlockInReply + j));
     rxBuf_.clear();
-    port().write(AckByte());
+    if (!port().write(AckByte())) {
+        // Lost like a byte of a frame: the time-out decides.
+        frameSent_ = false;
+        Timer2->start(kReplyTimeoutMs);
+        return;
+    }
     SystemClock().pause(kPauseOf80000StepsMs);
     if (!PasswordAccepted(PassBlock, PassOld)) {
         end();

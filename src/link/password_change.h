@@ -14,9 +14,9 @@
 // Frames go out one byte per tick (the first 15 ms after the frame starts,
 // then every 10 ms). No retry: a time-out is followed, 5000 ms later, by the
 // failure message. Replies are framed as the transfer engine frames them
-// (input discarded before each frame, the 64-byte reply taken only whole,
-// with its 0x58 at index 0 or 1 and the request's address and length), and
-// the radio's final byte counts only once the write frame is out.
+// (input discarded before each frame, nothing taken before the frame is
+// out, the 64-byte reply taken only whole, with its 0x58 at index 0 or 1 and
+// the request's address and length).
 //
 // The radio's final byte 0x06 is the success message; any other byte is the
 // failure message "Fail connect with transceiver." and the dialog stays open.

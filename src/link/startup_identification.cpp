@@ -85,10 +85,14 @@ void StartupIdentification::Timer1_Timer()
         port().discardInput();
         RxBuf.clear();
     }
-    // A byte that cannot be written is lost like an unanswered frame: the
-    // time-out decides.
-    port().write(Frame.mid(SendPos, 1));
     Timer2->start(kReplyTimeoutMs);
+    // A byte that cannot be written loses the frame like an unanswered one:
+    // the rest is not sent, nothing that comes answers it, and the time-out
+    // decides.
+    if (!port().write(Frame.mid(SendPos, 1))) {
+        Timer1->stop();
+        return;
+    }
     ++SendPos;
     if (SendPos >= Frame.size()) {
         Timer1->stop();
@@ -101,7 +105,9 @@ void StartupIdentification::MSC_OnComm()
     if (!MSC)
         return;
     const QByteArray bytes = MSC->read(MSC->bytesWaiting());
-    if (Reading == 0 || Handshook || !MSC->isOpen())
+    // The radio answers once the whole link-open frame is out: what comes
+    // before answers nothing.
+    if (Reading == 0 || Handshook || !MSC->isOpen() || !FrameSent)
         return;
     RxBuf.append(bytes);
     if (RxBuf.size() < kIdentReplyBytes)

@@ -4,11 +4,12 @@
 // that runs after start-up and after every confirmed port.
 //
 // The identification sends the link-open frame one byte per 15 ms tick and
-// takes the radio's 50-byte identification reply: the status bar and the band
-// limits show what the radio reported and onIdentified runs (the main window
-// enables its editing menus). Nothing is acknowledged and nothing is read or
-// written. A silent radio gets two more attempts 1500 ms after each reply
-// time-out; then the failure message, and panels 3 and 4 show the fault.
+// takes the radio's 50-byte identification reply, from what arrives once the
+// frame is out: the status bar and the band limits show what the radio
+// reported and onIdentified runs (the main window enables its editing
+// menus). Nothing is acknowledged and nothing is read or written. A silent
+// radio gets two more attempts 1500 ms after each reply time-out; then the
+// failure message, and panels 3 and 4 show the fault.
 
 #include "core/timer.h"
 #include "link/link_controls.h"

@@ -129,8 +129,10 @@ void TransferEngine::Timer1_Timer()
     rxBuf_.clear();
     frameSent_ = true;
     Timer2->start(kReplyTimeoutMs);
-    // A frame that cannot be written is a lost reply: the time-out decides.
-    port().write(frame_);
+    // A frame that cannot be written is a lost reply: nothing that comes
+    // answers it, and the time-out decides.
+    if (!port().write(frame_))
+        frameSent_ = false;
 }
 
 // The reply time-out: acts once, then the retry delay runs.
@@ -171,10 +173,14 @@ void TransferEngine::MSC_OnComm()
     const QByteArray bytes = MSC->read(MSC->bytesWaiting());
     if (!(writing_ || reading_) || !MSC->isOpen() || bytes.isEmpty())
         return;
+    // The radio answers a frame once it is out: what comes before is left
+    // over from an earlier exchange, or noise, and answers nothing.
+    if (!frameSent_)
+        return;
     if (stage_ == Stage::Data && direction_ == Direction::Write) {
-        // A write frame is answered by 0x06; other bytes, and anything before
-        // the frame is out, are consumed and ignored.
-        if (frameSent_ && bytes.contains(static_cast<char>(kAck)))
+        // A write frame is answered by 0x06; other bytes are consumed and
+        // ignored.
+        if (bytes.contains(static_cast<char>(kAck)))
             writeAckReceived();
         return;
     }
@@ -211,7 +217,8 @@ void TransferEngine::identifyReceived()
         beginData(true);
         return;
     }
-    sendAck();
+    if (!sendAck())
+        return;
     if (params_.identPauseMs > 0)
         SystemClock().pause(params_.identPauseMs);
     stage_ = Stage::Password;
@@ -232,7 +239,8 @@ void TransferEngine::passwordReceived()
         PassBlock[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(rxBuf_.at(at + j));
     rxBuf_.clear();
     if (params_.ackPasswordAlone) {
-        sendAck();
+        if (!sendAck())
+            return;
         if (params_.passwordPauseMs > 0)
             SystemClock().pause(params_.passwordPauseMs);
     }
@@ -305,7 +313,8 @@ void TransferEngine::readReplyReceived()
     const bool twoRanges = params_.secondRangeOffset != 0;
     if (twoRanges && !secondPhase_) {
         requestBlock(ReadBlockAddress(params_.readStart + params_.secondRangeOffset, count_ - 1), false);
-        sendAck();
+        if (!sendAck())
+            return;
         ++count_;
         secondPhase_ = true;
         WritePhase = -1;
@@ -317,12 +326,13 @@ void TransferEngine::readReplyReceived()
         WritePhase = 0;
     }
     if (count_ > params_.readBlocks) {
-        sendAck();
-        readDone();
+        if (sendAck())
+            readDone();
         return;
     }
     requestBlock(ReadBlockAddress(params_.readStart, count_ - 1), false);
-    sendAck();
+    if (!sendAck())
+        return;
     if (!twoRanges)
         ++count_;
     showReadProgress(count_);
@@ -473,9 +483,16 @@ void TransferEngine::endTransfer()
     closePort();
 }
 
-void TransferEngine::sendAck()
+bool TransferEngine::sendAck()
 {
-    port().write(AckByte());
+    if (port().write(AckByte()))
+        return true;
+    // Lost like a frame that cannot be written: nothing more goes out,
+    // nothing that comes counts, and the reply time-out decides.
+    Timer1->stop();
+    frameSent_ = false;
+    Timer2->start(kReplyTimeoutMs);
+    return false;
 }
 
 void TransferEngine::abandon()

@@ -11,10 +11,12 @@
 // link-open frame, as many times as the window's retry count allows.
 //
 // Replies are framed strictly: the input is discarded right before each
-// frame goes out, and a reply counts only when it is whole, its 0x58 stands
-// at index 0 or 1 and its address and length are the request's. Anything
-// else is consumed and ignored, and the reply time-out decides. A read is
-// unpacked into the image only when every block has arrived.
+// frame goes out, nothing that arrives before it is out counts, and a reply
+// counts only when it is whole, its 0x58 stands at index 0 or 1 and its
+// address and length are the request's. Anything else is consumed and
+// ignored, and the reply time-out decides; so it does when a frame or an
+// acknowledgement cannot be written. A read is unpacked into the image only
+// when every block has arrived.
 //
 // Hosting it in a window:
 //   - build the params (the window's range, counts, texts, after-read
@@ -213,7 +215,9 @@ private:
     void writeDone();
     void reportFailure();
     void endTransfer();
-    void sendAck();
+    // The acknowledgement of the reply just taken; false when it could not
+    // be written (the time-out then decides).
+    bool sendAck();
     void finish(TransferEnd end);
     void setProgress(bool visible, int value);
     void changed();

@@ -16,7 +16,13 @@
 namespace {
 constexpr int kPort = 2;
 constexpr int kPassAt = 0x3DF0;
+constexpr int kBlockAt = 0x3DC0;  // the 64 bytes the dialog reads, the password block last
+
+// What comes down the cable that the radio did not send.
+enum class Stray { Nothing, IdentReply, BlockReply };
 }  // namespace
+
+Q_DECLARE_METATYPE(Stray)
 
 class TestPasswordChange : public QObject {
     Q_OBJECT
@@ -34,6 +40,8 @@ private slots:
     void silentRadioFailsAfterTheDelay();
     void final_byte_other_than_ack_closed_the_dialog_without_a_word();
     void byte_arriving_while_the_write_frame_goes_out_was_taken_for_the_answer();
+    void exchangeWithoutEveryFrameOutChangesNothing_data();
+    void exchangeWithoutEveryFrameOutChangesNothing();
 
 private:
     bool runToEnd();
@@ -232,6 +240,57 @@ void TestPasswordChange::byte_arriving_while_the_write_frame_goes_out_was_taken_
     QCOMPARE(ends_.first(), PasswordChangeEnd::Changed);
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("PassWord Modify Success ! ")});
     QCOMPARE(radio_->memoryRange(kPassAt, 6), QByteArray("abc   "));
+}
+
+void TestPasswordChange::exchangeWithoutEveryFrameOutChangesNothing_data()
+{
+    // What happens when this many bytes are out.
+    QTest::addColumn<int>("bytesOut");
+    // The next byte cannot be written.
+    QTest::addColumn<bool>("byteLost");
+    QTest::addColumn<Stray>("stray");
+    // Everything the dialog sends before it fails.
+    QTest::addColumn<QByteArray>("sent");
+    const QByteArray request("\x06\x53\x3D\xC0\x40", 5);
+    QTest::newRow("identification reply while the link-open frame goes out")
+        << 3 << false << Stray::IdentReply << LinkOpenBytes();
+    QTest::newRow("block reply while its request goes out")
+        << 8 + 2 << false << Stray::BlockReply << LinkOpenBytes() + request;
+    QTest::newRow("identification reply after a byte of the frame was lost")
+        << 2 << true << Stray::IdentReply << LinkOpenBytes().left(2);
+    QTest::newRow("acknowledgement of the block lost") << 8 + 5 << true << Stray::Nothing << LinkOpenBytes() + request;
+}
+
+void TestPasswordChange::exchangeWithoutEveryFrameOutChangesNothing()
+{
+    QFETCH(int, bytesOut);
+    QFETCH(bool, byteLost);
+    QFETCH(Stray, stray);
+    QFETCH(QByteArray, sent);
+    // The radio itself does not answer what the stray bytes seem to answer.
+    if (stray == Stray::IdentReply && !byteLost)
+        radio_->addFault(Fault::Silent, ReplyKind::Ident, 0, 1);
+    if (stray == Stray::BlockReply)
+        radio_->addFault(Fault::Silent, ReplyKind::Block, 0, 1);
+    link_->Command_Write_Click(QStringLiteral("abc"), QStringLiteral("abc"));
+    QVERIFY(clock_->advanceUntil([&] { return ports_->writes(kPort).size() >= bytesOut; }, 1000));
+    if (byteLost) {
+        ports_->failWrites(kPort, true);
+        QVERIFY(clock_->advanceUntil([&] { return ports_->failedWrites(kPort) > 0; }, 1000));
+        ports_->failWrites(kPort, false);
+        clock_->advance(300);  // the whole frame would be out by now
+    }
+    if (stray == Stray::IdentReply)
+        ports_->inject(kPort, radio_->identReply());
+    if (stray == Stray::BlockReply) {
+        const QByteArray header("\x06\x58\x3D\xC0\x40", 5);
+        ports_->inject(kPort, header + radio_->memoryRange(kBlockAt, 64));
+    }
+    QVERIFY(runToEnd());
+    QCOMPARE(ends_, QList<PasswordChangeEnd>{PasswordChangeEnd::Failed});
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
+    QCOMPARE(radio_->memoryRange(kPassAt, 6), QByteArray(6, ' '));
+    QCOMPARE(ports_->writes(kPort).join(), sent);
 }
 
 QTEST_GUILESS_MAIN(TestPasswordChange)

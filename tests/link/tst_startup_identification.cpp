@@ -4,6 +4,7 @@
 #include "core/status_panels.h"
 #include "core/tone_list.h"
 #include "link/frames.h"
+#include "link/identity.h"
 #include "link/link_state.h"
 #include "link/startup_identification.h"
 #include "support/message_recorder.h"
@@ -32,6 +33,8 @@ private slots:
     void noPortShowsThePortMessageOnce();
     void tryOpenPortIsSilent();
     void portThatFailsAtARetryStopsWithoutTheFailureMessage();
+    void replyBeforeTheWholeFrameIsOutIdentifiesNothing_data();
+    void replyBeforeTheWholeFrameIsOutIdentifiesNothing();
 
 private:
     int linkOpens() const { return radio_->heardCount(RadioSimulator::Heard::LinkOpen); }
@@ -210,6 +213,39 @@ void TestStartupIdentification::portThatFailsAtARetryStopsWithoutTheFailureMessa
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Communication Port Open Error ！")});
     QVERIFY(StatusBar1.text(3).isEmpty());
     QVERIFY(!ident_->running());
+}
+
+void TestStartupIdentification::replyBeforeTheWholeFrameIsOutIdentifiesNothing_data()
+{
+    // A reply comes when this many bytes of the frame are out.
+    QTest::addColumn<int>("bytesOut");
+    // The next byte cannot be written: the frame is lost.
+    QTest::addColumn<bool>("byteLost");
+    QTest::newRow("while the frame goes out") << 3 << false;
+    QTest::newRow("after a byte of the frame was lost") << 2 << true;
+}
+
+void TestStartupIdentification::replyBeforeTheWholeFrameIsOutIdentifiesNothing()
+{
+    QFETCH(int, bytesOut);
+    QFETCH(bool, byteLost);
+    // The radio itself does not answer the first attempt.
+    if (!byteLost)
+        radio_->addFault(Fault::Silent, ReplyKind::Ident, 0, 1);
+    ident_->ConnectRadio();
+    QVERIFY(clock_->advanceUntil([&] { return ports_->writes(kPort).size() >= bytesOut; }, 1000));
+    if (byteLost) {
+        ports_->failWrites(kPort, true);
+        QVERIFY(clock_->advanceUntil([&] { return ports_->failedWrites(kPort) > 0; }, 1000));
+        ports_->failWrites(kPort, false);
+        clock_->advance(200);  // the whole frame would be out by now
+    }
+    ports_->inject(kPort, radio_->identReply());
+    QCOMPARE(identified_, 0);
+    QCOMPARE(StatusBar1.text(IdentPanel::Model), QString());
+    // The next attempt's reply identifies the radio.
+    QVERIFY(clock_->advanceUntil([this] { return identified_ > 0; }, 10000));
+    QCOMPARE(ports_->opens(kPort), 2);
 }
 
 QTEST_GUILESS_MAIN(TestStartupIdentification)

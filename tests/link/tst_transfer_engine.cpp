@@ -46,6 +46,26 @@ int Byte(const QByteArray& bytes, int i)
     return static_cast<std::uint8_t>(bytes.at(i));
 }
 
+// A read reply as the radio sends it: not asked for, it is noise that
+// looks like an answer.
+QByteArray StrayReply(int address, const QByteArray& data)
+{
+    QByteArray reply("\x06\x58", 2);
+    reply.append(static_cast<char>(address >> 8));
+    reply.append(static_cast<char>(address & 0xFF));
+    reply.append(static_cast<char>(data.size()));
+    return reply + data;
+}
+
+// A block reply with the simulator's bytes.
+QByteArray StrayBlock(int address)
+{
+    QByteArray data;
+    for (int i = 0; i < kBlockBytes; ++i)
+        data.append(static_cast<char>(RadioSimulator::patternByte(address + i)));
+    return StrayReply(address, data);
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Fault)
@@ -76,6 +96,10 @@ private slots:
     void straggling_byte_does_not_shift_next_block_data();
     void straggling_byte_does_not_shift_next_block();
     void ack_arriving_with_other_bytes_is_not_waited_for_again();
+    void answerArrivingBeforeItsFrameIsOutIsNotTaken_data();
+    void answerArrivingBeforeItsFrameIsOutIsNotTaken();
+    void writeThatFailsEndsTheAttempt_data();
+    void writeThatFailsEndsTheAttempt();
     void failedReadLeavesTheImageAlone();
 
     void busyWindowRefusesAndTheTransferGoesOn();
@@ -505,6 +529,84 @@ void TestTransferEngine::ack_arriving_with_other_bytes_is_not_waited_for_again()
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), 1);
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 32);
+}
+
+void TestTransferEngine::answerArrivingBeforeItsFrameIsOutIsNotTaken_data()
+{
+    // The bytes come when the program has made this many writes.
+    QTest::addColumn<int>("writesBefore");
+    QTest::addColumn<QByteArray>("stray");
+    QTest::newRow("identification reply before the link-open frame") << 0 << RadioSimulator().identReply();
+    QTest::newRow("password block before its request")
+        << 2 << StrayReply(PassBlockAddr, QByteArray(kPassBlockBytes, ' '));
+    // The reply to block 0 has been acknowledged; the request for block 1
+    // goes out 15 ms later.
+    QTest::newRow("next block before its request") << 6 << StrayBlock(0x2940);
+}
+
+void TestTransferEngine::answerArrivingBeforeItsFrameIsOutIsNotTaken()
+{
+    QFETCH(int, writesBefore);
+    QFETCH(QByteArray, stray);
+    TransferEngine engine(DtmfTransferParams(), *image_);
+    engine.startRead();
+    QVERIFY(clock_->advanceUntil([&] { return writes().size() >= writesBefore; }, 10000));
+    QCOMPARE(writes().size(), writesBefore);
+    ports_->inject(kPort, stray);
+    QVERIFY(runToEnd(engine, kLongEnough));
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
+    recorder_->takeAll();
+    // One attempt, in which every frame went out and was answered.
+    QCOMPARE(LinkOpens(writes()), 1);
+    QList<int> reads;
+    for (const RadioSimulator::Heard& h : radio_->heard) {
+        if (h.kind == RadioSimulator::Heard::Read)
+            reads << h.address;
+    }
+    QList<int> expected{PassBlockAddr};
+    for (int a = 0x2900; a < 0x2B00; a += kBlockBytes)
+        expected << a;
+    QCOMPARE(reads, expected);
+    QCOMPARE(radio_->heard.first().kind, RadioSimulator::Heard::LinkOpen);
+}
+
+void TestTransferEngine::writeThatFailsEndsTheAttempt_data()
+{
+    // The write that fails is the one after this many.
+    QTest::addColumn<int>("writesBefore");
+    // Bytes that come after it, looking like its answer.
+    QTest::addColumn<QByteArray>("stray");
+    QTest::newRow("acknowledgement of the identification") << 1 << QByteArray();
+    QTest::newRow("acknowledgement of the password block") << 3 << QByteArray();
+    QTest::newRow("acknowledgement of a block") << 5 << QByteArray();
+    QTest::newRow("request for the next block, its reply from nowhere") << 6 << StrayBlock(0x2940);
+}
+
+void TestTransferEngine::writeThatFailsEndsTheAttempt()
+{
+    QFETCH(int, writesBefore);
+    QFETCH(QByteArray, stray);
+    TransferEngine engine(DtmfTransferParams(), *image_);
+    engine.startRead();
+    QVERIFY(clock_->advanceUntil([&] { return writes().size() >= writesBefore; }, 10000));
+    ports_->failWrites(kPort, true);
+    QVERIFY(clock_->advanceUntil([&] { return ports_->failedWrites(kPort) > 0; }, 10000));
+    ports_->failWrites(kPort, false);
+    QCOMPARE(writes().size(), writesBefore);
+    if (!stray.isEmpty())
+        ports_->inject(kPort, stray);
+    QVERIFY(runToEnd(engine, kLongEnough));
+    QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::ReadDone});
+    recorder_->takeAll();
+    // Nothing more went out in that attempt: the time-out ended it and the
+    // next one read the range, each request after an acknowledgement.
+    QCOMPARE(ports_->opens(kPort), 2);
+    for (qsizetype i = 1; i < radio_->heard.size(); ++i) {
+        if (radio_->heard.at(i).kind == RadioSimulator::Heard::Read)
+            QCOMPARE(radio_->heard.at(i - 1).kind, RadioSimulator::Heard::Ack);
+    }
+    for (int a = 0x2900; a < 0x2B00; ++a)
+        QCOMPARE(static_cast<int>((*image_)(a / 16, a % 16)), radio_->memoryByte(a));
 }
 
 void TestTransferEngine::failedReadLeavesTheImageAlone()
