@@ -16,8 +16,17 @@ for source in tests/fuzz/*.cpp; do
   target="$(basename "$source" .cpp)"
   cmake --build build-fuzz --target "$target"
   mkdir -p "$corpus/$target"
-  # New inputs go to the scratch corpus; the fixtures are the seeds.
+  # A target's seeds are its own folder, tests/data/<name without fuzz_>
+  # (tests/data/radio_replies), or else the fixture files in tests/data
+  # itself, without its folders.
+  seeds="tests/data/${target#fuzz_}"
+  if [ ! -d "$seeds" ]; then
+    seeds="$corpus/$target-seeds"
+    mkdir -p "$seeds"
+    find tests/data -maxdepth 1 -type f ! -name '.*' -exec cp {} "$seeds" \;
+  fi
+  # New inputs go to the scratch corpus; the seeds are only read.
   ./build-fuzz/tests/"$target" -max_total_time=15 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build-fuzz/ \
-    "$corpus/$target" tests/data
+    "$corpus/$target" "$seeds"
 done
