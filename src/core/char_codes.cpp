@@ -26,6 +26,11 @@ bool IsMsgChar(char16_t c)
 
 }  // namespace
 
+QString DtmfDigitChars()
+{
+    return QString::fromLatin1(kDtmfDigits);
+}
+
 QString DtmfCodeToChar(int code)
 {
     if (code < 0 || code > 15)
@@ -62,6 +67,16 @@ QString CodeToMsgChar(int code)
     if (code < 0 || code > 0xFF || !IsMsgChar(static_cast<char16_t>(code)))
         return {};
     return QString(QChar(static_cast<char16_t>(code)));
+}
+
+QString MsgChars()
+{
+    QString chars;
+    for (char16_t c = u' '; c <= u'Z'; ++c) {
+        if (IsMsgChar(c))
+            chars += QChar(c);
+    }
+    return chars;
 }
 
 int MsgCharToCode(const QString& ch)

@@ -8,6 +8,7 @@ inline constexpr int kNoDigit = 0xFF;
 // DTMF digit code: "D" 0, "1".."9" 1..9, "0" 10, "*" 11, "#" 12, "A".."C"
 // 13..15; 0xFF is no digit.
 QString DtmfCodeToChar(int code);       // empty for anything outside 0..15
+QString DtmfDigitChars();               // the 16 digits, in code order
 int DtmfCharToCode(const QString& ch);  // "a".."d" accepted; 255 when none
 
 // Hex digit of the five-tone encode digits: 0..15, or 255.
@@ -17,6 +18,7 @@ int HexCharToCode(const QString& ch);
 // their ASCII codes, lower-case letters as upper case, anything else 11.
 inline constexpr int kMsgUnknownChar = 11;
 QString CodeToMsgChar(int code);  // empty for codes without a character
+QString MsgChars();               // every character a message shows
 int MsgCharToCode(const QString& ch);
 
 // Five-tone standards, stored as their index 0..14.

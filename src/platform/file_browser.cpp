@@ -1,6 +1,9 @@
 #include "platform/file_browser.h"
 
+#include "platform/kit_fit.h"
+
 #include <QDir>
+#include <QFontMetricsF>
 #include <QStorageInfo>
 
 namespace {
@@ -37,6 +40,15 @@ QStringList DriveList::mountRoots()
     roots.sort();
     roots.prepend(QStringLiteral("/"));
     return roots;
+}
+
+int DriveList::fitWidth() const
+{
+    const QFontMetricsF metrics(font());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = qMax(widest, TextWidth(metrics, itemText(i)));
+    return ComboWidthFor(*this, widest);
 }
 
 void DriveList::setDriveOf(const QString& path)

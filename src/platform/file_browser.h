@@ -23,6 +23,9 @@ public:
     // The mount roots, "/" first, then the others in order.
     static QStringList mountRoots();
 
+    // The width that shows every mount root whole (kit_fit.h).
+    int fitWidth() const;
+
     std::function<void()> onChange;  // Drive1_Change
 };
 

@@ -1,7 +1,14 @@
 #include "platform/geometry.h"
 
+#include "platform/kit_control.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 namespace {
@@ -11,6 +18,19 @@ QSize screenOverride;
 int TwipsToPixels(double twips)
 {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+void SetTwipsGeometry(QWidget* widget, double left, double top, double width, double height)
+{
+    // A frame needs what its layout holds; a control keeps its designed size,
+    // or its own minimum where setGeometry finds one (a kit control's values).
+    QSize needed;
+    if (QLayout* layout = widget->layout(); layout != nullptr && dynamic_cast<KitControl*>(widget) == nullptr) {
+        layout->invalidate();  // a hidden frame's layout may not have heard of its controls' sizes
+        needed = layout->totalMinimumSize();
+    }
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), qMax(TwipsToPixels(width), needed.width()),
+                        qMax(TwipsToPixels(height), needed.height()));
 }
 
 double PixelsToTwips(int pixels)
@@ -47,4 +67,16 @@ double ScreenHeight()
 void SetScreenSize(const QSize& pixels)
 {
     screenOverride = pixels;
+}
+
+void UseDialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(TwipsToPixels(kDialogFontTwips));
+    font.setStretch(QFont::Unstretched);
+    const double average = QFontMetricsF(font).averageCharWidth();
+    const double designed = kDialogCharTwips / kTwipsPerPixel;
+    if (average > designed)
+        font.setStretch(static_cast<int>(std::floor(int{QFont::Unstretched} * designed / average)));
+    QApplication::setFont(font);
 }

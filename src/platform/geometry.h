@@ -5,11 +5,29 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 inline constexpr int kTwipsPerPixel = 15;
+
+// The font the windows' placement in twips was designed for: a small dialog
+// font, 8 points (160 twips) high, its characters 75 twips wide on average.
+inline constexpr double kDialogFontTwips = 160;
+inline constexpr double kDialogCharTwips = 75;
+
+// Makes the dialog font the application's font: the platform's own family
+// at the dialog font's height, narrowed where its characters are wider on
+// average than the dialog font's. The main window does it as it is built,
+// so that every window shows its texts at the scale its twips assume.
+void UseDialogFont();
 
 // Whole logical pixels of a length in twips (rounded to the nearest pixel).
 int TwipsToPixels(double twips);
 double PixelsToTwips(int pixels);
+
+// Places a widget in its parent at a rectangle given in twips, widened and
+// lengthened where what it holds needs more: a frame is never smaller than
+// the controls its layout holds, nor a kit control than its values.
+void SetTwipsGeometry(QWidget* widget, double left, double top, double width, double height);
 
 // The screen the windows open on: its full size decides the display check,
 // its available area (without the desktop's panels) is what the main window

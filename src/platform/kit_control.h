@@ -69,6 +69,12 @@ public:
     void setCaptionLabel(QLabel* label);
     QLabel* captionLabel() const;
 
+    // An editor laid over a grid's cell takes the cell's size: the grid's
+    // column fits the values, so the editor keeps no width of its own for
+    // them (kit_fit.h).
+    void setCellEditor();
+    bool isCellEditor() const { return cellEditor_; }
+
     // A control no label names (an editor laid over a grid's cell): screen
     // readers hear it under the caption this gives, asked anew whenever the
     // control is shown or takes the focus (KitGrid::nameEditor).
@@ -82,6 +88,7 @@ protected:
 
 private:
     QWidget* widget_;
+    bool cellEditor_ = false;
     QPointer<QLabel> captionLabel_;
     std::function<QString()> captionSource_;
 };

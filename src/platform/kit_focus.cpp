@@ -188,6 +188,12 @@ QString KitControl::captionFromSource() const
     return captionSource_ ? captionSource_() : QString();
 }
 
+void KitControl::setCellEditor()
+{
+    cellEditor_ = true;
+    widget_->setMinimumWidth(0);
+}
+
 void KitControl::setTabStop(bool stop)
 {
     QWidget* input = widget_;

@@ -1,12 +1,16 @@
 #include "platform/kit_grid.h"
 
 #include "core/prompt.h"
+#include "platform/geometry.h"
+#include "platform/kit_fit.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <utility>
@@ -191,6 +195,7 @@ void KitGrid::setRows(int rows)
     row_ = qMin(row_, rows - 1);  // a cell that goes away is not kept
     table_->setRowCount(rows - 1);
     showCurrent();
+    fitSize();
 }
 
 int KitGrid::cols() const
@@ -213,6 +218,7 @@ void KitGrid::setCols(int cols)
         table_->setHorizontalHeaderItem(c, header);
     }
     showCurrent();
+    fitSize();
 }
 
 bool KitGrid::eventFilter(QObject* watched, QEvent* event)
@@ -248,6 +254,7 @@ bool KitGrid::eventFilter(QObject* watched, QEvent* event)
 
 void KitGrid::nameEditor(KitControl& editor)
 {
+    editor.setCellEditor();
     editor.setCaptionSource(
         [grid = QPointer<KitGrid>(this)] { return grid != nullptr ? grid->textMatrix(0, grid->col()) : QString(); });
 }
@@ -266,16 +273,70 @@ void KitGrid::setTextMatrix(int row, int col, const QString& text)
         return;
     if (row == 0) {
         table_->horizontalHeaderItem(col)->setText(text);
-        return;
-    }
-    if (QTableWidgetItem* item = table_->item(row - 1, col)) {
+    } else if (QTableWidgetItem* item = table_->item(row - 1, col)) {
         item->setText(text);
+    } else {
+        item = new QTableWidgetItem(text);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setTextAlignment(alignments_[col] | Qt::AlignVCenter);
+        table_->setItem(row - 1, col, item);
+    }
+    fitColumn(row, col, text);
+}
+
+void KitGrid::fitColumn(int row, int col, const QString& text)
+{
+    int needed = 0;
+    if (row == 0) {
+        needed = table_->horizontalHeader()->sectionSizeHint(col);
+    } else if (!text.isEmpty()) {
+        // A cell draws its text inside a margin on either side, left of the
+        // grid line (Qt's item views).
+        const int margin = table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1;
+        needed = TextWidth(QFontMetricsF(table_->font()), text) + 2 * margin + (table_->showGrid() ? 1 : 0);
+    }
+    if (needed <= table_->columnWidth(col))
+        return;
+    table_->setColumnWidth(col, needed);
+    fitSize();
+}
+
+void KitGrid::setDesignSize(double widthTwips, double heightTwips)
+{
+    designWidth_ = widthTwips;
+    designHeight_ = heightTwips;
+    fitSize();
+}
+
+void KitGrid::setDesignWidth(double widthTwips)
+{
+    setDesignSize(widthTwips, 0);
+}
+
+void KitGrid::fitSize()
+{
+    const int frames = 2 * table_->frameWidth();
+    const int header = table_->horizontalHeader()->sizeHint().height();
+    const int rowHeight = table_->verticalHeader()->defaultSectionSize();
+    const int designedRows = static_cast<int>(designHeight_ / kDesignRowTwips);
+    const int shownRows = qMin(rows(), designedRows);  // the header row included
+    const bool allRowsShown = designedRows >= rows();
+    int columns = 0;
+    for (int c = 0; c < cols(); ++c)
+        columns += table_->columnWidth(c);
+    const int scrollBar = allRowsShown ? 0 : table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    const int width = frames + columns + scrollBar;
+    if (designWidth_ <= 0) {
+        setMinimumWidth(width);
         return;
     }
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setTextAlignment(alignments_[col] | Qt::AlignVCenter);
-    table_->setItem(row - 1, col, item);
+    const int designedWidth = qMax(width, TwipsToPixels(designWidth_));
+    if (designHeight_ <= 0) {
+        setFixedWidth(designedWidth);
+        return;
+    }
+    const int rowsHeight = frames + header + qMax(0, shownRows - 1) * rowHeight;
+    setFixedSize(designedWidth, qMax(rowsHeight, TwipsToPixels(designHeight_)));
 }
 
 void KitGrid::setRow(int row)
@@ -335,6 +396,7 @@ void KitGrid::setFormatString(const QString& format)
         }
         table_->resizeColumnToContents(c);
     }
+    fitSize();
 }
 
 Qt::Alignment KitGrid::colAlignment(int col) const

@@ -21,6 +21,13 @@
 // - Every scroll of the grid, by the user or by setTopRow(), raises onScroll.
 // The grid never edits a cell itself: editors are laid over a cell from
 // cellLeft(), cellTop(), cellWidth() and cellHeight().
+//
+// Every value fits the grid: a column is never narrower than its heading
+// and the widest text it has held, and the grid never narrower than its
+// columns (with room for its scroll bar when not all its rows show),
+// wherever the window places it. A window that sizes the grid gives the
+// size it designed (setDesignSize): the grid takes it, widened to its
+// columns and lengthened to show every row that height was meant to show.
 
 #include "platform/kit_control.h"
 
@@ -76,6 +83,14 @@ public:
     // without scrolling (when the columns fit the width).
     int fullHeight() const;
 
+    // The size the window designed for the grid, in twips. The grid takes
+    // it, no narrower than its columns, and tall enough to show as many rows
+    // as the height holds at the designed row height (kDesignRowTwips), up to
+    // all of them. setDesignWidth leaves the height to the window's layout.
+    static constexpr double kDesignRowTwips = 240;
+    void setDesignSize(double widthTwips, double heightTwips);
+    void setDesignWidth(double widthTwips);
+
     // The first data row shown at the top; setting it scrolls.
     int topRow() const;
     void setTopRow(int row);
@@ -107,6 +122,10 @@ private:
     // leave-cell handler kept the cell.
     bool moveTo(int row, int col);
     void showCurrent();
+    // Widens a column to show a text (a heading when row is 0); refits.
+    void fitColumn(int row, int col, const QString& text);
+    // The grid's size from its columns, rows and designed size.
+    void fitSize();
     QRect currentRect() const;
 
     Table* table_;
@@ -117,4 +136,6 @@ private:
     bool headerPressed_ = false;
     bool keepCell_ = false;
     QList<Qt::Alignment> alignments_;
+    double designWidth_ = 0;   // twips; 0: none
+    double designHeight_ = 0;  // twips; 0: the layout's
 };

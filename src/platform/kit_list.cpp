@@ -1,6 +1,9 @@
 #include "platform/kit_list.h"
 
+#include "platform/kit_fit.h"
+
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
@@ -64,6 +67,7 @@ KitList::KitList(Style style, QWidget* parent)
         // item's text Qt shows when its current item moves (a choice, whose
         // onClick follows).
         QObject::connect(box_->lineEdit(), &QLineEdit::textChanged, this, [this] {
+            fitShown();
             if (writingField_)
                 return;
             if (box_->currentIndex() != comboIndex_) {
@@ -87,6 +91,7 @@ KitList::KitList(Style style, QWidget* parent)
         if (!box_->leaving)
             userChose(index);
     });
+    fitItems();
 }
 
 void KitList::userChose(int index)
@@ -143,6 +148,7 @@ void KitList::addItems(const QStringList& texts)
     box_->setCurrentIndex(index_);
     if (style_ == Style::Editable)
         box_->lineEdit()->setText(kept);
+    fitItems();
 }
 
 void KitList::clear()
@@ -154,6 +160,7 @@ void KitList::clear()
     box_->setPlaceholderText(QString());
     if (style_ == Style::Editable)
         box_->lineEdit()->clear();
+    fitItems();
 }
 
 int KitList::listCount() const
@@ -224,4 +231,29 @@ void KitList::showText(const QString& text)
     box_->setCurrentIndex(-1);
     box_->setPlaceholderText(text);
     box_->update();
+    fitShown();
+}
+
+void KitList::fitItems()
+{
+    const QFontMetricsF metrics(box_->font());
+    itemsWidth_ = 0;
+    for (int i = 0; i < box_->count(); ++i)
+        itemsWidth_ = qMax(itemsWidth_, TextWidth(metrics, box_->itemText(i)));
+    fitShown();
+}
+
+void KitList::fitShown()
+{
+    if (isCellEditor())
+        return;
+    const int shown = TextWidth(QFontMetricsF(box_->font()), text());
+    setMinimumWidth(ComboWidthFor(*box_, qMax(itemsWidth_, shown)));
+}
+
+void KitList::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitItems();
 }

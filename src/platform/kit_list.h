@@ -14,6 +14,9 @@
 // Filling and clearing run nothing and leave no item selected; filling keeps
 // the text of an editable list, clear() empties list and text. The mouse
 // wheel does not change the choice.
+//
+// The list is never narrower than its widest item and the text it shows,
+// wherever the window places it; its drop-down is as wide as its widest item.
 
 #include "platform/kit_control.h"
 
@@ -63,9 +66,16 @@ public:
     // A typed character (kit_control.h); set the key to 0 to drop it.
     std::function<void(int& key)> onKeyPress;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     class Box;
     class FieldWrite;
+    // The minimum width from the items' widest text (measured when the items
+    // change) and the text shown.
+    void fitItems();
+    void fitShown();
     void userChose(int index);
     void writeField(const QString& text);  // Editable
 
@@ -75,4 +85,5 @@ private:
     QString shownText_;          // ChooseOnly: what showText() shows with no item selected
     bool writingField_ = false;  // Editable: the list itself is writing its field
     int comboIndex_ = -1;        // Editable: the Qt box's current item as last seen
+    int itemsWidth_ = 0;         // the widest item's text, pixels
 };

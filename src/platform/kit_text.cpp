@@ -1,5 +1,8 @@
 #include "platform/kit_text.h"
 
+#include "platform/kit_fit.h"
+
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -71,4 +74,25 @@ void KitText::setBackColor(QPalette::ColorRole role)
     QPalette shown = edit_->palette();
     shown.setColor(QPalette::Base, palette().color(role));
     edit_->setPalette(shown);
+}
+
+void KitText::setFitText(int count, const QString& chars)
+{
+    fitCount_ = count;
+    fitChars_ = chars;
+    fitWidest();
+}
+
+void KitText::fitWidest()
+{
+    if (fitCount_ <= 0 || fitChars_.isEmpty() || isCellEditor())
+        return;
+    setMinimumWidth(LineEditWidthFor(*edit_, QString(fitCount_, WidestChar(QFontMetricsF(edit_->font()), fitChars_))));
+}
+
+void KitText::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitWidest();
 }

@@ -24,6 +24,11 @@ public:
     // What the box shows (the password characters of a password box).
     QString displayText() const;
 
+    // The box holds at most `count` of the characters `chars` (its longest
+    // value): it is never narrower than it takes to show that many of the
+    // widest of them whole, wherever the window places it.
+    void setFitText(int count, const QString& chars);
+
     // The box's background: the colour of a role of its palette (the system
     // colours by role: Base, the usual one; HighlightedText; Button).
     void setBackColor(QPalette::ColorRole role);
@@ -36,8 +41,15 @@ public:
     // A typed character (kit_control.h); set the key to 0 to drop it.
     std::function<void(int& key)> onKeyPress;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     class Edit;
+    void fitWidest();
+
     Edit* edit_;
     QPalette::ColorRole backColor_ = QPalette::Base;
+    int fitCount_ = 0;
+    QString fitChars_;
 };

@@ -16,6 +16,7 @@ MdiFrame::MdiFrame()
       mdiArea_(new QMdiArea(this)),
       statusBar_(new StatusBar(this))
 {
+    UseDialogFont();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -361,8 +361,13 @@ void TestFrmAdjTxp::geometry()
     QCOMPARE(window_->Label_tr_count->y(), TwipsToPixels(4700));
     QCOMPARE(window_->TabStrip1->geometry(),
              QRect(TwipsToPixels(100), TwipsToPixels(100), TwipsToPixels(width / 1.1), TwipsToPixels(7000 / 1.5)));
-    QCOMPARE(window_->Frame_Sql->geometry(),
-             QRect(TwipsToPixels(300), TwipsToPixels(600), TwipsToPixels(width / 1.2), TwipsToPixels(7000 / 1.7)));
+    // A frame takes its designed place, widened only where what it holds
+    // needs more (on a main window half as wide as the screen).
+    const QRect squelch = window_->Frame_Sql->geometry();
+    QCOMPARE(squelch.topLeft(), QPoint(TwipsToPixels(300), TwipsToPixels(600)));
+    QCOMPARE(squelch.height(), TwipsToPixels(7000 / 1.7));
+    QVERIFY(squelch.width() >= TwipsToPixels(width / 1.2));
+    QVERIFY(screenWidthShare != 1 || squelch.width() == TwipsToPixels(width / 1.2));
     QCOMPARE(window_->Frame_Other->geometry(),
              QRect(TwipsToPixels(240), TwipsToPixels(360), TwipsToPixels(7215), TwipsToPixels(1935)));
 }

@@ -4,21 +4,11 @@
 // text it shows or by the caption of the label that names it, never by a
 // name of its own, and every window by its title.
 
-#include "alignment/ui/frm_adj_txp.h"
-#include "app/form_setup.h"
 #include "app/mdimain.h"
 #include "channels/chann_grid.h"
 #include "channels/ui/frm_chann.h"
 #include "channels/ui/frm_fm.h"
 #include "core/status_panels.h"
-#include "core/ui/form_open_chann.h"
-#include "core/ui/form_save_chann.h"
-#include "core/ui/form_type.h"
-#include "core/ui/frm_about.h"
-#include "link/ui/form_comm_read.h"
-#include "link/ui/form_comm_write.h"
-#include "link/ui/form_write_password.h"
-#include "options/ui/frm_option.h"
 #include "platform/kit_control.h"
 #include "platform/kit_focus.h"
 #include "platform/kit_tab_strip.h"
@@ -26,8 +16,8 @@
 #include "signalling/five_tone_edit.h"
 #include "signalling/ui/frm_2tone.h"
 #include "signalling/ui/frm_5tone.h"
-#include "signalling/ui/frm_dtmf.h"
 #include "support/kit_driver.h"
+#include "support/menu_windows.h"
 #include "support/sim_app_fixture.h"
 
 #include <QAbstractButton>
@@ -46,37 +36,10 @@
 
 namespace {
 
-// The windows the menus open: how to open each and how to find it. A window
-// built later is one more line.
-struct WindowCase {
-    const char* name;
-    std::function<void(MDImain&)> open;
-    std::function<Window*()> find;
-};
-
 template <class T> Window* Loaded()
 {
     return Windows::Find<T>();
 }
-
-const WindowCase kWindows[] = {
-    {"main window", [](MDImain&) {}, &Loaded<MDImain>},
-    {"port setup", [](MDImain& main) { main.proc_setup->trigger(); }, &Loaded<Form_setup>},
-    {"model select", [](MDImain& main) { main.ShowModelSelect(); }, &Loaded<Form_type>},
-    {"about box", [](MDImain& main) { main.about_Click(); }, &Loaded<frmAbout>},
-    {"whole-image read", [](MDImain& main) { main.Prog_read->trigger(); }, &Loaded<Form_Comm_Read>},
-    {"whole-image write", [](MDImain& main) { main.Prog_write->trigger(); }, &Loaded<Form_Comm_Write>},
-    {"password change", [](MDImain& main) { main.PC_PassWord->trigger(); }, &Loaded<Form_Write_PassWord>},
-    {"channel window", [](MDImain& main) { main.chann_edit->trigger(); }, &Loaded<frm_chann>},
-    {"FM window", [](MDImain& main) { main.fm_chann_edit->trigger(); }, &Loaded<frm_FM>},
-    {".dat open", [](MDImain& main) { main.File_Open->trigger(); }, &Loaded<Form_open_chann>},
-    {".dat save", [](MDImain& main) { main.File_saveas->trigger(); }, &Loaded<Form_save_chann>},
-    {"two-tone window", [](MDImain& main) { main.Sig_2tone->trigger(); }, &Loaded<frm_2tone>},
-    {"five-tone window", [](MDImain& main) { main.Sig_5tone->trigger(); }, &Loaded<frm_5tone>},
-    {"alignment window", [](MDImain& main) { main.frm_adj->trigger(); }, &Loaded<frm_Adj_Txp>},
-    {"options window", [](MDImain& main) { main.sys_edit->trigger(); }, &Loaded<frm_option>},
-    {"DTMF window", [](MDImain& main) { main.Sig_dtmf->trigger(); }, &Loaded<frm_dtmf>},
-};
 
 // The in-cell text editors: the window, the page of its tab strip (0: none),
 // the grid, the cell clicked and the editor it opens. (A list is heard under
@@ -287,14 +250,14 @@ void TestAccessibleNames::status_panels_were_read_as_panel_numbers()
 void TestAccessibleNames::every_window_names_its_controls_as_shown_data()
 {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < static_cast<int>(std::size(kWindows)); ++i)
-        QTest::newRow(kWindows[i].name) << i;
+    for (int i = 0; i < static_cast<int>(MenuWindows().size()); ++i)
+        QTest::newRow(MenuWindows()[static_cast<std::size_t>(i)].name) << i;
 }
 
 void TestAccessibleNames::every_window_names_its_controls_as_shown()
 {
     QFETCH(int, index);
-    const WindowCase& shown = kWindows[index];
+    const MenuWindow& shown = MenuWindows()[static_cast<std::size_t>(index)];
     shown.open(*main_);
     Window* window = shown.find();
     QVERIFY(window != nullptr);

@@ -16,6 +16,8 @@
 #include "core/ui/form_save_chann.h"
 #include "link/link_state.h"
 #include "link/transfer_engine.h"
+#include "platform/geometry.h"
+#include "platform/kit_grid.h"
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
@@ -365,6 +367,8 @@ void TestFrmFm::leaving_column_0_of_a_default_preset_moves_its_name()
 
 void TestFrmFm::scroll_hides_the_editor_and_its_edit_stays_pending()
 {
+    // A grid sized for fewer rows than it holds scrolls.
+    window_->MSF_Chann->setDesignSize(PixelsToTwips(window_->MSF_Chann->width()), 6 * KitGrid::kDesignRowTwips);
     click(3, FmCol::Freq);
     retype(QStringLiteral("101.1"));
     window_->MSF_Chann->setTopRow(4);

@@ -1,9 +1,11 @@
+#include "platform/geometry.h"
 #include "platform/kit_grid.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -32,6 +34,9 @@ private slots:
     void scrolling_raises_scroll();
     void cell_position_lies_over_the_current_cell();
     void full_height_shows_every_row_without_scrolling();
+    void columns_widen_to_their_texts_and_the_grid_to_its_columns();
+    void designed_height_shows_the_rows_it_was_designed_for_data();
+    void designed_height_shows_the_rows_it_was_designed_for();
     void shrinking_past_the_current_cell_leaves_it_first();
     void leave_cell_that_keeps_its_cell_refuses_every_move();
     void shrinking_past_a_kept_cell_moves_it_all_the_same();
@@ -321,6 +326,58 @@ void TestKitGrid::cell_position_lies_over_the_current_cell()
     const int top = grid_->cellTop();
     grid_->setTopRow(2);
     QCOMPARE(grid_->cellTop(), top - table()->rowHeight(0));
+}
+
+void TestKitGrid::columns_widen_to_their_texts_and_the_grid_to_its_columns()
+{
+    // Whatever the window gives it, a column shows every text it was given
+    // whole, and the grid shows every column.
+    grid_->setFormatString(QStringLiteral("^No|^Name"));
+    const int before = grid_->colWidth(1);
+    const QString wide = QStringLiteral("3.Alert+Transpond, a response longer than its heading");
+    grid_->setTextMatrix(5, 1, wide);
+    const int margin = table()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table()) + 1;
+    QVERIFY(grid_->colWidth(1) > before);
+    QVERIFY(grid_->colWidth(1) - 1 - 2 * margin >= table()->fontMetrics().horizontalAdvance(wide));
+    // A shorter text later keeps the column as it is.
+    const int widened = grid_->colWidth(1);
+    grid_->setTextMatrix(5, 1, QStringLiteral("x"));
+    QCOMPARE(grid_->colWidth(1), widened);
+    // Placed narrower than its columns, the grid keeps them all in view.
+    grid_->setGeometry(0, 0, 50, 100);
+    window_->layout()->activate();
+    QVERIFY(table()->viewport()->width() >= grid_->colWidth(0) + grid_->colWidth(1));
+    QCOMPARE(table()->horizontalScrollBar()->maximum(), 0);
+}
+
+void TestKitGrid::designed_height_shows_the_rows_it_was_designed_for_data()
+{
+    QTest::addColumn<int>("designedRows");
+    QTest::addColumn<bool>("allShown");
+    QTest::newRow("every row") << 18 << true;
+    QTest::newRow("more rows than it has") << 25 << true;
+    QTest::newRow("six of them") << 6 << false;
+}
+
+void TestKitGrid::designed_height_shows_the_rows_it_was_designed_for()
+{
+    // A window designs a grid's height in twips for rows of 240 twips; the
+    // grid shows that many of its rows, whatever the height of its own rows.
+    QFETCH(int, designedRows);
+    QFETCH(bool, allShown);
+    delete window_;
+    window_ = new QWidget;
+    grid_ = new KitGrid(window_);
+    grid_->setFormatString(QStringLiteral("^No|^Frequency|^Name"));
+    grid_->setRows(18);
+    grid_->setDesignSize(3000, designedRows * KitGrid::kDesignRowTwips);
+    window_->show();
+    const int shown = qMin(designedRows, 18) - 1;  // data rows, below the header row
+    const QRect last = table()->visualRect(table()->model()->index(shown - 1, 0));
+    QVERIFY(last.bottom() < table()->viewport()->height());
+    QCOMPARE(table()->verticalScrollBar()->maximum() == 0, allShown);
+    QVERIFY(grid_->width() >= TwipsToPixels(3000));
+    QVERIFY(table()->viewport()->width() >= grid_->colWidth(0) + grid_->colWidth(1) + grid_->colWidth(2));
 }
 
 void TestKitGrid::shrinking_past_the_current_cell_leaves_it_first()

@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -57,6 +59,7 @@ private slots:
     void change_handler_may_undo_typing();
     void arrow_key_choice_is_a_click();
     void wheel_does_not_choose();
+    void list_is_never_narrower_than_its_items_and_its_text();
 
 private:
     QWidget* window_ = nullptr;
@@ -450,6 +453,34 @@ void TestKitList::wheel_does_not_choose()
     QApplication::sendEvent(box, &wheel);
     QCOMPARE(events.clicks, 0);
     QCOMPARE(chooseOnly_->listIndex(), 0);
+}
+
+void TestKitList::list_is_never_narrower_than_its_items_and_its_text()
+{
+    // Placed in a window far too narrow, each list still shows its widest
+    // item and the text it shows whole in its field; an editor laid over a
+    // grid's cell takes the cell's width instead.
+    const auto fieldWidth = [](KitList* list) {
+        auto* box = list->findChild<QComboBox*>();
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.editable = box->isEditable();
+        return box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+    };
+    const QString item = QStringLiteral("KB DTMFST + Send ANI DTMFST");
+    const QString shown = QStringLiteral("a text that is no item, wider than every item");
+    chooseOnly_->addItems({QStringLiteral("OFF"), item});
+    editable_->addItems({QStringLiteral("OFF"), item});
+    window_->resize(40, window_->height());
+    window_->layout()->activate();
+    for (KitList* list : {chooseOnly_, editable_})
+        QVERIFY(fieldWidth(list) > list->fontMetrics().horizontalAdvance(item));
+    chooseOnly_->showText(shown);
+    window_->layout()->activate();
+    QVERIFY(fieldWidth(chooseOnly_) > chooseOnly_->fontMetrics().horizontalAdvance(shown));
+    editable_->setCellEditor();
+    editable_->setGeometry(0, 0, 30, 20);
+    QCOMPARE(editable_->width(), 30);
 }
 
 QTEST_MAIN(TestKitList)

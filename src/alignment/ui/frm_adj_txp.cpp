@@ -86,8 +86,7 @@ constexpr int kSettingsPerColumn = 6;
 
 void Put(QWidget* widget, const Place& place)
 {
-    widget->setGeometry(TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
-                        TwipsToPixels(place.height));
+    SetTwipsGeometry(widget, place.left, place.top, place.width, place.height);
 }
 
 // The pages are small for what they hold: their layouts keep little room
@@ -151,6 +150,11 @@ frm_Adj_Txp::frm_Adj_Txp()
     LaySquelchPage();
     LaySettingsPage();
     LayLimitsPage();
+    // A point box holds a value up to its box's maximum.
+    for (const AdjBox box : kAdjBoxes) {
+        for (KitText* text : Boxes(box))
+            text->setFitText(static_cast<int>(QString::number(AdjBoxMax(box)).size()), QStringLiteral("0123456789"));
+    }
     ProgressBar1->setRange(0, kFullBar);
     ConnectHandlers();
 }
@@ -175,7 +179,8 @@ void frm_Adj_Txp::LayPowerPages()
 }
 
 // Page 2: per group the levels, then the points, each line of labels and of
-// boxes headed by its caption.
+// boxes headed by its caption; the levels' boxes keep columns of their own,
+// so that their wider values do not widen the points'.
 void frm_Adj_Txp::LaySquelchPage()
 {
     auto* squelch = Compact(new QVBoxLayout(Frame_Sql));
@@ -191,13 +196,18 @@ void frm_Adj_Txp::LaySquelchPage()
             pointLabels[k] = NewLabel(group);
             pointBoxes[k] = new KitText(group);
         }
-        auto* grid = Compact(new QGridLayout(group));
-        grid->addWidget(headings[0], 0, 0);
-        grid->addWidget(headings[1], 1, 0);
-        grid->addWidget(headings[2], 2, 0);
-        grid->addWidget(headings[3], 3, 0);
-        LayPairs(grid, levelLabels, levelBoxes, kAdjSqlLevels, 0, 1);
-        LayPairs(grid, pointLabels, pointBoxes, kAdjPoints, 2, 1);
+        auto* lines = Compact(new QVBoxLayout(group));
+        for (int part = 0; part < 2; ++part) {
+            auto* grid = Compact(new QGridLayout);
+            grid->setContentsMargins(0, 0, 0, 0);
+            grid->addWidget(headings[static_cast<std::size_t>(2 * part)], 0, 0);
+            grid->addWidget(headings[static_cast<std::size_t>(2 * part + 1)], 1, 0);
+            if (part == 0)
+                LayPairs(grid, levelLabels, levelBoxes, kAdjSqlLevels, 0, 1);
+            else
+                LayPairs(grid, pointLabels, pointBoxes, kAdjPoints, 0, 1);
+            lines->addLayout(grid);
+        }
     };
     Label18 = NewLabel(Frame1);
     Label19 = NewLabel(Frame1);
@@ -382,7 +392,6 @@ void frm_Adj_Txp::Form_Load()
         height = main->Height() / y;
         Move((main->ScaleWidth() - width) / 2, (main->ScaleHeight() - height) / 2, width, height);
     }
-    PlaceControls(width, height);
     Show();
 
     // A fresh transfer: timers off, not busy, the bar hidden.
@@ -397,6 +406,8 @@ void frm_Adj_Txp::Form_Load()
     // Page 4, the band limits, whatever tab the strip shows.
     Page = AdjPage::Limits;
     Adj_InitControls();
+    // Placed with their captions and items in: each frame holds what it shows.
+    PlaceControls(width, height);
     Frame_Frame->hide();
     Frame_Sql->hide();
     Frame_Dev->hide();

@@ -13,7 +13,6 @@
 #include "link/transfer_engine.h"
 #include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
-#include "platform/geometry.h"
 #include "platform/mdi_frame.h"
 
 #include <QHBoxLayout>
@@ -91,8 +90,10 @@ frm_chann::frm_chann()
 
     // The editors lie over the grid, outside the layout, and never take the
     // focus from the tab chain.
-    for (KitControl* editor : {static_cast<KitControl*>(Text_Edit), static_cast<KitControl*>(Combo_edit)})
+    for (KitControl* editor : {static_cast<KitControl*>(Text_Edit), static_cast<KitControl*>(Combo_edit)}) {
         editor->setTabStop(false);
+        editor->setCellEditor();
+    }
     Text_Edit->hide();
     Combo_edit->hide();
 
@@ -155,7 +156,7 @@ void frm_chann::Form_Load()
     Show();
     if (layout() != nullptr)
         layout()->activate();
-    MSF_Chann->setFixedWidth(TwipsToPixels(ScaleWidth() / kGridDivisor));
+    MSF_Chann->setDesignWidth(ScaleWidth() / kGridDivisor);
     Text_Edit->hide();
 
     // 4. One row more than the channels: the load also shows the record that

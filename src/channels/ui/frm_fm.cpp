@@ -11,7 +11,6 @@
 #include "link/transfer_engine.h"
 #include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
-#include "platform/geometry.h"
 #include "platform/mdi_frame.h"
 
 #include <QHBoxLayout>
@@ -149,8 +148,7 @@ void frm_FM::Form_Load()
     Show();
 
     // 4.
-    MSF_Chann->setFixedSize(TwipsToPixels(ScaleWidth() / kGridWidthDivisor),
-                            TwipsToPixels(Height() / kGridHeightDivisor));
+    MSF_Chann->setDesignSize(ScaleWidth() / kGridWidthDivisor, Height() / kGridHeightDivisor);
 
     // 5.
     Text_Edit->hide();

@@ -36,8 +36,7 @@ const BiText kFileListDescription{QStringLiteral("文件"), QStringLiteral("File
 
 void Put(QWidget* widget, const Place& place)
 {
-    widget->setGeometry(TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
-                        TwipsToPixels(place.height));
+    SetTwipsGeometry(widget, place.left, place.top, place.width, place.height);
 }
 
 }  // namespace
@@ -59,6 +58,9 @@ FileDialog::FileDialog(WindowKind kind, FileDialogSetup setup)
     if (kind == WindowKind::TopLevel)
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
 
+    // The drive list widens to show its longest mount root, as far as the
+    // dialog's right margin.
+    Drive1->setMinimumWidth(qMin(Drive1->fitWidth(), TwipsToPixels(kClientWidth - kDrive1.left - kLabelDrive.left)));
     Put(Label_drive, kLabelDrive);
     Put(Drive1, kDrive1);
     Put(Dir1, kDir1);

@@ -10,6 +10,7 @@ constexpr QChar kPasswordChar = QLatin1Char('*');
 void SetUpPasswordBox(KitText& box, std::function<void(const QString&)> changed)
 {
     box.setPasswordChar(kPasswordChar);
+    box.setFitText(kPasswordLength, QString(kPasswordChar));
     box.onChange = [&box, changed = std::move(changed)] {
         const QString kept = PasswordBoxText(box.text());
         if (kept != box.text()) {

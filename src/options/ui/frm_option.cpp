@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <type_traits>
 
 namespace {
 
@@ -37,8 +38,12 @@ const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord"
 constexpr double kWidthDivisor = 1.48;
 constexpr double kHeightDivisor = 1.16;
 constexpr int kFullBar = 100;
-// Label and list pairs side by side in the settings grid.
-constexpr int kSettingColumns = 4;
+// Label and control pairs side by side in the settings grid: the settings,
+// then the text fields (the message lines, the ANI and the two PTT-ID codes).
+constexpr int kSettingColumns = 3;
+constexpr int kTextFields = 4;
+// A code box holds a code of up to a row's 16 digits.
+constexpr int kCodeChars = kRowBytes;
 
 }  // namespace
 
@@ -70,32 +75,50 @@ frm_option::frm_option()
 {
     setObjectName(QStringLiteral("frm_option"));
 
+    // The settings and then the text fields, label beside control, in
+    // address order down each column.
     auto* settingsGrid = new QGridLayout;
+    const int rows = (static_cast<int>(OptSettings().size()) + kTextFields + kSettingColumns - 1) / kSettingColumns;
     int position = 0;
+    const auto addPair = [settingsGrid, rows, &position](QLabel* label, auto* control) {
+        const int row = position % rows;
+        const int col = 2 * (position / rows);
+        settingsGrid->addWidget(label, row, col);
+        if constexpr (std::is_base_of_v<QLayout, std::remove_pointer_t<decltype(control)>>)
+            settingsGrid->addLayout(control, row, col + 1);
+        else
+            settingsGrid->addWidget(control, row, col + 1);
+        ++position;
+    };
     for (const OptSetting& setting : OptSettings()) {
         auto* label = new QLabel(this);
         auto* list = new KitList(KitList::Style::ChooseOnly, this);
         label->setObjectName(setting.label);
         list->setObjectName(setting.list);
         label->setBuddy(list);
-        settingsGrid->addWidget(label, position / kSettingColumns, 2 * (position % kSettingColumns));
-        settingsGrid->addWidget(list, position / kSettingColumns, 2 * (position % kSettingColumns) + 1);
+        addPair(label, list);
         settings_.push_back({&setting, label, list});
-        ++position;
     }
-    for (int c = 0; c < kSettingColumns; ++c)
-        settingsGrid->setColumnStretch(2 * c + 1, 1);
 
+    // A message line takes a seventh character before its key filter stops it.
+    for (KitText* box : {Text_PON_MSG_U, Text_PON_MSG_D})
+        box->setFitText(kPonMsgLineLength + 1, MsgChars());
+    for (KitText* box : {Text_ANI, Text_PttId_Begin, Text_PttId_End})
+        box->setFitText(kCodeChars, DtmfDigitChars());
     Label_Ponmsg_Txt->setBuddy(Text_PON_MSG_U);
     Text_PON_MSG_D->setCaptionLabel(Label_Ponmsg_Txt);  // one caption over both lines
     Label_ANI->setBuddy(Text_ANI);
     Label_Send_Begin->setBuddy(Text_PttId_Begin);
     Label_Send_End->setBuddy(Text_PttId_End);
-    auto* texts = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Label_Ponmsg_Txt, Text_PON_MSG_U, Text_PON_MSG_D, Label_ANI, Text_ANI,
-                                         Label_Send_Begin, Text_PttId_Begin, Label_Send_End, Text_PttId_End})
-        texts->addWidget(w);
+    auto* message = new QHBoxLayout;
+    message->addWidget(Text_PON_MSG_U);
+    message->addWidget(Text_PON_MSG_D);
+    addPair(Label_Ponmsg_Txt, message);
+    addPair(Label_ANI, Text_ANI);
+    addPair(Label_Send_Begin, Text_PttId_Begin);
+    addPair(Label_Send_End, Text_PttId_End);
+    for (int c = 0; c < kSettingColumns; ++c)
+        settingsGrid->setColumnStretch(2 * c + 1, 1);
 
     auto* vfos = new QHBoxLayout;
     vfos->addWidget(Frame_A);
@@ -118,7 +141,6 @@ frm_option::frm_option()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(settingsGrid);
-    layout->addLayout(texts);
     layout->addLayout(vfos);
     layout->addStretch();
     layout->addLayout(link);

@@ -54,6 +54,17 @@ const VfoNames& NamesOf(VfoFrame::Which which)
     return which == VfoFrame::Which::A ? a : b;
 }
 
+// The digits the frequency and range boxes show; a band limit has at most
+// three whole MHz digits.
+const QString kDigits = QStringLiteral("0123456789");
+constexpr double kWidestLimitMhz = 999;
+
+// The parameter lists two to a row, by their byte; the two longest captions
+// (optional signal, step) share the left column.
+constexpr std::array<int, VfoFrame::kParams> kParamPlaces{kVfoSignalCodeByte, kVfoSpeakMuteByte, kVfoOptSignalByte,
+                                                          kVfoScramblerByte,  kVfoBandwidthByte, kVfoPowerByte,
+                                                          kVfoStepByte,       kVfoShiftByte};
+
 // A band choice runs at most once inside another of the same frame: with
 // band limits whose low ends lie in each other's band (a radio reporting
 // VHF 200..250 and UHF 100..150), each choice's store would move the band
@@ -129,6 +140,8 @@ VfoFrame::VfoFrame(Which which, std::function<void()> refresh, QWidget* parent)
     Label_Offset->setBuddy(Combo_Offset);
     Label_r_ctdcs->setBuddy(Combo_r_ctdcs);
     Label_t_ctdcs->setBuddy(Combo_t_ctdcs);
+    Text_Freq->setFitText(kVfoFreqTextMax, kDigits);
+    Text_Range->setFitText(static_cast<int>(VfoRangeText({kWidestLimitMhz, kWidestLimitMhz}).size()), kDigits);
     // The units never change.
     Label_FreqUnit->setText(VfoText::MhzUnit);
     Label_OffsetUnit->setText(VfoText::MhzUnit);
@@ -152,11 +165,15 @@ VfoFrame::VfoFrame(Which which, std::function<void()> refresh, QWidget* parent)
     layout->addWidget(Combo_r_ctdcs, 2, 1);
     layout->addWidget(Label_t_ctdcs, 2, 2);
     layout->addWidget(Combo_t_ctdcs, 2, 3);
-    for (int i = 0; i < kParams; ++i) {
-        const int row = 3 + i / 2;
-        const int col = 2 * (i % 2);
-        layout->addWidget(paramLabels[i], row, col);
-        layout->addWidget(paramLists[i], row, col + 1);
+    for (int k = 0; k < kParams; ++k) {
+        const int row = 3 + k / 2;
+        const int col = 2 * (k % 2);
+        KitList* list = paramList(kParamPlaces[static_cast<std::size_t>(k)]);
+        layout->addWidget(list, row, col + 1);
+        for (int i = 0; i < kParams; ++i) {
+            if (paramLists[i] == list)
+                layout->addWidget(paramLabels[i], row, col);
+        }
     }
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);

@@ -81,16 +81,6 @@ std::vector<int> DecodeRows(int r)
     return {kTwoToneDecRow + r - 1};
 }
 
-int Px(double twips)
-{
-    return TwipsToPixels(twips);
-}
-
-void Place(QWidget* widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
 double Tw(int pixels)
 {
     return PixelsToTwips(pixels);
@@ -170,6 +160,7 @@ frm_2tone::frm_2tone()
     // from the tab chain.
     Text_Encode->setTabStop(false);
     Combo_Decode->setTabStop(false);
+    Combo_Decode->setCellEditor();
     Text_Encode->hide();
     Combo_Decode->hide();
 
@@ -313,7 +304,7 @@ void frm_2tone::Form_Load()
 void frm_2tone::LayOut()
 {
     const double stripTop = kEdge;
-    Place(TabStrip1, kEdge, stripTop, ScaleWidth() / kStripDivisor, kFrameHeight);
+    SetTwipsGeometry(TabStrip1, kEdge, stripTop, ScaleWidth() / kStripDivisor, kFrameHeight);
     const double frameWidth = TabStrip1->ClientWidth();
 
     // Both grids show all their rows, so an editor laid over a cell stays on it.
@@ -324,36 +315,37 @@ void frm_2tone::LayOut()
         std::max({kFrameHeight, kFrameTitle + encodeGridHeight + kSpace, setTop + kSetFrameHeight + kSpace});
 
     const double frameTop = TabStrip1->ClientTop() + kFrameBelowTabs;
-    Place(TabStrip1, kEdge, stripTop, ScaleWidth() / kStripDivisor, frameTop - stripTop + frameHeight + kEdge);
+    SetTwipsGeometry(TabStrip1, kEdge, stripTop, ScaleWidth() / kStripDivisor,
+                     frameTop - stripTop + frameHeight + kEdge);
     for (QGroupBox* frame : {Frame_Encode, Frame_Decode}) {
-        Place(frame, TabStrip1->ClientLeft(), frameTop, frameWidth, frameHeight);
+        SetTwipsGeometry(frame, TabStrip1->ClientLeft(), frameTop, frameWidth, frameHeight);
         frame->raise();
     }
 
     // Encode page: the grid, the three duration lists beside it.
     const double encodeGridWidth = frameWidth / kEncodeGridDivisor;
-    Place(MSF_Encode, kEdge, kFrameTitle, encodeGridWidth, encodeGridHeight);
+    SetTwipsGeometry(MSF_Encode, kEdge, kFrameTitle, encodeGridWidth, encodeGridHeight);
     const double optionLeft = kEdge + encodeGridWidth + 4 * kEdge;
     const double listHeight = Tw(Combo_Enc_ys1->sizeHint().height());
     double top = kFrameTitle + kOptionPitch;
     for (const auto& [label, list] : {std::pair{Label_1st, Combo_Enc_ys1}, std::pair{Label_2nd, Combo_Enc_ys2},
                                       std::pair{Label_gap, Combo_enc_ys3}}) {
-        Place(label, optionLeft, top, kOptionLabelWidth, listHeight);
-        Place(list, optionLeft + kOptionLabelWidth + kEdge, top, kOptionListWidth, listHeight);
+        SetTwipsGeometry(label, optionLeft, top, kOptionLabelWidth, listHeight);
+        SetTwipsGeometry(list, optionLeft + kOptionLabelWidth + kEdge, top, kOptionListWidth, listHeight);
         top += kOptionPitch;
     }
 
     // Decode page: the grid, the tone set and the reset time below it.
-    Place(MSF_Decode, kEdge, kFrameTitle, frameWidth / kDecodeGridDivisor, decodeGridHeight);
-    Place(Frame_Dec_xx, kEdge, setTop, kSetFrameWidth, kSetFrameHeight);
+    SetTwipsGeometry(MSF_Decode, kEdge, kFrameTitle, frameWidth / kDecodeGridDivisor, decodeGridHeight);
+    SetTwipsGeometry(Frame_Dec_xx, kEdge, setTop, kSetFrameWidth, kSetFrameHeight);
     const double resetLeft = kEdge + kSetFrameWidth + 2 * kEdge;
     const double resetTop = setTop + (kSetFrameHeight - listHeight) / 2;
-    Place(Label_Reset, resetLeft, resetTop, kResetLabelWidth, listHeight);
-    Place(Combo_Dec_Res_Time, resetLeft + kResetLabelWidth + kEdge, resetTop, kOptionListWidth, listHeight);
+    SetTwipsGeometry(Label_Reset, resetLeft, resetTop, kResetLabelWidth, listHeight);
+    SetTwipsGeometry(Combo_Dec_Res_Time, resetLeft + kResetLabelWidth + kEdge, resetTop, kOptionListWidth, listHeight);
 
     // Below the pages: the buttons, the password and the progress.
     const double panelTop = Tw(TabStrip1->geometry().bottom()) + kEdge;
-    Place(linkPanel_, kEdge, panelTop, ScaleWidth() - 2 * kEdge, kPanelHeight);
+    SetTwipsGeometry(linkPanel_, kEdge, panelTop, ScaleWidth() - 2 * kEdge, kPanelHeight);
 }
 
 void frm_2tone::ShowLinkDisplay()

@@ -87,11 +87,6 @@ constexpr int kLastStdCol = 3;
 // Label_code / Label_freq pairs per column of the frequency table.
 constexpr int kFreqRows = 8;
 
-void SetTwipsGeometry(QWidget* widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
-
 // Lays an editor exactly over the grid's current cell (the editor is the
 // grid's sibling) and shows it.
 void PlaceOverCell(const KitGrid* grid, QWidget* editor, int height)
@@ -231,8 +226,10 @@ frm_5tone::frm_5tone()
     // The in-cell editors lie over their grid, outside the layouts, and never
     // take the focus from the tab chain.
     for (KitControl* editor : {static_cast<KitControl*>(Combo_edit), static_cast<KitControl*>(Text_Encode),
-                               static_cast<KitControl*>(Combo_Encode)})
+                               static_cast<KitControl*>(Combo_Encode)}) {
         editor->setTabStop(false);
+        editor->setCellEditor();
+    }
     Combo_edit->hide();
     Text_Encode->hide();
     Combo_Encode->hide();
@@ -364,8 +361,8 @@ void frm_5tone::LayOut()
     const double width = TabStrip1->ClientWidth();
     SetTwipsGeometry(Frame_std, left, top, width, kPageHeightTwips);
     SetTwipsGeometry(Frame_Encode, left, top, width - kEncodeNarrowerTwips, kPageHeightTwips);
-    MSF_Chann->setFixedWidth(TwipsToPixels(width / kStdGridDivisor));
-    MSF_Encode->setFixedWidth(TwipsToPixels((width - kEncodeNarrowerTwips) / kEncodeGridDivisor));
+    MSF_Chann->setDesignWidth(width / kStdGridDivisor);
+    MSF_Encode->setDesignWidth((width - kEncodeNarrowerTwips) / kEncodeGridDivisor);
     // The strip reaches just below the pages.
     const double bottom = top + kPageHeightTwips + kMarginTwips;
     TabStrip1->resize(TabStrip1->width(), TwipsToPixels(bottom) - TabStrip1->y());

@@ -237,7 +237,7 @@ frm_dtmf::frm_dtmf()
     decode->addLayout(lists);
 
     auto* frames = new QHBoxLayout;
-    frames->addWidget(Frame_Encode, 1);
+    frames->addWidget(Frame_Encode);
     frames->addWidget(Frame_Decode, 1);
     auto* progress = new QHBoxLayout;
     progress->addWidget(ProgressBar1, 1);
@@ -515,6 +515,7 @@ void frm_dtmf::Command_close_Click()
 
 void frm_dtmf::SetUpCodeBox(KitText* box, std::function<int()> row)
 {
+    box->setFitText(kCodeDigits, DtmfDigitChars());
     box->onKeyPress = [this, box](int& key) { Code_KeyPress(box, key); };
     box->onChange = [this, box, row = std::move(row)] { Code_Change(box, row()); };
     box->onLostFocus = [this] { Code_LostFocus(); };
