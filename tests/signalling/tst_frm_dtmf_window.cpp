@@ -22,6 +22,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -53,6 +54,21 @@ void PutRadioArea(RadioSimulator& radio)
     }
 }
 
+// A line of rights headings, column by column.
+QString HeadingLine(const std::array<QLabel*, Dtmf::kRights>& labels)
+{
+    QStringList words;
+    for (const QLabel* label : labels)
+        words << label->text();
+    return words.join(QLatin1Char('|'));
+}
+
+// The horizontal centre of a widget in the coordinates of another.
+int CentreX(const QWidget* widget, const QWidget* in)
+{
+    return widget->mapTo(in, widget->rect().center()).x();
+}
+
 }  // namespace
 
 class TestFrmDtmfWindow : public QObject {
@@ -64,6 +80,8 @@ private slots:
 
     void captions_data();
     void captions();
+    void each_rights_heading_stands_over_its_column_data();
+    void each_rights_heading_stands_over_its_column();
     void placement_follows_the_main_window();
     void password_box_holds_the_preset_password();
     void activation_shows_what_a_whole_image_read_or_a_file_left();
@@ -171,8 +189,8 @@ void TestFrmDtmfWindow::captions_data()
                                             "Kill",
                                             "Revive",
                                             "Control ID code and control right",
-                                            "      Inspection             Stun                 Revive ",
-                                            "              Monitor                Kill",
+                                            "Inspection||Stun||Revive",
+                                            "|Monitor||Kill|",
                                             "Function Control by master and vice ID code",
                                             "Master Control ID",
                                             "Vice Control ID",
@@ -205,8 +223,8 @@ void TestFrmDtmfWindow::captions_data()
                                             "遥 毙 码",
                                             "开 机 码",
                                             "控制ID码及控制权限",
-                                            "",
-                                            "巡查      监听     遥晕     遥毙      开机 ",
+                                            "||||",
+                                            "巡查|监听|遥晕|遥毙|开机",
                                             "接受主副ID控制",
                                             "主控ID码",
                                             "副控ID码",
@@ -249,8 +267,8 @@ void TestFrmDtmfWindow::captions()
                             w.Label_yb->text(),
                             w.Label_kj->text(),
                             w.Frame_Ctrl->title(),
-                            w.Label_xcjtyyybkj_2->text(),
-                            w.Label_xcjtyyybkj_1->text(),
+                            HeadingLine(w.Label_xcjtyyybkj_2),
+                            HeadingLine(w.Label_xcjtyyybkj_1),
                             w.Check_Ctrl_En->caption(),
                             w.Label_PID->text(),
                             w.Label_SID->text(),
@@ -277,6 +295,48 @@ void TestFrmDtmfWindow::captions()
     QCOMPARE(w.Label_dtmf_offtime->buddy(), w.Combo_Enc_ys2);
     QCOMPARE(w.Label_Rece_End_ProcDelay->buddy(), w.Combo_Dec_Proc_Ys);
     QCOMPARE(w.Label_PassWord->buddy(), w.Text_PassWord);
+}
+
+void TestFrmDtmfWindow::each_rights_heading_stands_over_its_column_data()
+{
+    QTest::addColumn<int>("chinese");
+    QTest::addColumn<QStringList>("headings");
+    QTest::newRow("English") << 0 << QStringList{"Inspection", "Monitor", "Stun", "Kill", "Revive"};
+    QTest::newRow("Chinese") << 1 << QStringList{"巡查", "监听", "遥晕", "遥毙", "开机"};
+}
+
+void TestFrmDtmfWindow::each_rights_heading_stands_over_its_column()
+{
+    // The columns of rights boxes are inspection, monitor, stun, kill and
+    // revive from left to right; each heading stands centred over its own
+    // column, wholly shown, nearer to it than to any other column.
+    QFETCH(int, chinese);
+    QFETCH(QStringList, headings);
+    Windows::Unload(window_);
+    LangChinese = chinese;
+    load();
+    LangChinese = 0;
+    QWidget* frame = window_->Frame_Ctrl;
+    frame->layout()->activate();
+    for (int i = 0; i < Dtmf::kRights; ++i) {
+        const QLabel* upper = window_->Label_xcjtyyybkj_2[i];
+        const QLabel* lower = window_->Label_xcjtyyybkj_1[i];
+        const QLabel* heading = upper->text().isEmpty() ? lower : upper;
+        QCOMPARE(heading->text(), headings[i]);
+        QVERIFY(upper->text().isEmpty() || lower->text().isEmpty());
+        QVERIFY(heading->isVisible());
+        QVERIFY(heading->width() >= heading->fontMetrics().horizontalAdvance(heading->text()));
+        const int column = CentreX(window_->Check_M[i], frame);
+        QCOMPARE(CentreX(window_->Check_S[i], frame), column);
+        QVERIFY2(qAbs(CentreX(heading, frame) - column) <= 1, qPrintable(QStringLiteral("%1 at %2, its column at %3")
+                                                                             .arg(heading->text())
+                                                                             .arg(CentreX(heading, frame))
+                                                                             .arg(column)));
+        for (int other = 0; other < Dtmf::kRights; ++other) {
+            const int distance = qAbs(CentreX(window_->Check_M[other], frame) - CentreX(heading, frame));
+            QVERIFY(other == i || distance > qAbs(column - CentreX(heading, frame)));
+        }
+    }
 }
 
 void TestFrmDtmfWindow::placement_follows_the_main_window()

@@ -16,7 +16,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 using namespace Dtmf;
 
@@ -40,7 +43,8 @@ const BiText kStun{QStringLiteral("遥 晕 码"), QStringLiteral("Stun")};
 const BiText kKill{QStringLiteral("遥 毙 码"), QStringLiteral("Kill")};
 const BiText kRevive{QStringLiteral("开 机 码"), QStringLiteral("Revive")};
 const BiText kFrameCtrl{QStringLiteral("控制ID码及控制权限"), QStringLiteral("Control ID code and control right")};
-// The rights headings: in English on two lines, each word over its column.
+// The rights headings, two lines of words spaced out over the five columns:
+// in English the lines take turns, in Chinese the lower line holds all five.
 const BiText kRightsUpper{QString(), QStringLiteral("      Inspection             Stun                 Revive ")};
 const BiText kRightsLower{QStringLiteral("巡查      监听     遥晕     遥毙      开机 "),
                           QStringLiteral("              Monitor                Kill")};
@@ -64,8 +68,6 @@ const BiText kPassWord{QStringLiteral("读写密码"), QStringLiteral("PassWord"
 constexpr double kWidthDivisor = 1.4;
 constexpr double kHeightDivisor = 1.55;
 constexpr int kFullBar = 100;
-// Room for a word of the rights headings over each column of rights boxes.
-constexpr int kRightsColumnPx = 56;
 constexpr int kPasswordBoxChars = 10;
 
 template <class T, std::size_t N, class Make> std::array<T*, N> MakeArray(Make make)
@@ -74,6 +76,38 @@ template <class T, std::size_t N, class Make> std::array<T*, N> MakeArray(Make m
     for (T*& control : controls)
         control = make();
     return controls;
+}
+
+// The words of the two heading lines, column by column: ordered by where they
+// stand in their line, the words of both lines name the columns from left to
+// right. A line has an empty heading over a column its words leave out.
+struct RightsHeadings {
+    std::array<QString, kRights> upper;
+    std::array<QString, kRights> lower;
+};
+
+RightsHeadings SplitRightsHeadings(const QString& upper, const QString& lower)
+{
+    struct Word {
+        double centre;
+        bool upper;
+        QString text;
+    };
+    std::vector<Word> words;
+    const auto collect = [&words](const QString& line, bool isUpper) {
+        static const QRegularExpression kWord(QStringLiteral("\\S+"));
+        for (QRegularExpressionMatchIterator it = kWord.globalMatch(line); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            words.push_back({match.capturedStart() + match.capturedLength() / 2.0, isUpper, match.captured()});
+        }
+    };
+    collect(upper, true);
+    collect(lower, false);
+    std::stable_sort(words.begin(), words.end(), [](const Word& a, const Word& b) { return a.centre < b.centre; });
+    RightsHeadings headings;
+    for (std::size_t i = 0; i < words.size() && i < static_cast<std::size_t>(kRights); ++i)
+        (words[i].upper ? headings.upper : headings.lower)[i] = words[i].text;
+    return headings;
 }
 
 QLabel* NewLabel(QWidget* parent)
@@ -102,8 +136,8 @@ frm_dtmf::frm_dtmf()
       Frame_Decode(new QGroupBox(this)),
       Frame_Ctrl(new QGroupBox(this)),
       Check_Ctrl_En(new KitCheck(this)),
-      Label_xcjtyyybkj_2(NewLabel(this)),
-      Label_xcjtyyybkj_1(NewLabel(this)),
+      Label_xcjtyyybkj_2(MakeArray<QLabel, kRights>([this] { return NewLabel(this); })),
+      Label_xcjtyyybkj_1(MakeArray<QLabel, kRights>([this] { return NewLabel(this); })),
       Label_PID(NewLabel(this)),
       Text_MID(new KitText(this)),
       Check_M(MakeArray<KitCheck, kRights>([this] { return new KitCheck(this); })),
@@ -196,12 +230,14 @@ frm_dtmf::frm_dtmf()
     encode->addLayout(codes, 3);
     encode->addLayout(speeds, 2);
 
-    // Frame_Ctrl: the rights headings over the five columns of rights boxes.
+    // Frame_Ctrl: the rights headings, each over its column of rights boxes.
     auto* ctrl = new QGridLayout(Frame_Ctrl);
     ctrl->setVerticalSpacing(2);
-    ctrl->addWidget(Label_xcjtyyybkj_2, 0, 2, 1, kRights);
     ctrl->addWidget(Check_Ctrl_En, 1, 0, 1, 2);
-    ctrl->addWidget(Label_xcjtyyybkj_1, 1, 2, 1, kRights);
+    for (int i = 0; i < kRights; ++i) {
+        ctrl->addWidget(Label_xcjtyyybkj_2[i], 0, 2 + i, Qt::AlignHCenter);
+        ctrl->addWidget(Label_xcjtyyybkj_1[i], 1, 2 + i, Qt::AlignHCenter);
+    }
     ctrl->addWidget(Label_PID, 2, 0);
     ctrl->addWidget(Text_MID, 2, 1);
     ctrl->addWidget(Label_SID, 3, 0);
@@ -209,9 +245,8 @@ frm_dtmf::frm_dtmf()
     for (int i = 0; i < kRights; ++i) {
         ctrl->addWidget(Check_M[i], 2, 2 + i, Qt::AlignCenter);
         ctrl->addWidget(Check_S[i], 3, 2 + i, Qt::AlignCenter);
-        ctrl->setColumnMinimumWidth(2 + i, kRightsColumnPx);
+        ctrl->setColumnStretch(2 + i, 1);
     }
-    ctrl->setColumnStretch(1, 1);
     // Frame_jm: the function codes in three rows of two.
     auto* functions = new QGridLayout(Frame_jm);
     functions->setVerticalSpacing(2);
@@ -350,8 +385,11 @@ void frm_dtmf::Form_Load()
     Label_yb->setText(kKill.text());
     Label_kj->setText(kRevive.text());
     Frame_Ctrl->setTitle(kFrameCtrl.text());
-    Label_xcjtyyybkj_2->setText(kRightsUpper.text());
-    Label_xcjtyyybkj_1->setText(kRightsLower.text());
+    const RightsHeadings headings = SplitRightsHeadings(kRightsUpper.text(), kRightsLower.text());
+    for (int i = 0; i < kRights; ++i) {
+        Label_xcjtyyybkj_2[i]->setText(headings.upper[static_cast<std::size_t>(i)]);
+        Label_xcjtyyybkj_1[i]->setText(headings.lower[static_cast<std::size_t>(i)]);
+    }
     Check_Ctrl_En->setCaption(kCtrlEnable.text());
     Label_PID->setText(kMasterId.text());
     Label_SID->setText(kViceId.text());

@@ -44,8 +44,10 @@ public:
     QGroupBox* const Frame_Decode;
     QGroupBox* const Frame_Ctrl;
     KitCheck* const Check_Ctrl_En;
-    QLabel* const Label_xcjtyyybkj_2;
-    QLabel* const Label_xcjtyyybkj_1;
+    // The rights headings, upper and lower line, one label over each column
+    // of rights boxes (empty where the line has no word over that column).
+    const std::array<QLabel*, Dtmf::kRights> Label_xcjtyyybkj_2;
+    const std::array<QLabel*, Dtmf::kRights> Label_xcjtyyybkj_1;
     QLabel* const Label_PID;
     KitText* const Text_MID;
     const std::array<KitCheck*, Dtmf::kRights> Check_M;
