@@ -20,6 +20,11 @@ int TwipsToPixels(double twips)
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
+double PixelsToTwips(int pixels)
+{
+    return static_cast<double>(pixels) * kTwipsPerPixel;
+}
+
 void SetTwipsGeometry(QWidget* widget, double left, double top, double width, double height)
 {
     // A frame needs what its layout holds; a control keeps its designed size,
@@ -31,11 +36,6 @@ void SetTwipsGeometry(QWidget* widget, double left, double top, double width, do
     }
     widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), qMax(TwipsToPixels(width), needed.width()),
                         qMax(TwipsToPixels(height), needed.height()));
-}
-
-double PixelsToTwips(int pixels)
-{
-    return static_cast<double>(pixels) * kTwipsPerPixel;
 }
 
 QSize ScreenPixels()
