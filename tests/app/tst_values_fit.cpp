@@ -311,9 +311,6 @@ private slots:
     void every_value_fits_its_control();
     void grids_sized_for_all_their_rows_show_them_data();
     void grids_sized_for_all_their_rows_show_them();
-
-private:
-    void walkPages(Window* window, FitWalk& walk, const QString& where);
 };
 
 void TestValuesFit::init()
@@ -331,18 +328,6 @@ void TestValuesFit::cleanup()
     LangChinese = 0;
     recorder_->takeAll();  // the about box may have found no system information
     stopApp();
-}
-
-void TestValuesFit::walkPages(Window* window, FitWalk& walk, const QString& where)
-{
-    walk.visit(window, where);
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        auto* strip = dynamic_cast<KitTabStrip*>(child);
-        for (int tab = 1; strip != nullptr && tab <= strip->tabCount(); ++tab) {
-            KitDriver::ClickTab(strip, tab);
-            walk.visit(window, QStringLiteral("%1, tab %2").arg(where).arg(tab));
-        }
-    }
 }
 
 void TestValuesFit::every_value_fits_its_control_data()
@@ -370,7 +355,10 @@ void TestValuesFit::every_value_fits_its_control()
     QVERIFY(window != nullptr);
 
     FitWalk walk;
-    walkPages(window, walk, QString::fromLatin1(shown.name));
+    const QString where = QString::fromLatin1(shown.name);
+    walk.visit(window, where);
+    KitDriver::TurnEveryPage(window,
+                             [&](int tab) { walk.visit(window, QStringLiteral("%1, tab %2").arg(where).arg(tab)); });
     for (const QString& fault : walk.faults)
         qWarning().noquote() << fault;
     QVERIFY2(walk.faults.isEmpty(), "values wider than their controls (listed above)");

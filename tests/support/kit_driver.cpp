@@ -105,6 +105,17 @@ void ClickTab(KitTabStrip* strip, int index)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index - 1).center());
 }
 
+void TurnEveryPage(QWidget* window, const std::function<void(int tab)>& visit)
+{
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        auto* strip = dynamic_cast<KitTabStrip*>(child);
+        for (int tab = 1; strip != nullptr && tab <= strip->tabCount(); ++tab) {
+            ClickTab(strip, tab);
+            visit(tab);
+        }
+    }
+}
+
 void ClickButton(KitButton* button)
 {
     QTest::mouseClick(button->findChild<QPushButton*>(), Qt::LeftButton);

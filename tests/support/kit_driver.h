@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <Qt>
+#include <functional>
 
 class KitButton;
 class KitCheck;
@@ -36,6 +37,10 @@ void ClickHeader(KitGrid* grid, int col);
 
 // Clicks tab index (1..tabCount()) of the strip.
 void ClickTab(KitTabStrip* strip, int index);
+
+// Turns to every page of every tab strip of a window, as the user does,
+// and visits each (tab 1..tabCount()).
+void TurnEveryPage(QWidget* window, const std::function<void(int tab)>& visit);
 
 // Clicks the button with the mouse.
 void ClickButton(KitButton* button);
