@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -165,15 +166,13 @@ VfoFrame::VfoFrame(Which which, std::function<void()> refresh, QWidget* parent)
     layout->addWidget(Combo_r_ctdcs, 2, 1);
     layout->addWidget(Label_t_ctdcs, 2, 2);
     layout->addWidget(Combo_t_ctdcs, 2, 3);
-    for (int k = 0; k < kParams; ++k) {
-        const int row = 3 + k / 2;
-        const int col = 2 * (k % 2);
-        KitList* list = paramList(kParamPlaces[static_cast<std::size_t>(k)]);
-        layout->addWidget(list, row, col + 1);
-        for (int i = 0; i < kParams; ++i) {
-            if (paramLists[i] == list)
-                layout->addWidget(paramLabels[i], row, col);
-        }
+    for (int i = 0; i < kParams; ++i) {
+        const int byte = VfoParams()[static_cast<std::size_t>(i)].byte;
+        const auto place = static_cast<int>(std::ranges::find(kParamPlaces, byte) - kParamPlaces.begin());
+        const int row = 3 + place / 2;
+        const int col = 2 * (place % 2);
+        layout->addWidget(paramLabels[i], row, col);
+        layout->addWidget(paramLists[i], row, col + 1);
     }
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);
