@@ -190,9 +190,10 @@ void KitList::setListIndex(int index)
         return;
     index_ = index;
     shownText_.clear();
-    box_->setPlaceholderText(QString());
     const FieldWrite write(*this);
     box_->setCurrentIndex(index);
+    // With an item current, emptying the placeholder selects nothing.
+    box_->setPlaceholderText(QString());
     if (style_ == Style::Editable)
         box_->lineEdit()->setText(index >= 0 ? box_->itemText(index) : QString());
     if (index >= 0)
@@ -225,11 +226,13 @@ void KitList::showText(const QString& text)
         setText(text);
         return;
     }
-    // With no item selected, the box shows its placeholder text.
+    // With no item selected, the box shows its placeholder text. Qt selects
+    // the first item when the placeholder empties while no item is current,
+    // so the placeholder changes first and the selection goes after it.
     index_ = -1;
     shownText_ = text;
-    box_->setCurrentIndex(-1);
     box_->setPlaceholderText(text);
+    box_->setCurrentIndex(-1);
     box_->update();
     fitShown();
 }

@@ -222,12 +222,14 @@ void TestKitList::choose_only_show_text_selects_nothing_and_runs_nothing()
     events.attach(*chooseOnly_);
     auto* box = chooseOnly_->findChild<QComboBox*>();
 
-    // A text that is no item, and one that is: neither selects, neither runs.
-    for (const QString& shown : {QStringLiteral("0"), QStringLiteral("*")}) {
+    // A text that is no item, none after it, and one that is an item: none
+    // selects, on the screen either, and none runs.
+    for (const QString& shown : {QStringLiteral("0"), QString(), QStringLiteral("*")}) {
         chooseOnly_->showText(shown);
         QCOMPARE(chooseOnly_->listIndex(), -1);
         QCOMPARE(chooseOnly_->text(), shown);
         QCOMPARE(box->currentIndex(), -1);
+        QCOMPARE(box->currentText(), QString());
         QCOMPARE(box->placeholderText(), shown);
     }
     // Drawn as a value, not greyed as a hint.
@@ -248,6 +250,7 @@ void TestKitList::choose_only_show_text_selects_nothing_and_runs_nothing()
     chooseOnly_->setListIndex(-1);
     QCOMPARE(chooseOnly_->text(), QString());
     QCOMPARE(box->placeholderText(), QString());
+    QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(events.clicks, 1);
 }
 
