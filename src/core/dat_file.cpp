@@ -1,6 +1,7 @@
 #include "core/dat_file.h"
 
 #include "core/numbers.h"
+#include "core/shown_rows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +39,13 @@ DatResult SaveFailed(const QString& path, const QString& why)
 {
     qWarning("Cannot save the image file %s: %s", qUtf8Printable(path), qUtf8Printable(why));
     return DatResult{FailureMessage(DatTexts::SaveFailed)};
+}
+
+// Every row of the image is replaced by the file's: the windows paint them.
+void TakeImage(const DatReader& reader, MemoryImage& image)
+{
+    const RowsReplacement replacing({Area::Image}, image);
+    image = reader.image();
 }
 
 }  // namespace
@@ -142,7 +150,7 @@ DatResult ReadDatText(QByteArrayView text, MemoryImage& image)
     reader.finish();
     if (reader.failed())
         return DatResult{FailureMessage(DatTexts::LoadFailed)};
-    image = reader.image();
+    TakeImage(reader, image);
     return {};
 }
 
@@ -175,7 +183,7 @@ DatResult LoadDatFile(const QString& path, MemoryImage& image)
     }
     if (reader.failed())
         return LoadFailed(path, reader.problem());
-    image = reader.image();
+    TakeImage(reader, image);
     return {};
 }
 

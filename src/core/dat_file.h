@@ -73,7 +73,8 @@ private:
     QString problem_;
 };
 
-// Replaces every row of the image with the rows of the text, or leaves the
+// Replaces every row of the image with the rows of the text, and every
+// window that shows rows of it paints them (core/shown_rows.h); or leaves the
 // image as it was and returns the load-failure message.
 DatResult ReadDatText(QByteArrayView text, MemoryImage& image = Edata);
 

@@ -72,6 +72,7 @@ inline constexpr AreaSpan TwoTone{0x2D00, 48};           // rows 720..767
 inline constexpr AreaSpan FmPage{0x3000, 16};            // rows 768..783
 inline constexpr AreaSpan WholeRead{0x0000, 788};        // rows 0..787 kept by the whole-image read
 inline constexpr AreaSpan WholeWrite{0x0000, 784};       // rows 0..783 sent by the whole-image write
+inline constexpr AreaSpan Image{0x0000, kImageRows};     // rows 0..1024, the whole image (a ".dat" file)
 }  // namespace Area
 
 // Exchanged with the radio but never stored in the image.

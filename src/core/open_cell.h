@@ -8,7 +8,7 @@
 // The image rows the cell's text stands for are noted when the editor opens
 // and whenever the editor itself changes them. When something else has
 // changed them in the meantime (a read, Default, a ".dat" file or a
-// whole-image read before the activation's redraw), the editor's text is
+// whole-image read, whose painting leaves the cell), the editor's text is
 // stale: leaving the cell drops the editor instead of writing that text over
 // the new bytes.
 //

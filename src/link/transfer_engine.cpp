@@ -1,6 +1,7 @@
 #include "link/transfer_engine.h"
 
 #include "core/numbers.h"
+#include "core/shown_rows.h"
 #include "core/status_panels.h"
 #include "link/identity.h"
 #include "link/link_state.h"
@@ -389,20 +390,28 @@ void TransferEngine::readDone()
     const unsigned attempt = attempt_;
     RxBlock = replies_;
     RxBlock2 = secondReplies_;
-    for (const KeptBlocks& kept : params_.kept) {
-        const ReplyStore& store = kept.secondRange ? secondReplies_ : replies_;
-        for (int b = 0; b < kept.blocks; ++b) {
-            const QByteArray data = store.row(kept.firstStoreRow + b).data();
-            for (int i = 0; i < std::min<int>(static_cast<int>(data.size()), kBlockBytes); ++i) {
-                const int row = kept.firstImageRow + b * (kBlockBytes / kRowBytes) + i / kRowBytes;
-                if (row >= 0 && row < kImageRows)
-                    image_(row, i % kRowBytes) = static_cast<std::uint8_t>(data.at(i));
+    const std::weak_ptr<int> alive = life_;
+    {
+        // The window's own display routine paints the rows first; every
+        // other window that shows any of them paints as the replacement ends.
+        std::vector<AreaSpan> replaced;
+        for (const KeptBlocks& kept : params_.kept)
+            replaced.push_back({kept.firstImageRow * kRowBytes, kept.blocks * (kBlockBytes / kRowBytes)});
+        const RowsReplacement replacing(replaced, image_);
+        for (const KeptBlocks& kept : params_.kept) {
+            const ReplyStore& store = kept.secondRange ? secondReplies_ : replies_;
+            for (int b = 0; b < kept.blocks; ++b) {
+                const QByteArray data = store.row(kept.firstStoreRow + b).data();
+                for (int i = 0; i < std::min<int>(static_cast<int>(data.size()), kBlockBytes); ++i) {
+                    const int row = kept.firstImageRow + b * (kBlockBytes / kRowBytes) + i / kRowBytes;
+                    if (row >= 0 && row < kImageRows)
+                        image_(row, i % kRowBytes) = static_cast<std::uint8_t>(data.at(i));
+                }
             }
         }
+        if (params_.afterRead)
+            params_.afterRead();
     }
-    const std::weak_ptr<int> alive = life_;
-    if (params_.afterRead)
-        params_.afterRead();
     if (alive.expired())
         return;
     if (params_.readDoneFillsBar)

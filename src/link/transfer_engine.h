@@ -8,7 +8,10 @@
 // password block and check PassTyped against it, then read 64-byte blocks
 // or write 16-byte frames over the range, close the port and report. A
 // silent radio costs a reply time-out and a delayed restart from the
-// link-open frame, as many times as the window's retry count allows.
+// link-open frame, as many times as the window's retry count allows. A
+// completed read replaces its rows of the image as one replacement
+// (core/shown_rows.h): the window's display routine paints them, and so does
+// every other window that shows any of them.
 //
 // Replies are framed strictly: the input is discarded right before each
 // frame goes out, nothing that arrives before it is out counts, and a reply

@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "core/shown_rows.h"
 #include "platform/accessible_names.h"
 #include "platform/geometry.h"
 
@@ -102,6 +103,8 @@ public:
         if (window == nullptr || window->state_ != Window::State::Loaded)
             return;
         window->state_ = Window::State::Unloading;
+        // An unloading window paints nothing any more.
+        window->shownRows_.reset();
         if (window->kind() == WindowKind::Frame) {
             frameUnloading_ = true;
             for (Window* other : loaded()) {
@@ -166,10 +169,22 @@ Window::Window(WindowKind kind)
 
 Window::~Window()
 {
+    shownRows_.reset();
     if (state_ == State::Loaded || state_ == State::Unloading)
         WindowManager::instance().forget(this);
     while (!parts_.empty())
         parts_.pop_back();
+}
+
+void Window::showsRows(std::vector<AreaSpan> areas, std::function<void()> paint)
+{
+    shownRows_ = std::make_unique<ShownRows>(std::move(areas), std::move(paint));
+}
+
+void Window::rowsPainted()
+{
+    if (shownRows_)
+        shownRows_->painted();
 }
 
 void Window::releaseWindow()

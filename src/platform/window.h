@@ -16,6 +16,12 @@
 //       void Form_Unload() override;     // may warn; the unload goes on all the same
 //   };
 //
+// A window that shows rows of the memory image names them once in its
+// Form_Load (showsRows) and notes each painting of them (rowsPainted): from
+// then until its unload, whatever replaces any of those rows (a read, a
+// ".dat" file, Default) has it paint them at once, active or not
+// (core/shown_rows.h).
+//
 // Every window has at most one instance, loaded and unloaded through
 // Windows:: (below). Load creates the window, runs Form_Load and shows it if
 // Form_Load did not; a child window then becomes the active child and runs
@@ -26,6 +32,8 @@
 // when the event loop next runs, so a window may unload itself from its own
 // button. Closing a window by its frame is an unload.
 
+#include "core/memory_image.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -35,6 +43,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class ShownRows;
 
 enum class WindowKind {
     Child,     // inside the main window's client area; unloaded with it
@@ -84,6 +93,14 @@ protected:
     // What goes with the window after Form_Unload, before its widgets go.
     virtual void releaseWindow();
 
+    // The rows of the image the window shows, and its routine that paints
+    // them from the image (once, in Form_Load): when something replaces any
+    // of them, paint runs at once, until the window unloads. A painting that
+    // the window itself starts notes rowsPainted() when it is done, so that
+    // the window whose own Read or Default replaced the rows paints them once.
+    void showsRows(std::vector<AreaSpan> areas, std::function<void()> paint);
+    void rowsPainted();
+
     // Keeps a part that must stop when the window unloads (a timer, the
     // serial port, a transfer engine) and returns it.
     template <class T> T& own(std::unique_ptr<T> part)
@@ -107,6 +124,7 @@ private:
     // Form_Activate waits until the load is done.
     bool loading_ = false;
     std::vector<std::shared_ptr<void>> parts_;
+    std::unique_ptr<ShownRows> shownRows_;
     QMdiSubWindow* subWindow_ = nullptr;
 };
 

@@ -9,7 +9,10 @@
 #include "link/comm_port.h"
 #include "platform/file_browser.h"
 #include "platform/geometry.h"
+#include "platform/kit_button.h"
 #include "platform/serial_port.h"
+#include "support/editor_windows.h"
+#include "support/kit_driver.h"
 #include "support/message_recorder.h"
 #include "support/virtual_clock.h"
 
@@ -93,6 +96,8 @@ private slots:
     void handOverDialogsRefuseBadNames_data();
     void handOverDialogsRefuseBadNames();
     void aLoadedHandOverDialogIsBroughtForward();
+    void anEditorsOpenOrSaveBringsItsDialogForward_data();
+    void anEditorsOpenOrSaveBringsItsDialogForward();
 
 private:
     MDImain* main_ = nullptr;
@@ -520,6 +525,67 @@ void TestFileDialogs::aLoadedHandOverDialogIsBroughtForward()
     again->Command_close->click();
     QCOMPARE(Windows::Find<Form_open_adj>(), nullptr);
     QCOMPARE(FileOpenPending, 0);
+}
+
+namespace {
+
+// Loads the editor (the channel window is loaded at start-up) and gives its
+// Open or Save button.
+std::pair<Window*, KitButton*> EditorButton(EditorWindow editor, bool save)
+{
+    return WithEditor(editor, [save](auto* window) {
+        return std::pair<Window*, KitButton*>{window, save ? window->Command_save : window->Command_open};
+    });
+}
+
+}  // namespace
+
+void TestFileDialogs::anEditorsOpenOrSaveBringsItsDialogForward_data()
+{
+    QTest::addColumn<EditorWindow>("editor");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("channel, Open") << EditorWindow::Channel << false;
+    QTest::newRow("channel, Save") << EditorWindow::Channel << true;
+    QTest::newRow("options, Open") << EditorWindow::Options << false;
+    QTest::newRow("DTMF, Open") << EditorWindow::Dtmf << false;
+    QTest::newRow("DTMF, Save") << EditorWindow::Dtmf << true;
+    QTest::newRow("two-tone, Open") << EditorWindow::TwoTone << false;
+    QTest::newRow("two-tone, Save") << EditorWindow::TwoTone << true;
+    QTest::newRow("five-tone, Open") << EditorWindow::FiveTone << false;
+    QTest::newRow("five-tone, Save") << EditorWindow::FiveTone << true;
+}
+
+void TestFileDialogs::anEditorsOpenOrSaveBringsItsDialogForward()
+{
+    QFETCH(EditorWindow, editor);
+    QFETCH(bool, save);
+    QVERIFY(KitDriver::ShowActive(main_));
+    const auto [window, button] = EditorButton(editor, save);
+    QVERIFY(window != nullptr);
+    const auto loaded = [save]() -> FileDialog* {
+        if (save)
+            return Windows::Find<Form_save_chann>();
+        return Windows::Find<Form_open_chann>();
+    };
+    button->click();
+    FileDialog* dialog = loaded();
+    QVERIFY(dialog != nullptr);
+    dialog->Text1->setText(QStringLiteral("typed.dat"));
+
+    // The editor comes back in front of the dialog; the user presses the
+    // button again.
+    KitDriver::Activate(main_);
+    Windows::BringForward(window);
+    QCOMPARE(main_->activeChild(), window);
+    button->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(loaded(), dialog);
+    QCOMPARE(dialog->Text1->text(), QStringLiteral("typed.dat"));
+    if (save)
+        QCOMPARE(QApplication::activeWindow(), dialog);
+    else
+        QCOMPARE(main_->activeChild(), dialog);
+    QCOMPARE(recorder_->count(), 0);
 }
 
 QTEST_MAIN(TestFileDialogs)

@@ -5,6 +5,7 @@
 
 #include "core/language_texts.h"
 #include "core/open_edits.h"
+#include "core/shown_rows.h"
 #include "core/two_tone_defaults.h"
 #include "signalling/ui/frm_2tone.h"
 #include "support/image_bytes.h"
@@ -71,7 +72,7 @@ private slots:
     void encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults();
     void decode_list_left_open_over_default_stored_its_old_text_in_the_cell();
     void encode_edit_left_open_over_a_file_wrote_its_old_text_over_what_the_file_holds();
-    void area_a_file_replaced_shows_at_the_next_activation();
+    void area_a_file_replaced_shows_at_once_and_drops_the_edit_over_it();
 
 private:
     void open(KitGrid* grid, int row, int col) { KitDriver::ClickCell(grid, row, col); }
@@ -801,18 +802,22 @@ void TestFrm2Tone::encode_edit_left_open_over_a_file_wrote_its_old_text_over_wha
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestFrm2Tone::area_a_file_replaced_shows_at_the_next_activation()
+void TestFrm2Tone::area_a_file_replaced_shows_at_once_and_drops_the_edit_over_it()
 {
     open(window_->MSF_Encode, 2, 1);
     retype(QStringLiteral("1500"));
     auto* other = Windows::Load<OtherChild>();
-    // A ".dat" file or a whole-image read replaces entry 2 and tone set 1.
-    SetRow(Edata, 721, "D0 07");
-    SetRow(Edata, 752, "E8 03");
+    // A ".dat" file or a whole-image read replaces entry 2 and tone set 1
+    // while another window is the active one.
+    {
+        const RowsReplacement replacing({Area::Image});
+        SetRow(Edata, 721, "D0 07");
+        SetRow(Edata, 752, "E8 03");
+    }
     const MemoryImage replaced = Edata;
-    Windows::BringForward(window_);
     QCOMPARE(encodeCell(2, 1), QStringLiteral("2000.0"));
     QVERIFY(window_->Text_Encode->isHidden());
+    Windows::BringForward(window_);
     decodePage();
     QCOMPARE(window_->Text_A->text(), QStringLiteral("1000.0"));
     QVERIFY(Edata == replaced);

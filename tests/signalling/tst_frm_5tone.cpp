@@ -6,6 +6,7 @@
 #include "core/five_tone_defaults.h"
 #include "core/numbers.h"
 #include "core/open_edits.h"
+#include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/link_state.h"
@@ -86,7 +87,7 @@ private slots:
     void save_and_the_whole_image_save_take_the_frame_as_typed_data();
     void save_and_the_whole_image_save_take_the_frame_as_typed();
     void editors_left_open_over_codes_a_file_replaced_erased_the_new_frames();
-    void open_and_save_show_their_dialogs_and_the_next_activation_shows_a_replaced_area();
+    void open_and_save_show_their_dialogs_and_a_replaced_area_at_once();
     void close_unloads_and_a_new_load_paints_from_the_image();
     void closing_with_the_digit_editor_open_painted_the_unloaded_window();
 
@@ -810,17 +811,21 @@ void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_f
     QVERIFY(CommitOpenEdits());
     QVERIFY(Edata == before);
 
-    // Left once the window is active again: the editor is dropped with the
-    // activation.
+    // Replaced while another window is the active one: the window paints at
+    // once and drops the editor.
     SetRow(Edata, 594, "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF");
     repaint();
     openEnc(3, 1);
     window_->Command_open->click();
     Windows::BringForward(Windows::Find<Form_open_chann>());
-    SetRow(Edata, 594, fileCode3);
+    {
+        const RowsReplacement replacing({Area::Image});
+        SetRow(Edata, 594, fileCode3);
+    }
     before = Edata;
-    Windows::BringForward(window_);
     QVERIFY(window_->Text_Encode->isHidden());
+    QCOMPARE(encCell(3, 1), QStringLiteral("12345"));
+    Windows::BringForward(window_);
     openEnc(5, 1);
     QVERIFY(Edata == before);
     QCOMPARE(recorder_->count(), 0);
@@ -829,13 +834,17 @@ void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_f
     KitDriver::ClickTab(window_->TabStrip1, 1);
     KitDriver::ClickCell(window_->MSF_Chann, 2, 1);
     Windows::BringForward(Windows::Find<Form_open_chann>());
-    Edata(577, 0) = 18;
-    Windows::BringForward(window_);
+    {
+        const RowsReplacement replacing({Area::Image});
+        Edata(577, 0) = 18;
+    }
     QVERIFY(window_->Combo_edit->isHidden());
+    QCOMPARE(stdCell(2, 1), QStringLiteral("200"));
+    Windows::BringForward(window_);
     QCOMPARE(static_cast<int>(Edata(577, 0)), 18);
 }
 
-void TestFrm5Tone::open_and_save_show_their_dialogs_and_the_next_activation_shows_a_replaced_area()
+void TestFrm5Tone::open_and_save_show_their_dialogs_and_a_replaced_area_at_once()
 {
     window_->Command_open->click();
     auto* open = Windows::Find<Form_open_chann>();
@@ -845,19 +854,23 @@ void TestFrm5Tone::open_and_save_show_their_dialogs_and_the_next_activation_show
     QVERIFY(Windows::Find<Form_save_chann>() != nullptr);
     QCOMPARE(stdCell(1, 1), QStringLiteral("100"));
 
-    // Back with nothing changed: no painting (it would hide the bar).
+    // Back: no painting on activation (it would hide the bar).
     window_->ProgressBar1->show();
     Windows::BringForward(open);
     Windows::BringForward(window_);
     QVERIFY(window_->ProgressBar1->isVisible());
 
-    // Back after a ".dat" file or a whole-image read replaced the area: the
-    // grid shows what the image holds, and nothing else is stored.
+    // A ".dat" file or a whole-image read replaces the area while the dialog
+    // is the active window: the grid shows what the image holds at once, and
+    // nothing else is stored.
     Windows::BringForward(open);
-    Edata(576, 0) = 18;
+    {
+        const RowsReplacement replacing({Area::Image});
+        Edata(576, 0) = 18;
+    }
     const MemoryImage replaced = Edata;
-    Windows::BringForward(window_);
     QCOMPARE(stdCell(1, 1), QStringLiteral("200"));
+    Windows::BringForward(window_);
     QVERIFY(Edata == replaced);
     QCOMPARE(recorder_->count(), 0);
 }

@@ -20,6 +20,7 @@
 #include "support/test_frame.h"
 #include "support/virtual_clock.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -87,6 +88,7 @@ private slots:
     void activation_shows_what_a_whole_image_read_or_a_file_left();
 
     void default_when_idle_rewrites_the_area();
+    void digit_lists_over_ff_bytes_show_no_item_after_a_read();
     void open_save_and_close_when_idle();
     void buttons_while_a_transfer_runs_data();
     void buttons_while_a_transfer_runs();
@@ -384,6 +386,12 @@ void TestFrmDtmfWindow::activation_shows_what_a_whole_image_read_or_a_file_left(
 
 void TestFrmDtmfWindow::default_when_idle_rewrites_the_area()
 {
+    // A read has shown its outcome in the bar and the label.
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading the data from transceiver.")});
+    QVERIFY(window_->ProgressBar1->isVisible());
+    QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Read DTMF Signal parameters in gear. "));
     for (int row = kFirstRow; row <= kLastRow; ++row)
         SetRow(Edata, row, "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 00");
     window_->Dtmf_Show();
@@ -392,6 +400,10 @@ void TestFrmDtmfWindow::default_when_idle_rewrites_the_area()
     Dtmf_Defaults(expected);
 
     window_->Command_def->click();
+    // The bar and the label no longer speak of the read.
+    QVERIFY(window_->ProgressBar1->isHidden());
+    QCOMPARE(window_->ProgressBar1->value(), 0);
+    QCOMPARE(window_->Label_tr_count->text(), QString());
     QVERIFY(Edata == expected);
     QVERIFY(RowHex(Edata, 678) == RowHex(expected, 684));
     QCOMPARE(RowHex(Edata, 678), QByteArray("FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
@@ -399,6 +411,31 @@ void TestFrmDtmfWindow::default_when_idle_rewrites_the_area()
                               "Combo_Dec_qh=*",          "Combo_Dec_Res_Time=8000"};
     QCOMPARE(Mismatches(ShownBy(*window_), painted), QStringList());
     QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrmDtmfWindow::digit_lists_over_ff_bytes_show_no_item_after_a_read()
+{
+    // The radio's group and separator bytes hold no digit; the lists show
+    // the defaults' "*" and "#" before the read.
+    radio_->memory[0x2AF4] = '\xFF';
+    radio_->memory[0x2AF5] = '\xFF';
+    QCOMPARE(window_->Combo_Dec_qh->text(), QStringLiteral("*"));
+    QCOMPARE(window_->Combo_Dec_Space_Code->text(), QStringLiteral("#"));
+    window_->Command_read->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading the data from transceiver.")});
+    QCOMPARE(RowHex(Edata, 687).mid(12, 5), QByteArray("FF FF"));
+    // Neither the lists nor the Qt boxes on the screen show an item.
+    for (KitList* list : {window_->Combo_Dec_qh, window_->Combo_Dec_Space_Code}) {
+        const auto* box = list->findChild<QComboBox*>();
+        QVERIFY(box != nullptr);
+        QCOMPARE(list->listIndex(), -1);
+        QCOMPARE(list->text(), QString());
+        QCOMPARE(box->currentIndex(), -1);
+        QCOMPARE(box->currentText(), QString());
+        QCOMPARE(box->placeholderText(), QString());
+    }
+    QCOMPARE(RowHex(Edata, 687).mid(12, 5), QByteArray("FF FF"));
 }
 
 void TestFrmDtmfWindow::open_save_and_close_when_idle()

@@ -5,6 +5,7 @@
 #include "core/model_bands.h"
 #include "core/numbers.h"
 #include "core/open_edits.h"
+#include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/link_state.h"
@@ -173,6 +174,7 @@ void frm_chann::Form_Load()
     ::Text_PassWord_Change(Text_PassWord->text());
 
     // 7.
+    showsRows({Area::Chann, Area::ChannName}, [this] { RedrawRows(); });
     for (int r = 1; r <= ChannCount + 1; ++r)
         Chann_Refresh(cells_, r);
 }
@@ -191,6 +193,7 @@ void frm_chann::RedrawRows()
 {
     MSF_Chann->setRows(ChannCount + 1);
     NumberRows(true);
+    rowsPainted();
 }
 
 void frm_chann::NumberRows(bool refresh)
@@ -214,6 +217,7 @@ void frm_chann::Chann_FromBlocks()
     // The engine has put the received records into the image.
     for (int r = 1; r <= ChannCount; ++r)
         Chann_Refresh(cells_, r);
+    rowsPainted();
     Comm_ShowNames(cells_, RxBlock2);
     // An editor left open over a channel the read replaced holds old text.
     if (openCell_.stale())
@@ -226,9 +230,9 @@ void frm_chann::Command_open_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    // The ".dat" open dialog replaces the whole image; the grid shows it when
-    // this window is next activated.
-    Windows::Load<Form_open_chann>();
+    // The ".dat" open dialog, brought forward when it is open already: the
+    // file it loads replaces the whole image, and the grid shows it at once.
+    Windows::LoadForward<Form_open_chann>();
 }
 
 void frm_chann::Command_save_Click()
@@ -238,7 +242,7 @@ void frm_chann::Command_save_Click()
     // A button is no leave-cell: the edit still open goes in first.
     if (!Commit_EditedCell())
         return;
-    Windows::Load<Form_save_chann>();
+    Windows::LoadForward<Form_save_chann>();
 }
 
 void frm_chann::Command_def_Click()
@@ -246,6 +250,7 @@ void frm_chann::Command_def_Click()
     // Not refused while a transfer runs: a write then sends the samples.
     // An edit still open goes in first, so that the samples replace it.
     Commit_EditedCell();
+    const RowsReplacement replacing({Area::Chann});
     Channel_Defaults();
     RedrawRows();
 }

@@ -50,9 +50,10 @@ public:
     // The window's transfer (while the window is loaded).
     TransferEngine& link() { return *link_; }
 
-    // The redraw of every row from the image (activation and Default): the
-    // rows numbered and each redrawn; an editor still open is committed first
-    // (dropped when its channel's records were replaced meanwhile).
+    // The redraw of every row from the image (activation, Default, and rows
+    // replaced by a ".dat" file or a whole-image read): the rows numbered and
+    // each redrawn; an editor still open is committed first (dropped when its
+    // channel's records were replaced meanwhile).
     void RedrawRows();
 
 protected:

@@ -4,6 +4,7 @@
 #include "channels/fm_page.h"
 #include "core/fm_defaults.h"
 #include "core/open_edits.h"
+#include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/link_texts.h"
@@ -172,10 +173,16 @@ void frm_FM::Form_Load()
     FmFreqMax = kFmFreqMax;
 
     // 8.
+    showsRows({Area::FmPage}, [this] { ShowImage(); });
     FM_Show();
 }
 
 void frm_FM::Form_Activate()
+{
+    ShowImage();
+}
+
+void frm_FM::ShowImage()
 {
     FM_Show();
     if (openCell_.stale())
@@ -190,6 +197,7 @@ void frm_FM::Form_Unload()
 void frm_FM::FM_Show()
 {
     ::FM_Show(cells_);
+    rowsPainted();
 }
 
 void frm_FM::FM_FromBlock()
@@ -217,8 +225,8 @@ void frm_FM::Command_open_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    // The ".dat" open dialog replaces the whole image; the grid shows it when
-    // this window is next activated.
+    // A fresh ".dat" open dialog: the file it loads replaces the whole image,
+    // and the grid shows it at once.
     Windows::LoadFresh<Form_open_chann>();
 }
 
@@ -232,6 +240,7 @@ void frm_FM::Command_save_Click()
 void frm_FM::Command_def_Click()
 {
     // Not refused while a transfer runs: a write then sends the defaults.
+    const RowsReplacement replacing({Area::FmPage});
     FM_Defaults();
     FM_Show();
     // The defaults replaced every preset: an edit still open is dropped.

@@ -46,8 +46,7 @@ protected:
     // Captions, placement, the grid numbered and every preset shown, the
     // transfer idle.
     void Form_Load() override;
-    // The grid shows what the image holds now; an editor whose preset was
-    // replaced meanwhile (a ".dat" file, a whole-image read) is dropped.
+    // Every activation shows the image as it is now (ShowImage).
     void Form_Activate() override;
     // Warns while a transfer runs (and ends it); the window goes all the same.
     void Form_Unload() override;
@@ -85,6 +84,10 @@ private:
     // preset having been replaced.
     void FM_FromBlock();
     void FM_Show();
+    // The grid shows what the image holds now; an editor whose preset was
+    // replaced meanwhile (a ".dat" file, a whole-image read) is dropped. At
+    // every activation, and as soon as something replaces the page.
+    void ShowImage();
 
     GridCells cells_;
     TransferEngine* link_ = nullptr;

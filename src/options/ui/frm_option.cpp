@@ -2,6 +2,7 @@
 
 #include "core/char_codes.h"
 #include "core/option_defaults.h"
+#include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "core/ui/hand_over_dialogs.h"
@@ -235,6 +236,7 @@ void frm_option::Form_Load()
 
     // 5, 6.
     Opt_InitControls();
+    showsRows({Area::Opt}, [this] { Opt_Show(); });
     Opt_Show();
 
     // 7. The bar hidden; the label keeps its empty text.
@@ -291,6 +293,7 @@ void frm_option::Opt_Show()
     // 5, 6.
     Frame_A->Vfo_Show();
     Frame_B->Vfo_Show();
+    rowsPainted();
 }
 
 void frm_option::ShowCode(KitText* box, int firstEntry)
@@ -314,6 +317,7 @@ void frm_option::Command_def_Click()
     link_->setProgressVisible(false);
     link_->setProgressValue(0);
     link_->setLabel(QString());
+    const RowsReplacement replacing({Area::Opt});
     Option_Defaults();
     Opt_Show();
 }
@@ -322,8 +326,8 @@ void frm_option::Command_open_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    // The ".dat" open dialog replaces the whole image; the window shows it
-    // when it is next activated.
+    // The ".dat" open dialog, brought forward when it is open already: the
+    // file it loads replaces the whole image, and the window shows it at once.
     Windows::LoadForward<Form_open_chann>();
 }
 

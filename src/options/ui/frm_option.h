@@ -66,7 +66,10 @@ public:
     TransferEngine& link() { return *link_; }
 
     // The refresh: the mirror loaded from the image, the setting lists, the
-    // message lines, the code boxes, VFO A, VFO B.
+    // message lines, the code boxes, VFO A, VFO B. Besides its own points
+    // (load, activation, Default, Read, leaving a message or frequency box),
+    // it runs as soon as something else replaces rows of the area (a ".dat"
+    // file, a whole-image read).
     void Opt_Show();
 
 protected:

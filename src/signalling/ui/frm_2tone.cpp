@@ -1,6 +1,7 @@
 #include "signalling/ui/frm_2tone.h"
 
 #include "core/open_edits.h"
+#include "core/shown_rows.h"
 #include "core/two_tone_defaults.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
@@ -298,6 +299,7 @@ void frm_2tone::Form_Load()
 
     // 10.
     DecEntry = 0;
+    showsRows({Area::TwoTone}, [this] { ShowImage(); });
     TwoTone_Show();
 }
 
@@ -375,15 +377,14 @@ void frm_2tone::TwoTone_Show()
     Edata_Load(DecEntry);
     // 5.
     Combo_Dec_Res_Time->setListIndex(TwoToneOptionItem(TwoToneOption::ResetTime));
-    painted_.painted();
+    rowsPainted();
 }
 
-void frm_2tone::Form_Activate()
+void frm_2tone::ShowImage()
 {
     if (encodeCell_.stale())
         CloseEncodeEditor();
-    if (!Reading() && !Writing() && painted_.changed())
-        TwoTone_Show();
+    TwoTone_Show();
 }
 
 void frm_2tone::Edata_Load(int x)
@@ -439,6 +440,7 @@ void frm_2tone::Command_def_Click()
     link_->setProgressValue(0);
     link_->setLabel(QString());
     CloseEditors();
+    const RowsReplacement replacing({Area::TwoTone});
     TwoTone_Defaults();
     TwoTone_Show();
 }
@@ -449,16 +451,16 @@ void frm_2tone::Command_save_Click()
         return;
     if (!Commit_EncodeEdit())
         return;
-    Windows::Load<Form_save_chann>();
+    Windows::LoadForward<Form_save_chann>();
 }
 
 void frm_2tone::Command_open_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    // The dialog replaces the whole image; this window shows it at its next
-    // painting.
-    Windows::Load<Form_open_chann>();
+    // The ".dat" open dialog, brought forward when it is open already: the
+    // file it loads replaces the whole image, and the window shows it at once.
+    Windows::LoadForward<Form_open_chann>();
 }
 
 void frm_2tone::Command_close_Click()

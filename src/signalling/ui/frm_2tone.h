@@ -25,12 +25,11 @@
 //   whole-image read) replaced while it was open.
 //
 // The window paints the area at its load, after Default, its own read and
-// an encode or tone commit; on activation only when the area changed since (a ".dat" file, a
-// whole-image read), so the grids never go on showing what the image no
-// longer holds.
+// an encode or tone commit, and as soon as something else replaces it (a
+// ".dat" file, a whole-image read), so the grids never go on showing what the
+// image no longer holds; never on activation.
 
 #include "core/open_cell.h"
-#include "core/painted_area.h"
 #include "platform/kit_button.h"
 #include "platform/kit_grid.h"
 #include "platform/kit_list.h"
@@ -107,10 +106,6 @@ protected:
     // Placement, captions, the transfer idle, the lists filled, the grids
     // numbered, decode entry 1, then the whole area painted.
     void Form_Load() override;
-    // An encode edit whose entry a ".dat" file or a whole-image read replaced
-    // meanwhile is dropped, and the area is painted again when it changed
-    // since it was last painted (idle only).
-    void Form_Activate() override;
 
 private:
     void LayOut();
@@ -163,6 +158,10 @@ private:
     void CloseEditors();
     // After a completed read: the editors dropped, the area painted.
     void TwoTone_FromBlocks();
+    // Something else replaced rows of the area (a ".dat" file, a whole-image
+    // read): an encode edit whose entry it replaced is dropped, then the
+    // area is painted.
+    void ShowImage();
 
     QWidget* const linkPanel_;  // the buttons, the password and the progress
     TransferEngine* link_ = nullptr;
@@ -174,5 +173,4 @@ private:
     // The cell Text_Encode is open over, and its entry as the editor found
     // it; touched by any change of the editor's text since it opened.
     OpenCell encodeCell_;
-    PaintedArea painted_{Area::TwoTone};
 };

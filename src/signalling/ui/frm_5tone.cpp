@@ -2,6 +2,7 @@
 
 #include "core/five_tone_tables.h"
 #include "core/numbers.h"
+#include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/password_entry.h"
@@ -341,14 +342,8 @@ void frm_5tone::Form_Load()
 
     // 5, 6.
     FiveTone_InitLists();
+    showsRows({Area::FiveToneSettings}, [this] { ShowImage(); });
     FiveTone_Show();
-}
-
-void frm_5tone::Form_Activate()
-{
-    DropStaleEditors();
-    if (!Reading() && !Writing() && painted_.changed())
-        FiveTone_Show();
 }
 
 void frm_5tone::LayOut()
@@ -473,7 +468,7 @@ void frm_5tone::FiveTone_Show()
     Combo_Dec_Res_Time->setListIndex(p.resetTime);
     // 9.
     link_->setProgressVisible(false);
-    painted_.painted();
+    rowsPainted();
 }
 
 void frm_5tone::FiveTone_ShowFreqs()
@@ -488,6 +483,12 @@ void frm_5tone::FiveTone_ShowFreqs()
 void frm_5tone::FiveTone_ShowRead()
 {
     HideEditors();
+    FiveTone_Show();
+}
+
+void frm_5tone::ShowImage()
+{
+    DropStaleEditors();
     FiveTone_Show();
 }
 
@@ -560,6 +561,7 @@ void frm_5tone::Command_def_Click()
     link_->setProgressValue(0);
     link_->setLabel(QString());
     link_->setProgressVisible(false);
+    const RowsReplacement replacing({Area::FiveTone});
     FiveTone_Defaults();
     FiveTone_Show();
 }
@@ -568,16 +570,16 @@ void frm_5tone::Command_open_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    // The ".dat" open dialog replaces the whole image; this window shows it
-    // at its next painting.
-    Windows::Load<Form_open_chann>();
+    // The ".dat" open dialog, brought forward when it is open already: the
+    // file it loads replaces the whole image, and the window shows it at once.
+    Windows::LoadForward<Form_open_chann>();
 }
 
 void frm_5tone::Command_save_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    Windows::Load<Form_save_chann>();
+    Windows::LoadForward<Form_save_chann>();
 }
 
 void frm_5tone::Command_close_Click()

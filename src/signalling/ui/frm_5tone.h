@@ -13,8 +13,8 @@
 // between its controls and the five-tone routines (signalling/
 // five_tone_area.h, five_tone_edit.h, five_tone_link.h). It paints itself
 // when it loads, after Default, after its own read and whenever the digit
-// editor loses the focus; on activation only when the area changed since
-// (a ".dat" file, a whole-image read).
+// editor loses the focus, and as soon as something else replaces its rows
+// (a ".dat" file, a whole-image read); never on activation.
 //
 // Each typed digit is stored as it is typed, so the window has no open edit
 // to commit: its Write and Save, and the main window's whole-image write and
@@ -27,7 +27,6 @@
 // and Combo_Encode lists on getting the focus.
 
 #include "core/open_cell.h"
-#include "core/painted_area.h"
 #include "platform/window.h"
 
 #include <array>
@@ -110,11 +109,6 @@ protected:
     // Placement, layout, captions, the transfer idle, the lists filled and
     // the window painted.
     void Form_Load() override;
-    // An in-cell editor whose record a ".dat" file or a whole-image read
-    // replaced meanwhile is dropped, and the area is painted again when it
-    // changed since it was last painted (idle only: the painting hides the
-    // bar).
-    void Form_Activate() override;
 
 private:
     // Layout of step 2 of the load: the tab strip, the pages over its client
@@ -135,6 +129,10 @@ private:
     // The end of a completed read: the editors left open over the old
     // settings are dropped, then the painting.
     void FiveTone_ShowRead();
+    // Something else replaced rows of the area (a ".dat" file, a whole-image
+    // read): the editors over replaced records are dropped, then the
+    // painting.
+    void ShowImage();
     // The three in-cell editors hidden without storing anything.
     void HideEditors();
     // The encode editors hidden and done with: nothing they hold goes into
@@ -210,5 +208,4 @@ private:
     // record of Text_Encode or Combo_Encode, the standard record of Combo_edit.
     OpenCell encOpen_;
     OpenCell stdOpen_;
-    PaintedArea painted_{Area::FiveTone};
 };

@@ -2,6 +2,7 @@
 
 #include "core/char_codes.h"
 #include "core/dtmf_defaults.h"
+#include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
 #include "link/dtmf_transfer.h"
@@ -413,6 +414,7 @@ void frm_dtmf::Form_Load()
 
     // 7, 8.
     Dtmf_InitControls();
+    showsRows({Area::Dtmf}, [this] { Dtmf_Show(); });
     Dtmf_Show();
 }
 
@@ -496,6 +498,7 @@ void frm_dtmf::Dtmf_Show()
 
     // 5.
     EnableIdControls(Check_Ctrl_En->value() == 1);
+    rowsPainted();
 }
 
 void frm_dtmf::ShowLinkDisplay()
@@ -521,6 +524,11 @@ void frm_dtmf::Command_def_Click()
 {
     if (link_->refuseIfBusy())
         return;
+    // What the bar and the label said of the last transfer no longer holds.
+    link_->setProgressVisible(false);
+    link_->setProgressValue(0);
+    link_->setLabel(QString());
+    const RowsReplacement replacing({Area::Dtmf});
     Dtmf_Defaults();
     Dtmf_Show();
 }
@@ -529,16 +537,16 @@ void frm_dtmf::Command_open_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    // The ".dat" open dialog replaces the whole image; this window shows it
-    // at its next activation.
-    Windows::Load<Form_open_chann>();
+    // The ".dat" open dialog, brought forward when it is open already: the
+    // file it loads replaces the whole image, and the window shows it at once.
+    Windows::LoadForward<Form_open_chann>();
 }
 
 void frm_dtmf::Command_save_Click()
 {
     if (link_->refuseIfBusy())
         return;
-    Windows::Load<Form_save_chann>();
+    Windows::LoadForward<Form_save_chann>();
 }
 
 void frm_dtmf::Command_close_Click()

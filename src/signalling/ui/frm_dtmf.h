@@ -96,7 +96,10 @@ public:
 
     // Paints every value control from the image, in this order: the encode
     // codes, the speeds, the function codes and IDs, the control row, then
-    // the enabled states of the ID controls.
+    // the enabled states of the ID controls. Besides its own points (load,
+    // activation, Default, Read, leaving a code box), it runs as soon as
+    // something else replaces rows of the area (a ".dat" file, a
+    // whole-image read).
     void Dtmf_Show();
 
 protected:

@@ -1,0 +1,327 @@
+// Every open editor shows the image as it is once a whole-image read or a
+// ".dat" file replaced it, whether or not it is the active window, and
+// moving through its cells and boxes afterwards stores nothing: the image
+// keeps what the radio or the file holds. The application as it starts,
+// against the radio simulator in process, on virtual time.
+
+#include "app/mdimain.h"
+#include "channels/chann_grid.h"
+#include "channels/fm_page.h"
+#include "core/dat_file.h"
+#include "core/dtmf_defaults.h"
+#include "core/five_tone_defaults.h"
+#include "core/ui/form_open_chann.h"
+#include "link/transfer_engine.h"
+#include "link/ui/form_comm_read.h"
+#include "options/ui/vfo_frame.h"
+#include "platform/kit_button.h"
+#include "platform/kit_grid.h"
+#include "platform/kit_list.h"
+#include "platform/kit_tab_strip.h"
+#include "platform/kit_text.h"
+#include "signalling/five_tone_area.h"
+#include "support/channel_table.h"
+#include "support/editor_windows.h"
+#include "support/image_rows.h"
+#include "support/kit_driver.h"
+#include "support/options_area.h"
+#include "support/sim_app_fixture.h"
+#include "support/two_tone_area_table.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+constexpr qint64 kLongEnough = 600000;
+const QString kReadDone = QStringLiteral("Complete reading data from the transceiver.");
+const QString kLoaded = QStringLiteral("Succeed fold the parameter from file.");
+
+// The image rows each editor shows.
+std::vector<AreaSpan> AreasOf(EditorWindow editor)
+{
+    switch (editor) {
+    case EditorWindow::Channel:
+        return {Area::Chann, Area::ChannName};
+    case EditorWindow::Fm:
+        return {Area::FmPage};
+    case EditorWindow::Options:
+        return {Area::Opt};
+    case EditorWindow::Dtmf:
+        return {Area::Dtmf};
+    case EditorWindow::TwoTone:
+        return {Area::TwoTone};
+    case EditorWindow::FiveTone:
+        return {Area::FiveTone};
+    }
+    return {};
+}
+
+void CopyRows(const MemoryImage& from, RadioSimulator& radio, AreaSpan area)
+{
+    for (int r = area.firstRow(); r <= area.lastRow(); ++r) {
+        for (int c = 0; c < kRowBytes; ++c)
+            radio.memory[r * kRowBytes + c] = static_cast<char>(from(r, c));
+    }
+}
+
+// Settings other than the start-up contents in every editor's area, each
+// as its editor shows it (nothing a painting would store differently).
+void PutEveryArea(RadioSimulator& radio)
+{
+    ChannelTable::PutInto(radio);
+    OptionsArea::PutInto(radio, Edata);
+    TwoToneAreaTable::PutInto(radio);
+
+    MemoryImage areas;
+    for (int preset = 1; preset <= kFmPresets; ++preset)
+        FM_Save_Row(preset, preset % 3 == 0 ? QString() : QString::number(88.5 + preset, 'f', 1),
+                    QStringLiteral("FM%1").arg(preset), areas);
+    CopyRows(areas, radio, Area::FmPage);
+
+    Dtmf_Defaults(areas);
+    SetRow(areas, 656, "01 02 03");
+    SetRow(areas, 671, "09 0C");
+    SetRow(areas, 687, "00 15 0A 01 0D 0E 09 13");
+    CopyRows(areas, radio, Area::Dtmf);
+
+    FiveTone_Defaults(areas);
+    SetRow(areas, 576, "03 0B 0C");
+    SetRow(areas, 593, "09 08 07 06 05 01 01 02 02 03 FF FF FF FF FF 04");
+    SetRow(areas, 607, "19 1E 23 04 FF FF FF FF 03 05 02 14");
+    CopyRows(areas, radio, Area::FiveTone);
+}
+
+// What the window's value controls show, control by control in the order
+// the window holds them; an in-cell editor closed (hidden) shows nothing.
+QStringList Shown(const Window* window)
+{
+    QStringList shown;
+    // The kit's controls are no QObject classes of their own: they are found
+    // among the widgets.
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (const auto* grid = dynamic_cast<const KitGrid*>(widget)) {
+            for (int r = 1; r < grid->rows(); ++r) {
+                for (int c = 0; c < grid->cols(); ++c)
+                    shown << grid->textMatrix(r, c);
+            }
+        } else if (const auto* box = dynamic_cast<const KitText*>(widget)) {
+            if (!box->isHidden())
+                shown << box->text();
+        } else if (const auto* list = dynamic_cast<const KitList*>(widget)) {
+            if (list->isHidden())
+                continue;
+            // What the Qt box itself shows: an editable list its field, a
+            // choose-only list its current item or else its placeholder.
+            const auto* combo = list->findChild<QComboBox*>();
+            shown << list->text() << combo->currentText();
+            if (list->style() == KitList::Style::ChooseOnly)
+                shown << QString::number(combo->currentIndex()) << combo->placeholderText();
+        } else if (const auto* check = dynamic_cast<const KitCheck*>(widget)) {
+            shown << QString::number(check->value());
+        }
+    }
+    return shown;
+}
+
+QStringList Differences(const QStringList& shown, const QStringList& fresh)
+{
+    QStringList differences;
+    for (qsizetype i = 0; i < std::max(shown.size(), fresh.size()); ++i) {
+        const QString a = shown.value(i, QStringLiteral("<none>"));
+        const QString b = fresh.value(i, QStringLiteral("<none>"));
+        if (a != b)
+            differences << QStringLiteral("%1: shown \"%2\", fresh \"%3\"").arg(i).arg(a, b);
+    }
+    return differences;
+}
+
+}  // namespace
+
+class TestWindowsShowTheImage : public QObject, private SimAppFixture {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void whole_image_read_shows_in_the_active_editor_data();
+    void whole_image_read_shows_in_the_active_editor();
+    void dat_file_shows_in_the_open_editor_data();
+    void dat_file_shows_in_the_open_editor();
+
+private:
+    // Through cells and boxes of the window without typing a character.
+    void clickThrough(EditorWindow editor, Window* window);
+    // The rows of the editor's area in the image against the source's bytes.
+    static QStringList RowsNotAsIn(EditorWindow editor, const QByteArray& source);
+    // After the replacement: the editor's rows hold the radio's bytes before
+    // and after a click-through, and what the window showed as the message
+    // came (shown) is what a window loaded afresh shows.
+    void checkShownAndKept(EditorWindow editor, Window* window, const QStringList& shown);
+};
+
+void TestWindowsShowTheImage::init()
+{
+    QVERIFY(startApp());
+    QVERIFY(KitDriver::ShowActive(main_));
+    PutEveryArea(*radio_);
+}
+
+void TestWindowsShowTheImage::cleanup()
+{
+    stopApp();
+}
+
+void TestWindowsShowTheImage::clickThrough(EditorWindow editor, Window* window)
+{
+    switch (editor) {
+    case EditorWindow::Channel: {
+        KitGrid* grid = static_cast<frm_chann*>(window)->MSF_Chann;
+        for (int row : {4, 5, 6}) {
+            for (int col : {ChannCol::RxFreq, ChannCol::TxFreq, ChannCol::Name})
+                KitDriver::ClickCell(grid, row, col);
+        }
+        KitDriver::ClickCell(grid, 8, ChannCol::Number);
+        break;
+    }
+    case EditorWindow::Fm: {
+        KitGrid* grid = static_cast<frm_FM*>(window)->MSF_Chann;
+        for (int row : {1, 2, 3})
+            for (int col : {FmCol::Freq, FmCol::Name})
+                KitDriver::ClickCell(grid, row, col);
+        KitDriver::ClickCell(grid, 5, FmCol::Number);
+        break;
+    }
+    case EditorWindow::Options: {
+        auto* options = static_cast<frm_option*>(window);
+        for (KitText* box : {options->Frame_A->Text_Freq, options->Text_PON_MSG_U, options->Text_ANI,
+                             options->Text_PttId_Begin, options->Frame_B->Text_Freq})
+            box->setFocus();
+        options->Frame_B->Combo_Offset->setFocus();
+        break;
+    }
+    case EditorWindow::Dtmf: {
+        auto* dtmf = static_cast<frm_dtmf*>(window);
+        for (KitText* box : {dtmf->Text_tx_Encode[0], dtmf->Text_tx_Encode[1], dtmf->Text_XC, dtmf->Text_MID})
+            box->setFocus();
+        dtmf->Combo_Dec_qh->setFocus();
+        break;
+    }
+    case EditorWindow::TwoTone: {
+        auto* twoTone = static_cast<frm_2tone*>(window);
+        for (int row : {1, 2})
+            for (int col : {1, 2})
+                KitDriver::ClickCell(twoTone->MSF_Encode, row, col);
+        KitDriver::ClickCell(twoTone->MSF_Encode, 4, 0);
+        KitDriver::ClickTab(twoTone->TabStrip1, 2);
+        for (KitText* box : {twoTone->Text_A, twoTone->Text_B, twoTone->Text_C})
+            box->setFocus();
+        twoTone->Combo_Dec_Res_Time->setFocus();
+        break;
+    }
+    case EditorWindow::FiveTone: {
+        auto* fiveTone = static_cast<frm_5tone*>(window);
+        KitDriver::ClickTab(fiveTone->TabStrip1, 2);
+        for (int row : {1, 2, 3})
+            KitDriver::ClickCell(fiveTone->MSF_Encode, row, 1);
+        KitDriver::ClickCell(fiveTone->MSF_Encode, 5, 0);
+        break;
+    }
+    }
+}
+
+QStringList TestWindowsShowTheImage::RowsNotAsIn(EditorWindow editor, const QByteArray& source)
+{
+    QStringList rows;
+    for (const AreaSpan& area : AreasOf(editor)) {
+        for (int r = area.firstRow(); r <= area.lastRow(); ++r) {
+            const QByteArray expected = source.mid(r * kRowBytes, kRowBytes).toHex(' ').toUpper();
+            if (RowHex(Edata, r) != expected)
+                rows << QStringLiteral("row %1: %2, not %3").arg(r).arg(RowHex(Edata, r), expected);
+        }
+    }
+    return rows;
+}
+
+void TestWindowsShowTheImage::whole_image_read_shows_in_the_active_editor_data()
+{
+    AddEditorRows();
+}
+
+void TestWindowsShowTheImage::whole_image_read_shows_in_the_active_editor()
+{
+    QFETCH(EditorWindow, editor);
+    Window* window = LoadEditor(editor);
+    QVERIFY(window != nullptr);
+    main_->Prog_read->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Read>();
+    QVERIFY(dialog != nullptr);
+    dialog->Command_read->click();
+    // The user goes back to the editor while the read runs.
+    Windows::BringForward(window);
+    QStringList shown;
+    recorder_->onShow = [&](const ShownMessage&) { shown = Shown(window); };
+    const TransferEngine& read = dialog->transfer();
+    QVERIFY(clock_->advanceUntil([&] { return !read.busy() && !ports_->isOpen(kAppPort); }, kLongEnough));
+    recorder_->onShow = nullptr;
+    QCOMPARE(recorder_->takeTexts(), QStringList{kReadDone});
+    QCOMPARE(main_->activeChild(), window);
+    checkShownAndKept(editor, window, shown);
+}
+
+void TestWindowsShowTheImage::dat_file_shows_in_the_open_editor_data()
+{
+    AddEditorRows();
+}
+
+void TestWindowsShowTheImage::dat_file_shows_in_the_open_editor()
+{
+    QFETCH(EditorWindow, editor);
+    MemoryImage file;
+    for (int r = 0; r < kImageRows; ++r) {
+        for (int c = 0; c < kRowBytes; ++c)
+            file(r, c) = static_cast<std::uint8_t>(radio_->memory.at(r * kRowBytes + c));
+    }
+    QFile out(dir_->filePath(QStringLiteral("radio.dat")));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(DatFileText(file));
+    out.close();
+
+    Window* window = LoadEditor(editor);
+    QVERIFY(window != nullptr);
+    main_->File_Open->trigger();
+    auto* dialog = Windows::Find<Form_open_chann>();
+    QVERIFY(dialog != nullptr);
+    dialog->Text1->setText(QStringLiteral("radio.dat"));
+    QStringList shown;
+    recorder_->onShow = [&](const ShownMessage&) { shown = Shown(window); };
+    dialog->Command_enter->click();
+    recorder_->onShow = nullptr;
+    QCOMPARE(recorder_->takeTexts(), QStringList{kLoaded});
+    QCOMPARE(Windows::Find<Form_open_chann>(), nullptr);
+    Windows::BringForward(window);
+    checkShownAndKept(editor, window, shown);
+}
+
+void TestWindowsShowTheImage::checkShownAndKept(EditorWindow editor, Window* window, const QStringList& shown)
+{
+    const QStringList replaced = RowsNotAsIn(editor, radio_->memory);
+    QVERIFY2(replaced.isEmpty(), qPrintable(replaced.join(QStringLiteral("; "))));
+    clickThrough(editor, window);
+    QCOMPARE(recorder_->takeTexts(), QStringList());
+    const QStringList stored = RowsNotAsIn(editor, radio_->memory);
+    QVERIFY2(stored.isEmpty(), qPrintable(stored.join(QStringLiteral("; "))));
+    // What it showed as the message came is what a window loaded now shows.
+    Windows::Unload(window);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Window* fresh = LoadEditor(editor);
+    QVERIFY(fresh != nullptr);
+    const QStringList stale = Differences(shown, Shown(fresh));
+    QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QStringLiteral("; "))));
+}
+
+QTEST_MAIN(TestWindowsShowTheImage)
+#include "tst_windows_show_the_image.moc"
