@@ -6,7 +6,6 @@ std::array<std::uint8_t, 8> LinkOpenFrame{};
 std::uint8_t AddrHi = 0;
 std::uint8_t AddrLo = 0;
 std::array<std::uint8_t, kPassBlockBytes> PassBlock{};
-std::array<std::uint8_t, kPasswordLength> PassTyped{};
 int WritePhase = 0;
 ReplyStore RxBlock;
 ReplyStore RxBlock2;

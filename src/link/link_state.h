@@ -32,11 +32,9 @@ extern std::uint8_t AddrLo;
 inline constexpr int kPassBlockBytes = 16;
 extern std::array<std::uint8_t, kPassBlockBytes> PassBlock;
 
-// The read/write password typed last in any window's password box: six
-// character codes, blank padded. All 0 until a box first sets it, which
-// matches no password of printable characters.
+// A read/write password: six character codes, blank padded. Each transfer
+// checks the one its window's box showed as it started (transfer_engine.h).
 inline constexpr int kPasswordLength = 6;
-extern std::array<std::uint8_t, kPasswordLength> PassTyped;
 
 // 0 or -1: the channel editor's transfer alternates between its channel
 // blocks (0) and its name blocks (-1). Every transfer resets it to 0 when it

@@ -49,11 +49,6 @@ PasswordCodes PasswordCodesOf(const QString& text)
     return codes;
 }
 
-void Text_PassWord_Change(const QString& text)
-{
-    PassTyped = PasswordCodesOf(text);
-}
-
 bool PasswordAccepted(const std::array<std::uint8_t, kPassBlockBytes>& block, const PasswordCodes& typed)
 {
     const auto first = block.begin();

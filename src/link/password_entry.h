@@ -1,6 +1,6 @@
 #pragma once
-// The read/write password: what a password box lets in, what it stores in
-// PassTyped, and the radio's accept rule.
+// The read/write password: what a password box lets in, the codes a
+// transfer checks, and the radio's accept rule.
 
 #include "link/link_state.h"
 
@@ -11,7 +11,8 @@
 using PasswordCodes = std::array<std::uint8_t, kPasswordLength>;
 
 // The read/write password every editor's password box and the whole-image
-// read dialog hold when they open (the write dialog holds its own).
+// read dialog hold when they open (the write dialog holds its own). It
+// counts as typed: a transfer started before the box changes checks it.
 inline const QString kPresetPassword = QStringLiteral("583920");
 
 // A password box takes only printable ASCII (blank to "~") and at most six
@@ -24,11 +25,6 @@ QString PasswordBoxText(const QString& typed);
 // blanks, its first six characters as their codes (an inner blank is 0x20),
 // blank padded. Characters a password box never lets in are left out.
 PasswordCodes PasswordCodesOf(const QString& text);
-
-// The change handler of every window's password box (and the window's load,
-// with the box's preset text): PassTyped := the codes of the text. The box
-// changed last decides for every window.
-void Text_PassWord_Change(const QString& text);
 
 // The radio's accept rule: password 1 (block bytes 0..5) all blanks or all
 // 0xFF means no password, any typed one is accepted; otherwise the typed

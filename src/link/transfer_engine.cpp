@@ -39,14 +39,14 @@ TransferEngine::~TransferEngine()
     abandon();
 }
 
-void TransferEngine::startRead()
+void TransferEngine::startRead(const QString& password)
 {
-    startTransfer(Direction::Read);
+    startTransfer(Direction::Read, password);
 }
 
-void TransferEngine::startWrite()
+void TransferEngine::startWrite(const QString& password)
 {
-    startTransfer(Direction::Write);
+    startTransfer(Direction::Write, password);
 }
 
 bool TransferEngine::refuseIfBusy()
@@ -62,10 +62,11 @@ bool TransferEngine::writeRetryPending() const
     return stage_ == Stage::RetryDelay && direction_ == Direction::Write && retriesLeft_ > 0;
 }
 
-void TransferEngine::startTransfer(Direction direction)
+void TransferEngine::startTransfer(Direction direction, const QString& password)
 {
     if (refuseIfBusy())
         return;
+    passTyped_ = PasswordCodesOf(password);
     // A start during a read's retry delay, or during the delay before a
     // failure is reported, replaces the pending step.
     Timer3->stop();
@@ -245,7 +246,7 @@ void TransferEngine::passwordReceived()
         if (params_.passwordPauseMs > 0)
             SystemClock().pause(params_.passwordPauseMs);
     }
-    if (!PasswordAccepted(PassBlock, PassTyped)) {
+    if (!PasswordAccepted(PassBlock, passTyped_)) {
         endTransfer();
         const std::weak_ptr<int> alive = life_;
         ShowMessage(LinkText::PasswordError());

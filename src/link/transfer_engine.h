@@ -5,13 +5,13 @@
 //
 // A transfer: open the window's port, send the link-open frame, accept the
 // identification reply (status bar and band limits), acknowledge, read the
-// password block and check PassTyped against it, then read 64-byte blocks
-// or write 16-byte frames over the range, close the port and report. A
-// silent radio costs a reply time-out and a delayed restart from the
-// link-open frame, as many times as the window's retry count allows. A
-// completed read replaces its rows of the image as one replacement
-// (core/shown_rows.h): the window's display routine paints them, and so does
-// every other window that shows any of them.
+// password block and check the password the transfer started with against
+// it, then read 64-byte blocks or write 16-byte frames over the range, close
+// the port and report. A silent radio costs a reply time-out and a delayed
+// restart from the link-open frame, as many times as the window's retry
+// count allows. A completed read replaces its rows of the image as one
+// replacement (core/shown_rows.h): the window's display routine paints them,
+// and so does every other window that shows any of them.
 //
 // Replies are framed strictly: the input is discarded right before each
 // frame goes out, nothing that arrives before it is out counts, and a reply
@@ -25,12 +25,12 @@
 //   - build the params (the window's range, counts, texts, after-read
 //     routine), construct the engine in the window's load;
 //   - Command_read_Click / Command_Write_Click call startRead() / startWrite()
-//     (a window with its own check before the transfer calls refuseIfBusy()
-//     first, then its check, then the start);
+//     with the text of the window's password box (a window with its own
+//     check before the transfer calls refuseIfBusy() first, then its check,
+//     then the start);
 //   - onDisplayChanged: copy progressVisible(), progressValue() and label()
 //     into ProgressBar1 and Label_tr_count;
 //   - the window's other buttons test Writing() and Reading();
-//   - the window's password box calls Text_PassWord_Change (password_entry.h);
 //   - the Close button calls closePort(); destroying the engine (window
 //     unload) ends a running transfer.
 
@@ -40,10 +40,13 @@
 #include "core/timer.h"
 #include "link/frames.h"
 #include "link/link_controls.h"
+#include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/link_timing.h"
 #include "link/reply_store.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -154,8 +157,13 @@ public:
     // (a pending read retry or a pending failure step is cancelled). When
     // the port opened, the bar shows 0 and the label the connecting text.
     // Return at once; the transfer runs on timer ticks and receive events.
-    void startRead();
-    void startWrite();
+    //
+    // password: what the window's password box shows as the transfer starts.
+    // Its password stage, and that of every restart, checks it: no other
+    // window's box changes what this transfer sends. A transfer without a
+    // password stage takes none.
+    void startRead(const QString& password = QString());
+    void startWrite(const QString& password = QString());
     // Shows the busy message and returns true while busy().
     bool refuseIfBusy();
 
@@ -196,7 +204,7 @@ private:
     enum class Direction { Read, Write };
 
     bool writeRetryPending() const;
-    void startTransfer(Direction direction);
+    void startTransfer(Direction direction, const QString& password);
     bool Comm_Start(Direction direction);
     bool Comm_Open();
     void Comm_StartSend(const QByteArray& frame);
@@ -238,6 +246,7 @@ private:
     int retriesLeft_ = 0;
     int requestAddress_ = 0;  // address of the block request awaiting its reply
     unsigned attempt_ = 0;    // grows with every start, so a late step can tell it is stale
+    std::array<std::uint8_t, kPasswordLength> passTyped_{};  // the password the transfer started with
     QByteArray frame_;
     QByteArray rxBuf_;
     ReplyStore replies_;

@@ -1,8 +1,9 @@
 // A write or a save takes what the windows show: the frequency still open
-// in a cell of the channel window (a button is no leave-cell), and a
-// password put into its box by a screen reader rather than typed. The
-// application as it starts, against the radio simulator in process, on
-// virtual time.
+// in a cell of the channel window (a button is no leave-cell), a password
+// put into its box by a screen reader rather than typed, and in every
+// window the password its own box shows, whatever other windows opened
+// since with theirs. The application as it starts, against the radio
+// simulator in process, on virtual time.
 
 #include "app/mdimain.h"
 #include "channels/chann_grid.h"
@@ -10,9 +11,11 @@
 #include "core/dat_file.h"
 #include "core/ui/form_save_chann.h"
 #include "link/transfer_engine.h"
+#include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
 #include "platform/kit_button.h"
 #include "platform/kit_text.h"
+#include "support/editor_windows.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
 #include "support/sim_app_fixture.h"
@@ -45,6 +48,21 @@ QByteArray Hex(const QByteArray& bytes)
     return bytes.toHex(' ').toUpper();
 }
 
+// A window's password box, its Read button and its transfer.
+struct ReadControls {
+    KitText* password = nullptr;
+    KitButton* read = nullptr;
+    const TransferEngine* link = nullptr;
+};
+
+// Loads the editor (no effect when it is loaded) and gives its controls.
+ReadControls LoadReader(EditorWindow editor)
+{
+    return WithEditor(editor, [](auto* window) {
+        return ReadControls{window->Text_PassWord, window->Command_read, &window->link()};
+    });
+}
+
 }  // namespace
 
 class TestShownIsSent : public QObject, private SimAppFixture {
@@ -63,6 +81,9 @@ private slots:
     void refused_frequency_open_in_its_cell_stops_the_save();
 
     void password_set_by_a_screen_reader_was_not_the_one_checked();
+    void each_editors_read_checks_the_password_its_own_box_shows_data();
+    void each_editors_read_checks_the_password_its_own_box_shows();
+    void whole_image_read_checks_the_password_its_own_box_shows();
 
 private:
     // Types text into the RX cell of channel 0 and leaves the editor open.
@@ -74,6 +95,9 @@ private:
     Form_save_chann* openSaveDialog(Save save);
     QString savedPath() const { return dir_->filePath(QStringLiteral("shown.dat")); }
     QByteArray savedRecord() const;
+    // The radio's password typed into the window's box, every other window
+    // opened with its own preset password: the window's Read completes.
+    void readWithTheRadiosPasswordTypedIn(const ReadControls& window);
 
     frm_chann* channels_ = nullptr;
 };
@@ -237,6 +261,47 @@ void TestShownIsSent::password_set_by_a_screen_reader_was_not_the_one_checked()
     QVERIFY(runTransfer(&dialog->transfer()));
     QCOMPARE(recorder_->takeTexts(), QStringList{kWriteDone});
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 784);
+}
+
+void TestShownIsSent::each_editors_read_checks_the_password_its_own_box_shows_data()
+{
+    AddEditorRows();
+}
+
+void TestShownIsSent::each_editors_read_checks_the_password_its_own_box_shows()
+{
+    QFETCH(EditorWindow, editor);
+    readWithTheRadiosPasswordTypedIn(LoadReader(editor));
+}
+
+void TestShownIsSent::whole_image_read_checks_the_password_its_own_box_shows()
+{
+    main_->Prog_read->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Read>();
+    QVERIFY(dialog != nullptr);
+    readWithTheRadiosPasswordTypedIn({dialog->Text_PassWord, dialog->Command_read, &dialog->transfer()});
+}
+
+void TestShownIsSent::readWithTheRadiosPasswordTypedIn(const ReadControls& window)
+{
+    radio_->setPasswords("246810", "");
+    window.password->setText(QString());
+    KitDriver::TypeText(window.password, QStringLiteral("246810"));
+    QCOMPARE(window.password->text(), QStringLiteral("246810"));
+    // Every other window opens with its own preset password: the editors,
+    // then the whole-image dialogs, the write dialog's the last.
+    for (EditorWindow other : kEditorWindows)
+        LoadEditor(other);
+    Windows::Load<Form_Comm_Read>();
+    main_->Prog_write->trigger();
+    QVERIFY(Windows::Find<Form_Comm_Write>() != nullptr);
+
+    window.read->click();
+    QVERIFY(runTransfer(window.link));
+    const QStringList texts = recorder_->takeTexts();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts.first() != QStringLiteral("PassWord Error, Reading Stop"), qPrintable(texts.first()));
+    QVERIFY(radio_->heardCount(RadioSimulator::Heard::Read) > 1);  // blocks after the password block
 }
 
 QTEST_MAIN(TestShownIsSent)

@@ -9,7 +9,6 @@
 #include "core/status_panels.h"
 #include "core/tone_list.h"
 #include "link/link_state.h"
-#include "link/password_entry.h"
 #include "support/cell_table.h"
 #include "support/channel_table.h"
 #include "support/image_bytes.h"
@@ -103,7 +102,6 @@ void TestChannLink::init()
     BandUhfMin = 440;
     BandUhfMax = 450;
     StatusBar1.clear();
-    Text_PassWord_Change(QStringLiteral("583920"));
 }
 
 void TestChannLink::cleanup()

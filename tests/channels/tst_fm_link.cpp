@@ -7,7 +7,6 @@
 #include "channels/fm_page.h"
 #include "core/tone_list.h"
 #include "link/link_state.h"
-#include "link/password_entry.h"
 #include "support/image_rows.h"
 #include "support/sim_link_fixture.h"
 
@@ -70,7 +69,6 @@ void TestFmLink::init()
     LangChinese = 0;
     labels_.clear();
     bars_.clear();
-    Text_PassWord_Change(QStringLiteral("583920"));
 }
 
 void TestFmLink::cleanup()

@@ -10,7 +10,6 @@
 #include "core/status_panels.h"
 #include "link/frames.h"
 #include "link/link_state.h"
-#include "link/password_entry.h"
 #include "link/startup_identification.h"
 #include "link/ui/form_comm_read.h"
 #include "link/ui/form_comm_write.h"
@@ -168,7 +167,6 @@ void TestCommDialogs::readOpensIdleWithItsCaptions()
     QCOMPARE(dialog->Label_PassWord->buddy(), dialog->Text_PassWord);
     QCOMPARE(dialog->Text_PassWord->text(), QStringLiteral("583920"));
     QCOMPARE(dialog->Text_PassWord->displayText(), QStringLiteral("******"));
-    QCOMPARE(PassTyped, PasswordCodesOf(QStringLiteral("583920")));
     QVERIFY(!dialog->ProgressBar1->isHidden());
     QCOMPARE(dialog->ProgressBar1->value(), 0);
     QCOMPARE(dialog->Label_tr_count->text(), QString());

@@ -71,7 +71,6 @@ private slots:
     void passwordCodes();
     void passwordBoxText_data();
     void passwordBoxText();
-    void theLastEditedBoxDecidesForEveryWindow();
 };
 
 void TestFrames::initTestCase()
@@ -269,18 +268,6 @@ void TestFrames::passwordBoxText()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QCOMPARE(PasswordBoxText(typed), kept);
-}
-
-void TestFrames::theLastEditedBoxDecidesForEveryWindow()
-{
-    // Window A's box opens with its preset text, window B's with another;
-    // the user then edits A's box.
-    Text_PassWord_Change(QStringLiteral("583920"));
-    Text_PassWord_Change(QStringLiteral("263958"));
-    QVERIFY(PasswordAccepted(PassBlockOf("263958", ""), PassTyped));
-    Text_PassWord_Change(QStringLiteral("111111"));
-    QVERIFY(!PasswordAccepted(PassBlockOf("263958", ""), PassTyped));
-    QVERIFY(PasswordAccepted(PassBlockOf("111111", ""), PassTyped));
 }
 
 QTEST_GUILESS_MAIN(TestFrames)

@@ -62,7 +62,6 @@ void TestLinkOverPty::init()
     CommPortNo = kPort;
     PortError = 0;
     StatusBar1.clear();
-    Text_PassWord_Change(QStringLiteral("583920"));
 }
 
 void TestLinkOverPty::cleanup()
@@ -83,7 +82,7 @@ void TestLinkOverPty::dtmfReadAndWrite()
     QList<TransferEnd> ends;
     engine.onFinished = [&](TransferEnd end) { ends << end; };
 
-    engine.startRead();
+    engine.startRead(kPresetPassword);
     QVERIFY(RunEventsUntil([&] { return ends.size() == 1; }, kTimeoutMs));
     QCOMPARE(ends.last(), TransferEnd::ReadDone);
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete reading the data from transceiver.")});
@@ -97,7 +96,7 @@ void TestLinkOverPty::dtmfReadAndWrite()
         for (int c = 0; c < 16; ++c)
             image(row, c) = static_cast<std::int16_t>((row * 11 + c) & 0xFF);
     }
-    engine.startWrite();
+    engine.startWrite(kPresetPassword);
     QVERIFY(RunEventsUntil([&] { return ends.size() == 2; }, kTimeoutMs));
     QCOMPARE(ends.last(), TransferEnd::WriteDone);
     QCOMPARE(recorder_->takeTexts(),

@@ -131,7 +131,6 @@ void TestTransferEngine::init()
     setUpRadio(kPort);
     LangChinese = 0;
     StatusBar1.clear();
-    Text_PassWord_Change(QStringLiteral("583920"));
 }
 
 void TestTransferEngine::cleanup()
@@ -327,7 +326,7 @@ void TestTransferEngine::refusedPasswordEndsWithoutRetry()
     QFETCH(bool, write);
     radio_->setPasswords("111111", "222222");
     TransferEngine engine(DtmfTransferParams(), *image_);
-    write ? engine.startWrite() : engine.startRead();
+    write ? engine.startWrite(kPresetPassword) : engine.startRead(kPresetPassword);
     QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::PasswordRefused});
     const QList<ShownMessage> shown = recorder_->takeAll();
@@ -365,9 +364,8 @@ void TestTransferEngine::passwordOfTheRadio()
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     radio_->setPasswords(first, second);
-    Text_PassWord_Change(typed);
     TransferEngine engine(DtmfTransferParams(), *image_);
-    engine.startRead();
+    engine.startRead(typed);
     QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_.first(), accepted ? TransferEnd::ReadDone : TransferEnd::PasswordRefused);
     QCOMPARE(recorder_->count(), 1);
@@ -477,7 +475,7 @@ void TestTransferEngine::passwordReplyWithItsMarkOutOfPlaceIsNotTaken()
     radio_->setPasswords("111111", "");  // were it taken, this block would refuse the typed password
     radio_->addFault(Fault::LeadingNoise, ReplyKind::Block, 0, RadioSimulator::kForever, noise);
     TransferEngine engine(DtmfTransferParams(), *image_);
-    engine.startRead();
+    engine.startRead(kPresetPassword);
     QVERIFY(runToEnd(engine, kLongEnough));
     QCOMPARE(ends_, QList<TransferEnd>{TransferEnd::Failed});
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});

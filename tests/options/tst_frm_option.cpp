@@ -205,13 +205,9 @@ void TestFrmOption::captions()
 
 void TestFrmOption::password_box_holds_the_preset_password()
 {
-    PassTyped.fill(0);
     loadWindow();
     QCOMPARE(window_->Text_PassWord->text(), QStringLiteral("583920"));
     QCOMPARE(window_->Text_PassWord->displayText(), QStringLiteral("******"));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(PassTyped.data()), 6), QByteArray("583920"));
-    window_->Text_PassWord->setText(QStringLiteral("1234"));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(PassTyped.data()), 6), QByteArray("1234  "));
 }
 
 void TestFrmOption::all_ff_settings_show_their_last_items_and_store_them()

@@ -108,7 +108,7 @@ frm_chann::frm_chann()
     Combo_edit->onKeyPress = [this](int& key) { Combo_edit_KeyPress(key); };
     Text_Edit->onKeyPress = [this](int& key) { Text_Edit_KeyPress(key); };
     Text_Edit->onChange = [this] { Text_Edit_Change(); };
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { ::Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
     Command_open->onClick = [this] { Command_open_Click(); };
     Command_save->onClick = [this] { Command_save_Click(); };
     Command_def->onClick = [this] { Command_def_Click(); };
@@ -171,7 +171,6 @@ void frm_chann::Form_Load()
     own(std::make_unique<OpenEditCommit>([this] { return Commit_EditedCell(); }));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
-    ::Text_PassWord_Change(Text_PassWord->text());
 
     // 7.
     showsRows({Area::Chann, Area::ChannName}, [this] { RedrawRows(); });
@@ -284,7 +283,7 @@ void frm_chann::Command_close_Click()
 
 void frm_chann::Command_read_Click()
 {
-    link_->startRead();
+    link_->startRead(Text_PassWord->text());
 }
 
 void frm_chann::Command_Write_Click()
@@ -298,7 +297,7 @@ void frm_chann::Command_Write_Click()
         ShowMessage(*refusal);
         return;
     }
-    link_->startWrite();
+    link_->startWrite(Text_PassWord->text());
 }
 
 // ---- The grid and its editors ---------------------------------------------

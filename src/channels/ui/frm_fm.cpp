@@ -103,7 +103,7 @@ frm_FM::frm_FM()
     MSF_Chann->onScroll = [this] { MSF_Chann_Scroll(); };
     MSF_Chann->nameEditor(*Text_Edit);
     Text_Edit->onChange = [this] { Text_Edit_Change(); };
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
     Command_read->onClick = [this] { Command_read_Click(); };
     Command_Write->onClick = [this] { Command_Write_Click(); };
     Command_open->onClick = [this] { Command_open_Click(); };
@@ -159,12 +159,11 @@ void frm_FM::Form_Load()
         MSF_Chann->setTextMatrix(r, FmCol::Number, QString::number(r));
 
     // 6. A fresh transfer: timers off, not busy, the bar hidden at 0. The
-    // box the user sees is the password the transfer checks.
+    // box the user sees is the password a transfer starts with.
     link_ = &own(std::make_unique<TransferEngine>(FmTransferParams(FmBaseHi, [this] { FM_FromBlock(); })));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count); };
     ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
     Text_PassWord->setText(kPresetPassword);
-    Text_PassWord_Change(Text_PassWord->text());
     // The whole-image write and the ".dat" save commit the open edit too.
     own(std::make_unique<OpenEditCommit>([this] { return CommitOpenEdit(); }));
 
@@ -211,14 +210,14 @@ void frm_FM::FM_FromBlock()
 
 void frm_FM::Command_read_Click()
 {
-    link_->startRead();
+    link_->startRead(Text_PassWord->text());
 }
 
 void frm_FM::Command_Write_Click()
 {
     if (link_->refuseIfBusy() || !CommitOpenEdit())
         return;
-    link_->startWrite();
+    link_->startWrite(Text_PassWord->text());
 }
 
 void frm_FM::Command_open_Click()

@@ -5,6 +5,7 @@
 #include "link/password_entry.h"
 #include "link/whole_image.h"
 #include "platform/kit_button.h"
+#include "platform/kit_text.h"
 
 namespace {
 const BiText kTitle{QStringLiteral("从对讲机读取数据"), QStringLiteral("Read Data From Radio")};
@@ -30,7 +31,7 @@ void Form_Comm_Read::Form_Load()
 
 void Form_Comm_Read::Command_read_Click()
 {
-    engine().startRead();
+    engine().startRead(Text_PassWord->text());
 }
 
 void Form_Comm_Read::Timer4_Timer()

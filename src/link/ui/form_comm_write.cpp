@@ -4,6 +4,7 @@
 #include "core/prompt.h"
 #include "link/whole_image.h"
 #include "platform/kit_button.h"
+#include "platform/kit_text.h"
 
 namespace {
 const BiText kTitle{QStringLiteral("写数据到对讲机"), QStringLiteral("Write Data to Radio")};
@@ -34,5 +35,5 @@ void Form_Comm_Write::Command_Write_Click()
         ShowMessage(*refusal);
         return;
     }
-    engine().startWrite();
+    engine().startWrite(Text_PassWord->text());
 }

@@ -1,7 +1,6 @@
 #include "link/ui/whole_image_dialog.h"
 
 #include "link/link_texts.h"
-#include "link/password_entry.h"
 #include "link/ui/password_box.h"
 #include "platform/kit_button.h"
 #include "platform/kit_text.h"
@@ -59,7 +58,7 @@ WholeImageDialog::WholeImageDialog()
 
     Command_Cancel->onClick = [this] { Command_Cancel_Click(); };
     // Command_Help has no action.
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
 }
 
 void WholeImageDialog::loadDialog(const BiText& title, const BiText& start, TransferParams params,
@@ -80,9 +79,8 @@ void WholeImageDialog::loadDialog(const BiText& title, const BiText& start, Tran
     engine_->onDisplayChanged = [this] { showTransfer(); };
     engine_->setProgressVisible(true);
     showTransfer();
-    // The box the user sees is the password the transfer checks.
+    // The box the user sees is the password the transfer starts with.
     Text_PassWord->setText(password);
-    Text_PassWord_Change(Text_PassWord->text());
 }
 
 void WholeImageDialog::showTransfer()

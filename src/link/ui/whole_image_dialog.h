@@ -41,7 +41,7 @@ protected:
 
     // The part of Form_Load they share: the dialog sized and placed over the
     // main window, its captions, the engine built with the bar visible at 0,
-    // and the password box preset (PassTyped follows the box).
+    // and the password box preset (the password the transfer starts with).
     void loadDialog(const BiText& title, const BiText& start, TransferParams params, const QString& password);
     TransferEngine& engine() { return *engine_; }
 

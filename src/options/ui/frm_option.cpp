@@ -163,7 +163,7 @@ frm_option::frm_option()
     for (KitText* box : {Text_ANI, Text_PttId_Begin, Text_PttId_End})
         box->onKeyPress = [this, box](int& key) { Text_Code_KeyPress(box, key); };
     Text_ANI->onLostFocus = [this] { Text_ANI_LostFocus(); };
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
     Command_def->onClick = [this] { Command_def_Click(); };
     Command_open->onClick = [this] { Command_open_Click(); };
     Command_save->onClick = [this] { Command_save_Click(); };
@@ -232,7 +232,6 @@ void frm_option::Form_Load()
     // 4. A fresh transfer: timers off, not busy.
     link_ = &own(std::make_unique<TransferEngine>(OptTransferParams([this] { Opt_Show(); })));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
-    Text_PassWord_Change(Text_PassWord->text());
 
     // 5, 6.
     Opt_InitControls();
@@ -352,12 +351,12 @@ void frm_option::Command_close_Click()
 
 void frm_option::Command_read_Click()
 {
-    link_->startRead();
+    link_->startRead(Text_PassWord->text());
 }
 
 void frm_option::Command_Write_Click()
 {
-    link_->startWrite();
+    link_->startWrite(Text_PassWord->text());
 }
 
 // ---- Settings and text boxes -------------------------------------------------

@@ -166,7 +166,7 @@ frm_2tone::frm_2tone()
     Combo_Decode->hide();
 
     ProgressBar1->setRange(0, kFullBar);
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
 
     // Below the pages: the buttons, then the password and the progress.
     auto* buttons = new QHBoxLayout;
@@ -280,7 +280,6 @@ void frm_2tone::Form_Load()
     // encode edit as Write and Save do.
     own(std::make_unique<OpenEditCommit>([this] { return Commit_EncodeEdit(); }));
     Text_PassWord->setText(kPresetPassword);
-    Text_PassWord_Change(Text_PassWord->text());
 
     // 6, 8. Filling a list runs nothing.
     for (const auto& [option, list] : optionLists()) {
@@ -420,7 +419,7 @@ void frm_2tone::TabStrip1_Click()
 
 void frm_2tone::Command_read_Click()
 {
-    link_->startRead();
+    link_->startRead(Text_PassWord->text());
 }
 
 void frm_2tone::Command_Write_Click()
@@ -429,7 +428,7 @@ void frm_2tone::Command_Write_Click()
         return;
     if (!Commit_EncodeEdit())
         return;
-    link_->startWrite();
+    link_->startWrite(Text_PassWord->text());
 }
 
 void frm_2tone::Command_def_Click()

@@ -253,7 +253,7 @@ frm_5tone::frm_5tone()
     panel->addLayout(buttons);
 
     Text_PassWord->setText(kPresetPassword);
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
     Label_PassWord->setBuddy(Text_PassWord);
     ProgressBar1->setRange(0, kFullBar);
 
@@ -338,7 +338,6 @@ void frm_5tone::Form_Load()
     link_ = &own(std::make_unique<TransferEngine>(FiveToneTransferParams([this] { FiveTone_ShowRead(); })));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
-    ::Text_PassWord_Change(Text_PassWord->text());
 
     // 5, 6.
     FiveTone_InitLists();
@@ -540,7 +539,7 @@ void frm_5tone::TabStrip1_Click()
 
 void frm_5tone::Command_read_Click()
 {
-    link_->startRead();
+    link_->startRead(Text_PassWord->text());
 }
 
 void frm_5tone::Command_Write_Click()
@@ -549,7 +548,7 @@ void frm_5tone::Command_Write_Click()
     // already and goes out as typed.
     if (link_->refuseIfBusy())
         return;
-    link_->startWrite();
+    link_->startWrite(Text_PassWord->text());
 }
 
 void frm_5tone::Command_def_Click()

@@ -322,7 +322,7 @@ frm_dtmf::frm_dtmf()
     Command_close->onClick = [this] { Command_close_Click(); };
 
     Text_PassWord->setText(kPresetPassword);
-    SetUpPasswordBox(*Text_PassWord, [](const QString& text) { ::Text_PassWord_Change(text); });
+    SetUpPasswordBox(*Text_PassWord);
 }
 
 std::array<std::pair<KitText*, Code>, 8> frm_dtmf::DecodeBoxes() const
@@ -410,7 +410,6 @@ void frm_dtmf::Form_Load()
     link_ = &own(std::make_unique<TransferEngine>(DtmfTransferParams([this] { Dtmf_Show(); })));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
-    ::Text_PassWord_Change(Text_PassWord->text());
 
     // 7, 8.
     Dtmf_InitControls();
@@ -512,12 +511,12 @@ void frm_dtmf::ShowLinkDisplay()
 
 void frm_dtmf::Command_read_Click()
 {
-    link_->startRead();
+    link_->startRead(Text_PassWord->text());
 }
 
 void frm_dtmf::Command_Write_Click()
 {
-    link_->startWrite();
+    link_->startWrite(Text_PassWord->text());
 }
 
 void frm_dtmf::Command_def_Click()
