@@ -424,7 +424,7 @@ public:
 
     void press() override
     {
-        w_.started([this] { read_ ? engine_.startRead() : engine_.startWrite(); });
+        w_.started([this] { read_ ? engine_.startRead(kTypedPassword) : engine_.startWrite(kTypedPassword); });
     }
     bool busy() const override { return engine_.busy(); }
 
@@ -455,7 +455,7 @@ private:
             const QByteArray sent = Bytes(HandshakeFrames(params_));
             Check(s.written.startsWith(sent));
             const QByteArray block = ReplyData(s, sent.size(), PassBlockAddr, kPassBlockBytes);
-            Check(!PasswordAccepted(PassBlockOf(block), PassTyped));
+            Check(!PasswordAccepted(PassBlockOf(block), PasswordCodesOf(kTypedPassword)));
             break;
         }
         case TransferEnd::Failed:
@@ -813,7 +813,6 @@ void ResetLinkState()
     CommPortNo = 1;
     PortError = 0;
     PassBlock.fill(0);
-    Text_PassWord_Change(kTypedPassword);
     Text_Old_PassWord_Change(QString());
     PassNew.fill(0x20);
     WritePhase = 0;
