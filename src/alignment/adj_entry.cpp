@@ -1,5 +1,6 @@
 #include "alignment/adj_entry.h"
 
+#include "core/box_leave.h"
 #include "core/numbers.h"
 #include "link/link_texts.h"
 
@@ -28,7 +29,7 @@ bool AllDigits(const QString& text)
 // The box of `limit` shows the limit row 9 holds.
 bool ShowsRow9(AdjLimit limit, const AdjLimitTexts& texts, const AdjTable& table)
 {
-    return TrimBlanks(texts[static_cast<std::size_t>(limit)]) == TrimBlanks(AdjLimitText(limit, table));
+    return BoxShowsHeld(texts[static_cast<std::size_t>(limit)], AdjLimitText(limit, table));
 }
 
 // Row 9 := the limits of the boxes that show another value, VHF then UHF,

@@ -44,7 +44,8 @@ struct AdjLimitRefusal {
 // The rule of the limit boxes, run when the box of `limit` loses the focus
 // (a box being hidden is not left: the window checks nothing for it):
 // - a box that shows the limit row 9 holds has nothing to check: it passes
-//   and stores nothing, whatever the limit (a read may bring any);
+//   and stores nothing, whatever the limit (a read may bring any;
+//   core/box_leave.h);
 // - while the window's transfer is busy, a box showing another value is
 //   refused as busy;
 // - a lower limit below its band's lowest or above the upper limit, an
