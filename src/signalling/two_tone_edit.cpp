@@ -1,5 +1,6 @@
 #include "signalling/two_tone_edit.h"
 
+#include "core/box_leave.h"
 #include "core/numbers.h"
 #include "core/two_tone_defaults.h"
 #include "signalling/signal_texts.h"
@@ -72,6 +73,10 @@ std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, C
 
 std::optional<Message> TwoTone_ToneCommit(int x, int t, const QString& text, MemoryImage& image)
 {
+    // A box left as it shows the tone set holds no edit: a word out of
+    // range (8000 Hz), or a blank over 00 00 with a period word, stays.
+    if (BoxShowsHeld(text, TwoToneSetText(x, t, image)))
+        return std::nullopt;
     const double f = RoundHalfEven(LeadingDigitsValue(text));
     if (InRange(f)) {
         PutTwoToneFreq(kTwoToneSetPage, x, t, static_cast<int>(f), image);

@@ -43,5 +43,7 @@ std::optional<Message> TwoTone_EncodeCommit(int r, int c, const QString& text, C
 // The commit of tone t (0..3) of decode entry x (0..14) from its box's text:
 // the value rounded half to even, when within 300..3000 Hz, goes in with its
 // period word (PutTwoToneFreq); otherwise the tone's four bytes become 0xFF,
-// with the range message unless the text is blank or empty.
+// with the range message unless the text is blank or empty. A box that shows
+// what the tone set holds (TwoToneSetText) stores and refuses nothing
+// (core/box_leave.h).
 std::optional<Message> TwoTone_ToneCommit(int x, int t, const QString& text, MemoryImage& image = Edata);

@@ -3,6 +3,7 @@
 
 #include "core/language.h"
 #include "core/two_tone_defaults.h"
+#include "signalling/two_tone_area.h"
 #include "signalling/two_tone_edit.h"
 #include "support/image_bytes.h"
 
@@ -20,6 +21,8 @@ private slots:
     void encode_cell_only_clicked_through_stores_nothing();
     void tone_commit_data();
     void tone_commit();
+    void tone_box_left_as_it_shows_stores_nothing_data();
+    void tone_box_left_as_it_shows_stores_nothing();
     void range_message_in_both_languages();
     void period_word_is_rounded_half_up_not_the_five_tone_count();
     void key_filters();
@@ -141,6 +144,42 @@ void TestTwoToneEdit::tone_commit()
     for (int c : {0, 1, 8, 9})
         image(752, c) = kSentinel;
     QVERIFY(image == FilledImage(kSentinel));
+}
+
+void TestTwoToneEdit::tone_box_left_as_it_shows_stores_nothing_data()
+{
+    QTest::addColumn<int>("t");
+    QTest::addColumn<QString>("bytes");  // the tone's word, then its period word
+    // Words a read or a file may bring: out of range or shown blank.
+    QTest::newRow("A of 8000 Hz") << 0 << "40 1F 20 01";
+    QTest::newRow("B of 00 00 with a period word, shown blank") << 1 << "00 00 12 34";
+    QTest::newRow("C erased with a zero period word, shown blank") << 2 << "FF FF 00 00";
+    QTest::newRow("D of 256 Hz") << 3 << "00 01 00 24";
+    QTest::newRow("A of 65535 Hz") << 0 << "FF 00 FF FF";
+}
+
+void TestTwoToneEdit::tone_box_left_as_it_shows_stores_nothing()
+{
+    QFETCH(int, t);
+    QFETCH(QString, bytes);
+    // Decode entry 9: row 760, tone t in bytes 2t, 2t + 1, 8 + 2t, 9 + 2t.
+    MemoryImage image = FilledImage(kSentinel);
+    const Bytes tone = HexBytes(bytes);
+    const std::array<int, 4> at{2 * t, 2 * t + 1, 8 + 2 * t, 9 + 2 * t};
+    for (std::size_t i = 0; i < at.size(); ++i)
+        image(760, at[i]) = static_cast<std::int16_t>(tone[static_cast<qsizetype>(i)]);
+    const MemoryImage held = image;
+    const QString shown = TwoToneSetText(8, t, image);
+    for (const QString& text : {shown, QStringLiteral(" ") + shown + QStringLiteral(" ")}) {
+        QVERIFY(!TwoTone_ToneCommit(8, t, text, image));
+        QVERIFY(image == held);
+    }
+    // The same value written otherwise ("8000" for "8000.0") is the user's:
+    // it is checked, refused and erased.
+    if (!shown.isEmpty()) {
+        QVERIFY(TwoTone_ToneCommit(8, t, shown.chopped(2), image));
+        QCOMPARE(RowBytes(image, 760, 2 * t, 2) + RowBytes(image, 760, 8 + 2 * t, 2), HexBytes("FF FF FF FF"));
+    }
 }
 
 void TestTwoToneEdit::range_message_in_both_languages()

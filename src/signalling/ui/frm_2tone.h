@@ -18,7 +18,9 @@
 // - Combo_Decode stores each choice at once; the item it opens on is no
 //   choice.
 // - A tone box stores when it loses the focus, which every button, the tab
-//   strip and the grids take when clicked.
+//   strip and the grids take when clicked, and only a text that differs
+//   from what the tone set holds: a box only passed through keeps its bytes,
+//   whatever tone they show.
 // - Default and a completed read close both in-cell editors without
 //   storing: what they held belongs to contents that are gone. So does the
 //   commit of a Text_Encode whose entry something else (a ".dat" file, a
