@@ -1,5 +1,6 @@
 #include "options/opt_codes.h"
 
+#include "core/box_leave.h"
 #include "core/char_codes.h"
 #include "core/numbers.h"
 
@@ -73,8 +74,10 @@ bool DtmfCode_KeyRefused(const QString& text)
     return text.size() > kCodeKeyLimit;
 }
 
-std::optional<Message> AniCheck(const QString& text)
+std::optional<Message> AniCheck(const QString& text, const QString& painted)
 {
+    if (BoxShowsHeld(text, painted))
+        return std::nullopt;
     const QString s = TrimBlanks(text);
     if (s.size() < kAniShortest || s.size() > kAniLongest)
         return OptCodeText::AniLength();

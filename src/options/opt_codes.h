@@ -52,7 +52,11 @@ bool DtmfCode_KeyRefused(const QString& text);
 // blanks: fewer than 3 or more than 5 characters is the length message;
 // otherwise a text that sorts before "00000" or after "99999" (character
 // codes, a beginning of the other sorting first) is the range message.
-std::optional<Message> AniCheck(const QString& text);
+// The box stores at every change, so it is measured against `painted`, the
+// text it showed when its window last painted it from the image: a box left
+// showing that holds no edit and is not checked, whatever ANI a read or a
+// file brought (core/box_leave.h).
+std::optional<Message> AniCheck(const QString& text, const QString& painted);
 
 namespace OptCodeText {
 extern const BiText PonMsgLabel;     // Label_Ponmsg_Txt, for both lines

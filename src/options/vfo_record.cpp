@@ -1,5 +1,6 @@
 #include "options/vfo_record.h"
 
+#include "core/box_leave.h"
 #include "core/freq_codec.h"
 #include "core/model_bands.h"
 #include "core/numbers.h"
@@ -125,9 +126,22 @@ int VfoBandItem(const VfoRecord& vfo, const MemoryImage& image)
     return image(vfo.freqRow, 0) == kVhfMarker ? kVfoBandVhf : kVfoBandUhf;
 }
 
-QString VfoFreqDigit(int value)
+QString VfoFreq_Text(const VfoRecord& vfo, const MemoryImage& image)
 {
-    return value >= 0 && value <= 9 ? QString::number(value) : QString();
+    QString text;
+    for (int b = 0; b < kVfoFreqDigits; ++b) {
+        if (b == kVfoPointAfter)
+            text += QLatin1Char('.');
+        const int value = image(vfo.freqRow, b);
+        if (value >= 0 && value <= 9)
+            text += QString::number(value);
+    }
+    return text;
+}
+
+bool VfoFreq_ShowsStored(const VfoRecord& vfo, const QString& text, const MemoryImage& image)
+{
+    return BoxShowsHeld(text, VfoFreq_Text(vfo, image));
 }
 
 // ---- Band ---------------------------------------------------------------

@@ -70,9 +70,16 @@ inline constexpr int kVfoBandVhf = 0;
 inline constexpr int kVfoBandUhf = 1;
 int VfoBandItem(const VfoRecord& vfo, const MemoryImage& image = Edata);
 
-// What the refresh puts into the frequency box for one byte: its digit, or
-// nothing for a value of 10 or more.
-QString VfoFreqDigit(int value);
+// What the refresh puts into the frequency box: the digit of each of bytes
+// 0..2 below 10, a point, then the digits of bytes 3..7 below 10
+// ("145.01250"; a record of 0xFF bytes shows only the point).
+QString VfoFreq_Text(const VfoRecord& vfo, const MemoryImage& image = Edata);
+
+// Whether the frequency box shows the frequency the record holds. A box left
+// so has nothing to check and stores nothing (core/box_leave.h), also when
+// that frequency lies outside the working limits or its digits are not the
+// ones the check would give it.
+bool VfoFreq_ShowsStored(const VfoRecord& vfo, const QString& text, const MemoryImage& image = Edata);
 
 // ---- Band ---------------------------------------------------------------
 

@@ -58,7 +58,7 @@ private slots:
     void tone_list_edited_without_a_typed_character_showed_a_tone_not_stored();
     void parameter_of_ff_shows_and_stores_the_last_item();
     void erased_record_shows_a_point_and_becomes_the_uhf_low_end();
-    void uhf_frequency_after_an_identification_moves_vfo_a_to_vhf();
+    void uhf_frequency_after_an_identification_stays_until_typed_over();
 
     void opening_the_ani_message_runs_no_vfo_check();
     void opening_the_range_message_runs_no_ani_check();
@@ -486,7 +486,7 @@ void TestOptBoxes::erased_record_shows_a_point_and_becomes_the_uhf_low_end()
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestOptBoxes::uhf_frequency_after_an_identification_moves_vfo_a_to_vhf()
+void TestOptBoxes::uhf_frequency_after_an_identification_stays_until_typed_over()
 {
     VfoFrame* a = window_->Frame_A;
     KitDriver::ChooseItem(a->Combo_Band, kVfoBandUhf);
@@ -496,7 +496,15 @@ void TestOptBoxes::uhf_frequency_after_an_identification_moves_vfo_a_to_vhf()
     VhfMax = BandVhfMax = 174;
     UhfMin = BandUhfMin = 400;
     UhfMax = BandUhfMax = 470;
+    // Only passed through, the box shows what the record holds: nothing to
+    // check, nothing stored.
     focusOn(a->Text_Freq);
+    focusOn(a->Combo_Offset);
+    QCOMPARE(recorder_->takeTexts(), QStringList());
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits("4 4 0 0 2 5 0 0"));
+    QCOMPARE(a->Combo_Band->listIndex(), kVfoBandUhf);
+    // Typed, the UHF frequency is outside VFO A's working limits.
+    retype(a->Text_Freq, QStringLiteral("440.025"));
     focusOn(a->Combo_Offset);
     QCOMPARE(recorder_->takeTexts(), QStringList{kRange});
     QCOMPARE(a->Text_Freq->text(), QStringLiteral("173.62500"));

@@ -49,11 +49,14 @@ private slots:
     void code_key_filter_refuses_past_fifteen_characters();
     void ani_check_data();
     void ani_check();
+    void ani_left_as_painted_is_not_checked();
 
     void frequency_key_filter_data();
     void frequency_key_filter();
     void frequency_check_data();
     void frequency_check();
+    void frequency_box_shows_the_record_data();
+    void frequency_box_shows_the_record();
     void frequency_below_10_mhz_was_stored_as_500_mhz();
     void band_choice_text_data();
     void band_choice_text();
@@ -292,10 +295,26 @@ void TestOptRules::ani_check()
 {
     QFETCH(QString, text);
     QFETCH(QString, message);
-    const std::optional<Message> shown = AniCheck(text);
+    const std::optional<Message> shown = AniCheck(text, QStringLiteral("8D8D8"));
     QCOMPARE(shown ? shown->text.eng : QString(), message);
     if (shown)
         QCOMPARE(shown->title, Titles::OperatePromptUpper);
+}
+
+void TestOptRules::ani_left_as_painted_is_not_checked()
+{
+    const QString length = QStringLiteral("ANI ID code length is 3 to 5 digit.");
+    const QString range = QStringLiteral(" Available ANI ID code from 00000 to 99999. ");
+    // Whatever ANI a read or a file left, a box showing it holds no edit.
+    for (const char* painted : {"", "12", "123456", "*23", "000"}) {
+        QVERIFY(!AniCheck(QString::fromLatin1(painted), QString::fromLatin1(painted)));
+        QVERIFY(!AniCheck(QStringLiteral(" %1 ").arg(QLatin1String(painted)), QString::fromLatin1(painted)));
+    }
+    // Typed otherwise, it is checked.
+    QCOMPARE(AniCheck(QStringLiteral("1"), QStringLiteral("12"))->text.eng, length);
+    QCOMPARE(AniCheck(QStringLiteral("*23"), QStringLiteral("12"))->text.eng, range);
+    QCOMPARE(AniCheck(QStringLiteral("12"), QString())->text.eng, length);
+    QVERIFY(!AniCheck(QStringLiteral("123"), QStringLiteral("12")));
 }
 
 void TestOptRules::frequency_key_filter_data()
@@ -394,6 +413,40 @@ void TestOptRules::frequency_check()
     QCOMPARE(RowBytes(image, kVfoFreqRowA, 0, 8), expected);
     // The offset and the rest of the record are not touched.
     QCOMPARE(RowBytes(image, kVfoFreqRowA, 8, 8), Repeated(kSentinel, 8));
+}
+
+void TestOptRules::frequency_box_shows_the_record_data()
+{
+    QTest::addColumn<QString>("bytes");  // bytes 0..7 of the record
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("145.01250") << "01 04 05 00 01 02 05 00"
+                               << "145.01250";
+    QTest::newRow("outside any band") << "01 08 00 00 00 00 00 00"
+                                      << "180.00000";
+    QTest::newRow("off the 250 Hz steps") << "01 04 05 00 01 03 07 00"
+                                          << "145.01370";
+    QTest::newRow("a byte of no digit") << "01 04 05 00 02 05 00 0A"
+                                        << "145.0250";
+    QTest::newRow("below 100 MHz") << "00 09 09 05 00 00 00 00"
+                                   << "099.50000";
+    QTest::newRow("erased") << "FF FF FF FF FF FF FF FF"
+                            << ".";
+}
+
+void TestOptRules::frequency_box_shows_the_record()
+{
+    QFETCH(QString, bytes);
+    QFETCH(QString, shown);
+    MemoryImage image = FilledImage(kSentinel);
+    const Bytes freq = HexBytes(bytes);
+    for (int b = 0; b < kVfoFreqDigits; ++b)
+        image(kVfoFreqRowB, b) = static_cast<std::int16_t>(freq[b]);
+    QCOMPARE(VfoFreq_Text(VfoB(), image), shown);
+    // A box showing it holds no edit, whatever the limits; the same
+    // frequency written otherwise is the user's, to be checked and stored.
+    QVERIFY(VfoFreq_ShowsStored(VfoB(), shown, image));
+    QVERIFY(VfoFreq_ShowsStored(VfoB(), QStringLiteral(" ") + shown, image));
+    QVERIFY(!VfoFreq_ShowsStored(VfoB(), shown + QLatin1Char('0'), image));
 }
 
 void TestOptRules::frequency_below_10_mhz_was_stored_as_500_mhz()

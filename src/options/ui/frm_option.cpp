@@ -287,6 +287,7 @@ void frm_option::Opt_Show()
     Text_PON_MSG_D->setText(PonMsg_Text(PonLine::Lower));
     // 4.
     ShowCode(Text_ANI, OptIdx_Ani);
+    aniPainted_ = Text_ANI->text();
     ShowCode(Text_PttId_Begin, OptIdx_PttId_Begin);
     ShowCode(Text_PttId_End, OptIdx_PttId_End);
     // 5, 6.
@@ -395,7 +396,7 @@ void frm_option::Text_Code_KeyPress(const KitText* box, int& key)
 
 void frm_option::Text_ANI_LostFocus()
 {
-    if (const std::optional<Message> message = AniCheck(Text_ANI->text())) {
+    if (const std::optional<Message> message = AniCheck(Text_ANI->text(), aniPainted_)) {
         Text_ANI->returnFocusAfterRefusal();
         ShowMessage(*message);
     }

@@ -120,4 +120,6 @@ private:
 
     std::vector<SettingControls> settings_;
     TransferEngine* link_ = nullptr;
+    // What Text_ANI showed when the window last painted it.
+    QString aniPainted_;
 };

@@ -245,14 +245,11 @@ void VfoFrame::fillLists()
 
 void VfoFrame::Vfo_Show()
 {
+    // The frequency box emptied, then extended a character at a time.
+    const QString freq = VfoFreq_Text(record_);
     Text_Freq->setText(QString());
-    for (int b = 0; b < kVfoFreqDigits; ++b) {
-        if (b == kVfoPointAfter)
-            Text_Freq->setText(Text_Freq->text() + QLatin1Char('.'));
-        const QString digit = VfoFreqDigit(Edata(record_.freqRow, b));
-        if (!digit.isEmpty())
-            Text_Freq->setText(Text_Freq->text() + digit);
-    }
+    for (qsizetype n = 1; n <= freq.size(); ++n)
+        Text_Freq->setText(freq.left(n));
     Combo_Band->setListIndex(VfoBandItem(record_));
     Combo_Offset->setListIndex(VfoOffsetItem(record_));
     ShowTone(Combo_r_ctdcs, kVfoRxToneByte);
@@ -289,6 +286,11 @@ void VfoFrame::Text_Freq_Change()
 
 void VfoFrame::Text_Freq_LostFocus()
 {
+    // Only a frequency that differs from the record's is checked and stored:
+    // one a read brought outside the working limits, or in digits the check
+    // would write otherwise, stays as it is.
+    if (VfoFreq_ShowsStored(record_, Text_Freq->text()))
+        return;
     Freq_CheckAndStore();
 }
 
