@@ -3,6 +3,8 @@
 #include "core/prompt.h"
 #include "platform/geometry.h"
 #include "platform/kit_fit.h"
+#include "platform/kit_list.h"
+#include "platform/kit_text.h"
 
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -257,6 +259,24 @@ void KitGrid::nameEditor(KitControl& editor)
     editor.setCellEditor();
     editor.setCaptionSource(
         [grid = QPointer<KitGrid>(this)] { return grid != nullptr ? grid->textMatrix(0, grid->col()) : QString(); });
+}
+
+void KitGrid::placeEditor(KitText& editor) const
+{
+    placeEditor(editor, cellHeight());
+}
+
+void KitGrid::placeEditor(KitList& editor) const
+{
+    placeEditor(editor, editor.sizeHint().height());
+}
+
+void KitGrid::placeEditor(QWidget& editor, int height) const
+{
+    const QPoint at = mapTo(editor.parentWidget(), QPoint(cellLeft(), cellTop()));
+    editor.setGeometry(at.x(), at.y(), cellWidth(), height);
+    editor.show();
+    editor.raise();
 }
 
 QString KitGrid::textMatrix(int row, int col) const

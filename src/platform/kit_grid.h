@@ -19,8 +19,8 @@
 // - onLeaveCell may refuse the move with keepCell(): the current cell stays,
 //   and a click that asked for the move raises neither onClick nor onDblClick.
 // - Every scroll of the grid, by the user or by setTopRow(), raises onScroll.
-// The grid never edits a cell itself: editors are laid over a cell from
-// cellLeft(), cellTop(), cellWidth() and cellHeight().
+// The grid never edits a cell itself: a window lays its editors over the
+// current cell with placeEditor().
 //
 // Every value fits the grid: a column is never narrower than its heading
 // and the widest text it has held, and the grid never narrower than its
@@ -34,6 +34,9 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+
+class KitList;
+class KitText;
 
 class KitGrid final : public QWidget, public KitControl {
 public:
@@ -105,6 +108,13 @@ public:
     // the heading of the current cell's column.
     void nameEditor(KitControl& editor);
 
+    // Lays an editor over the current cell, shows it and raises it above the
+    // grid. The editor is a child of the grid's parent (or of a widget that
+    // holds the grid); it takes the cell's place and width, and a text box
+    // the cell's height, while a list keeps the height of its field.
+    void placeEditor(KitText& editor) const;
+    void placeEditor(KitList& editor) const;
+
     std::function<void()> onLeaveCell;
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -127,6 +137,7 @@ private:
     // The grid's size from its columns, rows and designed size.
     void fitSize();
     QRect currentRect() const;
+    void placeEditor(QWidget& editor, int height) const;
 
     Table* table_;
     int row_ = 0;

@@ -1,5 +1,7 @@
 #include "platform/geometry.h"
 #include "platform/kit_grid.h"
+#include "platform/kit_list.h"
+#include "platform/kit_text.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
 
@@ -33,6 +35,8 @@ private slots:
     void arrow_key_leaves_the_cell_and_scrolls_it_into_view();
     void scrolling_raises_scroll();
     void cell_position_lies_over_the_current_cell();
+    void placed_editor_covers_the_current_cell_data();
+    void placed_editor_covers_the_current_cell();
     void full_height_shows_every_row_without_scrolling();
     void columns_widen_to_their_texts_and_the_grid_to_its_columns();
     void designed_height_shows_the_rows_it_was_designed_for_data();
@@ -326,6 +330,50 @@ void TestKitGrid::cell_position_lies_over_the_current_cell()
     const int top = grid_->cellTop();
     grid_->setTopRow(2);
     QCOMPARE(grid_->cellTop(), top - table()->rowHeight(0));
+}
+
+void TestKitGrid::placed_editor_covers_the_current_cell_data()
+{
+    QTest::addColumn<bool>("list");
+    QTest::addColumn<bool>("inFrame");  // the grid in a frame, the editor beside the frame
+    QTest::newRow("text box beside the grid") << false << false;
+    QTest::newRow("list beside the grid") << true << false;
+    QTest::newRow("text box above the grid's frame") << false << true;
+}
+
+void TestKitGrid::placed_editor_covers_the_current_cell()
+{
+    QFETCH(bool, list);
+    QFETCH(bool, inFrame);
+    if (inFrame) {
+        auto* frame = new QWidget;
+        auto* inner = new QVBoxLayout(frame);
+        inner->setContentsMargins(17, 23, 0, 0);
+        inner->addWidget(grid_);
+        window_->layout()->addWidget(frame);
+        window_->layout()->activate();
+        frame->layout()->activate();
+    }
+    KitText* text = list ? nullptr : new KitText(window_);
+    KitList* choices = list ? new KitList(KitList::Style::ChooseOnly, window_) : nullptr;
+    QWidget* editor = list ? static_cast<QWidget*>(choices) : text;
+    editor->hide();
+    grid_->nameEditor(list ? static_cast<KitControl&>(*choices) : *text);
+    grid_->setRow(4);
+    grid_->setCol(3);
+    if (list)
+        grid_->placeEditor(*choices);
+    else
+        grid_->placeEditor(*text);
+
+    QVERIFY(editor->isVisible());
+    const QPoint cell = grid_->mapTo(window_, QPoint(grid_->cellLeft(), grid_->cellTop()));
+    QCOMPARE(editor->pos(), cell);
+    QCOMPARE(editor->width(), grid_->cellWidth());
+    QCOMPARE(editor->height(), list ? editor->sizeHint().height() : grid_->cellHeight());
+    // Above the grid: the editor is what a click on the cell reaches.
+    QWidget* hit = window_->childAt(cell + QPoint(2, 2));
+    QVERIFY(hit == editor || editor->isAncestorOf(hit));
 }
 
 void TestKitGrid::columns_widen_to_their_texts_and_the_grid_to_its_columns()

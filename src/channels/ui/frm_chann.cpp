@@ -302,14 +302,6 @@ void frm_chann::Command_Write_Click()
 
 // ---- The grid and its editors ---------------------------------------------
 
-void frm_chann::PlaceOverCell(QWidget* editor, int height)
-{
-    const QPoint at = MSF_Chann->pos() + QPoint(MSF_Chann->cellLeft(), MSF_Chann->cellTop());
-    editor->setGeometry(at.x(), at.y(), MSF_Chann->cellWidth(), height);
-    editor->show();
-    editor->raise();
-}
-
 void frm_chann::MSF_Chann_Click()
 {
     if (MSF_Chann->mouseRow() == 0)
@@ -333,7 +325,7 @@ void frm_chann::Cell_Edit()
         return;
     case ChannEditor::Text:
         Combo_edit->hide();
-        PlaceOverCell(Text_Edit, MSF_Chann->cellHeight());
+        MSF_Chann->placeEditor(*Text_Edit);
         Text_Edit->setText(cellText);
         Text_Edit->setFocus();
         openCell_.open(EditRow, EditCol);
@@ -342,7 +334,7 @@ void frm_chann::Cell_Edit()
         Text_Edit->hide();
         comboRow_ = EditRow;
         comboCol_ = EditCol;
-        PlaceOverCell(Combo_edit, Combo_edit->sizeHint().height());
+        MSF_Chann->placeEditor(*Combo_edit);
         Combo_edit->setText(cellText);
         Combo_edit->setFocus();
         Combo_edit->clear();

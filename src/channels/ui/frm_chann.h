@@ -113,7 +113,6 @@ private:
     // Column 0 gets the channel numbers through the current cell, row by
     // row; with refresh, each row is redrawn after its number.
     void NumberRows(bool refresh);
-    void PlaceOverCell(QWidget* editor, int height);
 
     GridCells cells_;
     TransferEngine* link_ = nullptr;

@@ -297,10 +297,7 @@ void frm_FM::Cell_Edit()
         Text_Edit->setText(MSF_Chann->text());
         openCell_.open(EditRow, EditCol);
     }
-    const QPoint at = MSF_Chann->pos() + QPoint(MSF_Chann->cellLeft(), MSF_Chann->cellTop());
-    Text_Edit->setGeometry(at.x(), at.y(), MSF_Chann->cellWidth(), MSF_Chann->cellHeight());
-    Text_Edit->show();
-    Text_Edit->raise();
+    MSF_Chann->placeEditor(*Text_Edit);
     Text_Edit->setFocus();
 }
 

@@ -87,16 +87,6 @@ double Tw(int pixels)
     return PixelsToTwips(pixels);
 }
 
-// Lays an in-cell editor over the current cell of a grid, both children of
-// the same frame.
-void PlaceOverCell(QWidget* editor, const KitGrid* grid, int height)
-{
-    const QPoint at = grid->pos() + QPoint(grid->cellLeft(), grid->cellTop());
-    editor->setGeometry(at.x(), at.y(), grid->cellWidth(), height);
-    editor->show();
-    editor->raise();
-}
-
 }  // namespace
 
 frm_2tone::frm_2tone()
@@ -494,7 +484,7 @@ void frm_2tone::Cell_EditEncode()
     if (r < 1 || c < 1)
         return;
     // 2.
-    PlaceOverCell(Text_Encode, MSF_Encode, MSF_Encode->cellHeight());
+    MSF_Encode->placeEditor(*Text_Encode);
     Text_Encode->setFocus();
     Text_Encode->setText(MSF_Encode->text());
     encodeCell_.open(r, c);
@@ -571,7 +561,7 @@ void frm_2tone::Cell_EditDecode()
         return;
     // 5. Clearing runs nothing.
     Combo_Decode->clear();
-    PlaceOverCell(Combo_Decode, MSF_Decode, Combo_Decode->sizeHint().height());
+    MSF_Decode->placeEditor(*Combo_Decode);
     Combo_Decode->setFocus();
     Combo_Decode->addItems(TwoToneDecItems(c));
     // 6. The list opens on the item the cell shows, if any. That is no

@@ -88,16 +88,6 @@ constexpr int kLastStdCol = 3;
 // Label_code / Label_freq pairs per column of the frequency table.
 constexpr int kFreqRows = 8;
 
-// Lays an editor exactly over the grid's current cell (the editor is the
-// grid's sibling) and shows it.
-void PlaceOverCell(const KitGrid* grid, QWidget* editor, int height)
-{
-    const QRect cell(grid->pos() + QPoint(grid->cellLeft(), grid->cellTop()), QSize(grid->cellWidth(), height));
-    editor->setGeometry(cell);
-    editor->show();
-    editor->raise();
-}
-
 // The image rows a grid row stands for: a code record, a standard record.
 std::vector<int> CodeRows(int r)
 {
@@ -607,7 +597,7 @@ void frm_5tone::FiveTone_EditStdCell()
 {
     // The click made the cell current.
     EditText = MSF_Chann->text();
-    PlaceOverCell(MSF_Chann, Combo_edit, Combo_edit->sizeHint().height());
+    MSF_Chann->placeEditor(*Combo_edit);
     Combo_edit->setFocus();
     Combo_edit->clear();
     Combo_edit->addItems(FiveToneStdColumnItems(MSF_Chann->col()));
@@ -679,7 +669,7 @@ void frm_5tone::FiveTone_EditEncCell()
     case FiveToneEncEditor::None:
         return;
     case FiveToneEncEditor::Standard:
-        PlaceOverCell(MSF_Encode, Combo_Encode, Combo_Encode->sizeHint().height());
+        MSF_Encode->placeEditor(*Combo_Encode);
         Combo_Encode->setFocus();
         if (const int standard = FiveToneEncStd(r); standard >= 0)
             Combo_Encode->setListIndex(standard);  // stores it again (Combo_Encode_Click)
@@ -688,7 +678,7 @@ void frm_5tone::FiveTone_EditEncCell()
         encOpen_.open(r, c);
         return;
     case FiveToneEncEditor::Digits:
-        PlaceOverCell(MSF_Encode, Text_Encode, MSF_Encode->cellHeight());
+        MSF_Encode->placeEditor(*Text_Encode);
         Text_Encode->setFocus();
         encRow_ = r;
         encCol_ = c;
