@@ -49,11 +49,11 @@ void TransferEngine::startWrite(const QString& password)
     startTransfer(Direction::Write, password);
 }
 
-bool TransferEngine::refuseIfBusy()
+bool TransferEngine::refuseIfBusy(const Message& refusal)
 {
     if (!busy())
         return false;
-    ShowMessage(LinkText::Busy());
+    ShowMessage(refusal);
     return true;
 }
 

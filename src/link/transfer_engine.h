@@ -30,7 +30,8 @@
 //     then the start);
 //   - onDisplayChanged: copy progressVisible(), progressValue() and label()
 //     into ProgressBar1 and Label_tr_count;
-//   - the window's other buttons test Writing() and Reading();
+//   - the window's other buttons refuse with refuseIfBusy() (editor windows
+//     close and unload through link/ui/editor_link.h);
 //   - the Close button calls closePort(); destroying the engine (window
 //     unload) ends a running transfer.
 
@@ -164,8 +165,10 @@ public:
     // password stage takes none.
     void startRead(const QString& password = QString());
     void startWrite(const QString& password = QString());
-    // Shows the busy message and returns true while busy().
-    bool refuseIfBusy();
+    // Every refusal of a window's button while its transfer runs: shows the
+    // refusal (the busy message unless the window has its own for that
+    // button) and returns true while busy().
+    bool refuseIfBusy(const Message& refusal = LinkText::Busy());
 
     // The window's Close button: closes the port if it is open.
     using LinkControls::closePort;

@@ -680,10 +680,7 @@ void frm_Adj_Txp::Command_def_Click()
 
 void frm_Adj_Txp::Command_close_Click()
 {
-    if (link_->busy()) {
-        ShowMessage(LinkText::UnloadWhileBusy());
+    if (!CloseLink(*link_, LinkText::UnloadWhileBusy()))
         return;
-    }
-    link_->closePort();
     Windows::Unload(this);
 }

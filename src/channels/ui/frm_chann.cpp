@@ -256,10 +256,8 @@ void frm_chann::Command_def_Click()
 
 void frm_chann::Command_Clear_Click()
 {
-    if (Reading() || Writing()) {
-        ShowMessage(LinkText::ClearWhileBusy());
+    if (link_->refuseIfBusy(LinkText::ClearWhileBusy()))
         return;
-    }
     // An edit still open goes in first, so that nothing of it survives.
     Commit_EditedCell();
     link_->setProgressValue(0);
@@ -274,7 +272,7 @@ void frm_chann::Command_Clear_Click()
 
 void frm_chann::Command_close_Click()
 {
-    if (!CloseLink(*link_))
+    if (!CloseLink(*link_, LinkText::CloseWhileBusy()))
         return;
     Windows::Unload(this);
     Windows::Unload<Form_open_chann>();

@@ -248,10 +248,8 @@ void frm_FM::Command_def_Click()
 
 void frm_FM::Command_Clear_Click()
 {
-    if (Reading() || Writing()) {
-        ShowMessage(LinkText::ClearWhileBusy());
+    if (link_->refuseIfBusy(LinkText::ClearWhileBusy()))
         return;
-    }
     link_->setProgressValue(0);
     link_->setLabel(QString());
     link_->setProgressVisible(false);
@@ -268,7 +266,7 @@ void frm_FM::Command_Clear_Click()
 
 void frm_FM::Command_close_Click()
 {
-    if (!CloseLink(*link_))
+    if (!CloseLink(*link_, LinkText::CloseWhileBusy()))
         return;
     Windows::Unload(this);
     Windows::Unload<Form_open_chann>();

@@ -13,12 +13,10 @@ void ShowLinkDisplay(const TransferEngine& link, QProgressBar* bar, QLabel* labe
     label->setText(link.label());
 }
 
-bool CloseLink(TransferEngine& link)
+bool CloseLink(TransferEngine& link, const Message& refusal)
 {
-    if (link.busy()) {
-        ShowMessage(LinkText::CloseWhileBusy());
+    if (link.refuseIfBusy(refusal))
         return false;
-    }
     link.closePort();
     return true;
 }

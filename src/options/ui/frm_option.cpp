@@ -253,15 +253,7 @@ void frm_option::Form_Unload()
     // The focus leaving a box of the closing window checks and shows nothing.
     for (KitText* box : {Text_PON_MSG_U, Text_PON_MSG_D, Text_ANI, Frame_A->Text_Freq, Frame_B->Text_Freq})
         box->onLostFocus = nullptr;
-    if (Reading() || Writing()) {
-        // The transfer ends with the window: stopped before the box, so that
-        // nothing of it runs while the box is open.
-        link_->abandon();
-        ShowMessage(LinkText::UnloadWhileBusy());
-        return;
-    }
-    if (link_ != nullptr)
-        link_->closePort();
+    UnloadLink(link_);
 }
 
 void frm_option::Opt_InitControls()
@@ -340,11 +332,8 @@ void frm_option::Command_save_Click()
 
 void frm_option::Command_close_Click()
 {
-    if (Reading() || Writing()) {
-        ShowMessage(LinkText::UnloadWhileBusy());
+    if (!CloseLink(*link_, LinkText::UnloadWhileBusy()))
         return;
-    }
-    link_->closePort();
     Windows::Unload(this);
     Windows::Unload<Form_open_menu>();
     Windows::Unload<Form_save_menu>();

@@ -454,9 +454,8 @@ void frm_2tone::Command_open_Click()
 
 void frm_2tone::Command_close_Click()
 {
-    if (link_->refuseIfBusy())
+    if (!CloseLink(*link_, LinkText::Busy()))
         return;
-    link_->closePort();
     Windows::Unload(this);
 }
 

@@ -573,9 +573,8 @@ void frm_5tone::Command_save_Click()
 
 void frm_5tone::Command_close_Click()
 {
-    if (link_->refuseIfBusy())
+    if (!CloseLink(*link_, LinkText::Busy()))
         return;
-    link_->closePort();
     Windows::Unload(this);
 }
 

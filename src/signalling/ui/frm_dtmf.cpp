@@ -9,6 +9,7 @@
 #include "link/link_texts.h"
 #include "link/password_entry.h"
 #include "link/transfer_engine.h"
+#include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
 #include "platform/mdi_frame.h"
 
@@ -424,15 +425,7 @@ void frm_dtmf::Form_Activate()
 
 void frm_dtmf::Form_Unload()
 {
-    if (Reading() || Writing()) {
-        // The transfer ends with the window: stopped before the box, so that
-        // nothing of it (its messages, its repaint) runs while the box is open.
-        link_->abandon();
-        ShowMessage(LinkText::UnloadWhileBusy());
-        return;
-    }
-    if (link_ != nullptr)
-        link_->closePort();
+    UnloadLink(link_);
 }
 
 void frm_dtmf::Dtmf_InitControls()
@@ -502,9 +495,7 @@ void frm_dtmf::Dtmf_Show()
 
 void frm_dtmf::ShowLinkDisplay()
 {
-    ProgressBar1->setValue(link_->progressValue());
-    ProgressBar1->setVisible(link_->progressVisible());
-    Label_tr_count->setText(link_->label());
+    ::ShowLinkDisplay(*link_, ProgressBar1, Label_tr_count);
 }
 
 // ---- Buttons ---------------------------------------------------------------
@@ -550,9 +541,8 @@ void frm_dtmf::Command_save_Click()
 
 void frm_dtmf::Command_close_Click()
 {
-    if (link_->refuseIfBusy())
+    if (!CloseLink(*link_, LinkText::Busy()))
         return;
-    link_->closePort();
     Windows::Unload(this);
 }
 
