@@ -34,24 +34,38 @@ struct VfoNames {
 
 const VfoNames& NamesOf(VfoFrame::Which which)
 {
-    static const VfoNames a{
-        "Frame_A",         {QStringLiteral("Ａ段频率模式"), QStringLiteral("A Band Frequency Mode")},
-        "Label_Freq_a",    "Text_Freq_a",
-        "Label28",         "Label_Band_A",
-        "Combo_Band_A",    "Label_Range_A",
-        "Text_Range_A",    "Label_Offset_A",
-        "Combo_Offset_A",  "Label3",
-        "Label_r_ctdcs_a", "Combo_r_ctdcs_a",
-        "Label_t_ctdcs_a", "Combo_t_ctdcs_a"};
-    static const VfoNames b{
-        "Frame_B",         {QStringLiteral("Ｂ段频率模式"), QStringLiteral("B Band Frequency Mode")},
-        "Label_Freq_b",    "Text_Freq_b",
-        "Label33",         "Label_Band_B",
-        "Combo_Band_B",    "Label_Range_B",
-        "Text_Range_B",    "Label_Offset_B",
-        "Combo_offset_b",  "Label4",
-        "Label_r_ctdcs_b", "Combo_r_ctdcs_b",
-        "Label_t_ctdcs_b", "Combo_t_ctdcs_b"};
+    static const VfoNames a{.frame = "Frame_A",
+                            .caption = {QStringLiteral("Ａ段频率模式"), QStringLiteral("A Band Frequency Mode")},
+                            .labelFreq = "Label_Freq_a",
+                            .freq = "Text_Freq_a",
+                            .freqUnit = "Label28",
+                            .labelBand = "Label_Band_A",
+                            .band = "Combo_Band_A",
+                            .labelRange = "Label_Range_A",
+                            .range = "Text_Range_A",
+                            .labelOffset = "Label_Offset_A",
+                            .offset = "Combo_Offset_A",
+                            .offsetUnit = "Label3",
+                            .labelRxTone = "Label_r_ctdcs_a",
+                            .rxTone = "Combo_r_ctdcs_a",
+                            .labelTxTone = "Label_t_ctdcs_a",
+                            .txTone = "Combo_t_ctdcs_a"};
+    static const VfoNames b{.frame = "Frame_B",
+                            .caption = {QStringLiteral("Ｂ段频率模式"), QStringLiteral("B Band Frequency Mode")},
+                            .labelFreq = "Label_Freq_b",
+                            .freq = "Text_Freq_b",
+                            .freqUnit = "Label33",
+                            .labelBand = "Label_Band_B",
+                            .band = "Combo_Band_B",
+                            .labelRange = "Label_Range_B",
+                            .range = "Text_Range_B",
+                            .labelOffset = "Label_Offset_B",
+                            .offset = "Combo_offset_b",
+                            .offsetUnit = "Label4",
+                            .labelRxTone = "Label_r_ctdcs_b",
+                            .rxTone = "Combo_r_ctdcs_b",
+                            .labelTxTone = "Label_t_ctdcs_b",
+                            .txTone = "Combo_t_ctdcs_b"};
     return which == VfoFrame::Which::A ? a : b;
 }
 
