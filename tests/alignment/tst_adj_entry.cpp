@@ -50,7 +50,7 @@ private slots:
     void limit_key();
     void limit_leave_data();
     void limit_leave();
-    void erased_limit_shown_as_28305_kept_its_cells_instead_of_storing_283_0_5();
+    void erased_limit_shown_as_28305_keeps_its_cells_when_another_limit_is_stored();
     void limit_messages_in_chinese();
 };
 
@@ -264,7 +264,7 @@ void TestAdjEntry::limit_leave()
     QCOMPARE(table(AdjLimitRow, 16), 0x5A);
 }
 
-void TestAdjEntry::erased_limit_shown_as_28305_kept_its_cells_instead_of_storing_283_0_5()
+void TestAdjEntry::erased_limit_shown_as_28305_keeps_its_cells_when_another_limit_is_stored()
 {
     // A read of erased bytes: the UHF upper limit's cells hold 0xFF and its
     // box shows " 28305"; a valid edit of another limit stores all four.

@@ -214,11 +214,11 @@ private slots:
     void init();
     void cleanup() { stopApp(); }
 
-    void status_panels_were_read_as_panel_numbers();
+    void status_panels_are_read_as_their_texts();
     void every_window_names_its_controls_as_shown_data();
     void every_window_names_its_controls_as_shown();
-    void editor_over_a_cell_had_no_name_data();
-    void editor_over_a_cell_had_no_name();
+    void editor_over_a_cell_is_named_after_its_column_data();
+    void editor_over_a_cell_is_named_after_its_column();
 };
 
 void TestAccessibleNames::init()
@@ -230,7 +230,7 @@ void TestAccessibleNames::init()
     QVERIFY(image.open(QIODevice::WriteOnly));
 }
 
-void TestAccessibleNames::status_panels_were_read_as_panel_numbers()
+void TestAccessibleNames::status_panels_are_read_as_their_texts()
 {
     StatusBar* bar = main_->statusBar();
     for (int panel : {2, 4, 6, 8, 10}) {
@@ -278,14 +278,14 @@ void TestAccessibleNames::every_window_names_its_controls_as_shown()
     recorder_->takeAll();  // the about box may have found no system information
 }
 
-void TestAccessibleNames::editor_over_a_cell_had_no_name_data()
+void TestAccessibleNames::editor_over_a_cell_is_named_after_its_column_data()
 {
     QTest::addColumn<int>("index");
     for (int i = 0; i < static_cast<int>(std::size(kEditors)); ++i)
         QTest::newRow(kEditors[i].name) << i;
 }
 
-void TestAccessibleNames::editor_over_a_cell_had_no_name()
+void TestAccessibleNames::editor_over_a_cell_is_named_after_its_column()
 {
     // A screen reader hears the editor under the heading of its column.
     QFETCH(int, index);

@@ -71,16 +71,16 @@ private slots:
     void init();
     void cleanup();
 
-    void write_left_out_the_frequency_open_in_its_cell_data();
-    void write_left_out_the_frequency_open_in_its_cell();
+    void write_sends_the_frequency_open_in_its_cell_data();
+    void write_sends_the_frequency_open_in_its_cell();
     void refused_frequency_open_in_its_cell_stops_the_write_data();
     void refused_frequency_open_in_its_cell_stops_the_write();
-    void save_left_out_the_frequency_open_in_its_cell_data();
-    void save_left_out_the_frequency_open_in_its_cell();
+    void save_keeps_the_frequency_open_in_its_cell_data();
+    void save_keeps_the_frequency_open_in_its_cell();
     void refused_frequency_open_in_its_cell_stops_the_save_data();
     void refused_frequency_open_in_its_cell_stops_the_save();
 
-    void password_set_by_a_screen_reader_was_not_the_one_checked();
+    void password_set_by_a_screen_reader_is_the_one_checked();
     void each_editors_read_checks_the_password_its_own_box_shows_data();
     void each_editors_read_checks_the_password_its_own_box_shows();
     void whole_image_read_checks_the_password_its_own_box_shows();
@@ -157,14 +157,14 @@ QByteArray TestShownIsSent::savedRecord() const
     return reader.done() ? RowHex(reader.image(), 0).left(kTypedRecord.size()) : QByteArray();
 }
 
-void TestShownIsSent::write_left_out_the_frequency_open_in_its_cell_data()
+void TestShownIsSent::write_sends_the_frequency_open_in_its_cell_data()
 {
     QTest::addColumn<Send>("send");
     QTest::newRow("channel window's Write") << Send::ChannelWrite;
     QTest::newRow("whole-image Write") << Send::WholeImageWrite;
 }
 
-void TestShownIsSent::write_left_out_the_frequency_open_in_its_cell()
+void TestShownIsSent::write_sends_the_frequency_open_in_its_cell()
 {
     QFETCH(Send, send);
     typeIntoTheRxCell(kTyped);
@@ -178,7 +178,7 @@ void TestShownIsSent::write_left_out_the_frequency_open_in_its_cell()
 
 void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write_data()
 {
-    write_left_out_the_frequency_open_in_its_cell_data();
+    write_sends_the_frequency_open_in_its_cell_data();
 }
 
 void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write()
@@ -197,7 +197,7 @@ void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_write()
     QCOMPARE(RowHex(Edata, 0).left(11), QByteArray("00 00 60 13"));
 }
 
-void TestShownIsSent::save_left_out_the_frequency_open_in_its_cell_data()
+void TestShownIsSent::save_keeps_the_frequency_open_in_its_cell_data()
 {
     QTest::addColumn<Save>("save");
     QTest::newRow("channel window's Save") << Save::ChannelSave;
@@ -205,7 +205,7 @@ void TestShownIsSent::save_left_out_the_frequency_open_in_its_cell_data()
     QTest::newRow("save dialog opened before the edit") << Save::DialogAlreadyOpen;
 }
 
-void TestShownIsSent::save_left_out_the_frequency_open_in_its_cell()
+void TestShownIsSent::save_keeps_the_frequency_open_in_its_cell()
 {
     QFETCH(Save, save);
     if (save == Save::DialogAlreadyOpen)
@@ -221,7 +221,7 @@ void TestShownIsSent::save_left_out_the_frequency_open_in_its_cell()
 
 void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_save_data()
 {
-    save_left_out_the_frequency_open_in_its_cell_data();
+    save_keeps_the_frequency_open_in_its_cell_data();
 }
 
 void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_save()
@@ -244,7 +244,7 @@ void TestShownIsSent::refused_frequency_open_in_its_cell_stops_the_save()
     QVERIFY(!QFile::exists(savedPath()));
 }
 
-void TestShownIsSent::password_set_by_a_screen_reader_was_not_the_one_checked()
+void TestShownIsSent::password_set_by_a_screen_reader_is_the_one_checked()
 {
     radio_->setPasswords("583920", "");
     main_->Prog_write->trigger();

@@ -143,7 +143,7 @@ void TestChannEntry::completed_freq_data()
                                  << "145.00250" << 145.0025;
     QTest::newRow("below 100 MHz") << "88"
                                    << "88.00000" << 88.0;
-    // The zeros went in front of the point before: 14,500,000 MHz.
+    // The blank puts no zeros in front of the point (14,500,000 MHz).
     QTest::newRow("a stray blank stays 145 MHz") << "145 "
                                                  << "145.00000" << 145.0;
     QTest::newRow("blanks before and inside") << " 14 5.5"

@@ -79,7 +79,7 @@ private slots:
     void write_refusal_data();
     void write_refusal();
     void samples_of_default_lie_outside_the_editor_limits();
-    void out_of_band_channel_was_reported_as_a_bad_byte_further_on();
+    void out_of_band_channel_is_reported_before_a_bad_byte_further_on();
 
 private:
     QList<QByteArray> writes() const { return ports_->writes(kPort); }
@@ -396,7 +396,7 @@ void TestChannLink::samples_of_default_lie_outside_the_editor_limits()
     QVERIFY(!ChannWriteRefusal(*image_));
 }
 
-void TestChannLink::out_of_band_channel_was_reported_as_a_bad_byte_further_on()
+void TestChannLink::out_of_band_channel_is_reported_before_a_bad_byte_further_on()
 {
     // The band check comes first, as in the whole-image write: channel 7's TX
     // lies outside the limits, a name row further on holds a value above 255.

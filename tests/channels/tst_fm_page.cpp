@@ -37,7 +37,7 @@ private slots:
 
     void frequency_text_data();
     void frequency_text();
-    void whole_number_of_one_digit_was_shown_ten_million_times_too_large();
+    void whole_number_of_one_digit_shows_with_its_point();
     void show_touches_only_the_preset_cells();
     void row_shows_its_name_without_blanks_and_fillers();
 
@@ -99,9 +99,10 @@ void TestFmPage::frequency_text()
     QCOMPARE(Cov_Freq(digits), text);
 }
 
-void TestFmPage::whole_number_of_one_digit_was_shown_ten_million_times_too_large()
+void TestFmPage::whole_number_of_one_digit_shows_with_its_point()
 {
-    // Only texts of 2 or 3 characters got their point: 5 MHz showed "50000000".
+    // Every whole number gets its point, of one digit or four: 5 MHz shows
+    // "5.000000", never "50000000".
     QCOMPARE(Cov_Freq(Digits({0, 0, 5, 0, 0, 0, 0, 0})), QStringLiteral("5.000000"));
     QCOMPARE(Cov_Freq(Digits({10, 0, 0, 0, 0, 0, 0, 0})), QStringLiteral("1000.0000"));
 }
@@ -149,7 +150,8 @@ void TestFmPage::frequency_commit_data()
     row("86.99999 is rejected", "86.99999", "87.00000", "00 08 07 00 00 00 00 00", true);
     row("108.00001 is rejected", "108.00001", "87.00000", "00 08 07 00 00 00 00 00", true);
     row("a text that is no number is rejected", "abc", "87.00000", "00 08 07 00 00 00 00 00", true);
-    // A double reads it as 87, and its digits were stored as 86.99999 MHz.
+    // Below 87 by its digits, although a double reads it as 87: rejected, and
+    // 86.99999 MHz is not stored.
     row("86.99999999999999999 is below 87", "86.99999999999999999", "87.00000", "00 08 07 00 00 00 00 00", true);
     row("88.9", "88.9", "88.90000", "00 08 08 09 00 00 00 00");
     row("88", "88", "88.00000", "00 08 08 00 00 00 00 00");
@@ -159,16 +161,15 @@ void TestFmPage::frequency_commit_data()
     row("99.5 has a hundreds digit of 0", "99.5", "99.50000", "00 09 09 05 00 00 00 00");
     // The cell shows what the preset holds: five decimals, not a sixth.
     row("a sixth decimal is not shown", "88.123456", "88.12345", "00 08 08 01 02 03 04 05");
-    // Digits from the value: taking them from fixed character positions
-    // gave 8.05, 9.05, 98.05 and 80.09 MHz.
-    row("087.5 was stored as 8.05 MHz", "087.5", "87.50000", "00 08 07 05 00 00 00 00");
-    row("+98.5 was stored as 9.05 MHz", "+98.5", "98.50000", "00 09 08 05 00 00 00 00");
-    row("98..5 was stored as 98.05 MHz", "98..5", "98.00000", "00 09 08 00 00 00 00 00");
-    row("8 8.9 was stored as 80.09 MHz", "8 8.9", "88.90000", "00 08 08 09 00 00 00 00");
+    // Digits from the value, not from fixed character positions (which
+    // would give 8.05, 9.05, 98.05 and 80.09 MHz).
+    row("087.5 is 87.5 MHz, not 8.05", "087.5", "87.50000", "00 08 07 05 00 00 00 00");
+    row("+98.5 is 98.5 MHz, not 9.05", "+98.5", "98.50000", "00 09 08 05 00 00 00 00");
+    row("98..5 is 98 MHz, not 98.05", "98..5", "98.00000", "00 09 08 00 00 00 00 00");
+    row("8 8.9 is 88.9 MHz, not 80.09", "8 8.9", "88.90000", "00 08 08 09 00 00 00 00");
     row("1 00", "1 00", "100.00000", "01 00 00 00 00 00 00 00");
-    // The character after the whole MHz is the point, whatever it is; a
-    // comma was read as the end of the number, and the cell showed a
-    // fraction the preset did not hold.
+    // The character after the whole MHz is the point, whatever it is: a
+    // comma too, so the cell shows the fraction the preset holds.
     row("98,5", "98,5", "98.50000", "00 09 08 05 00 00 00 00");
     row("101,7", "101,7", "101.70000", "01 00 01 07 00 00 00 00");
     row("98-5", "98-5", "98.50000", "00 09 08 05 00 00 00 00");

@@ -61,8 +61,8 @@ private slots:
     void rejected_rx_of_an_existing_channel_data();
     void rejected_rx_of_an_existing_channel();
     void enter_on_a_receive_only_channel_makes_it_simplex();
-    void enter_without_typing_showed_a_tx_frequency_the_image_lacked_data();
-    void enter_without_typing_showed_a_tx_frequency_the_image_lacked();
+    void enter_without_typing_shows_the_tx_frequency_the_image_holds_data();
+    void enter_without_typing_shows_the_tx_frequency_the_image_holds();
     void rejected_tx_takes_the_low_limit_with_the_tone_off_data();
     void rejected_tx_takes_the_low_limit_with_the_tone_off();
     void tx_typed_before_rx_is_refused_data();
@@ -76,10 +76,10 @@ private slots:
     void committed_cell_is_not_committed_again();
     void band_list_left_open_acts_on_its_own_cell();
 
-    void editor_left_open_wrote_its_old_text_over_a_newly_loaded_channel();
-    void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample_data();
-    void default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample();
-    void clear_with_an_editor_open_brought_the_channel_back_on_the_next_click();
+    void editor_left_open_over_a_newly_loaded_channel_is_dropped();
+    void default_with_an_editor_open_gives_the_sample_data();
+    void default_with_an_editor_open_gives_the_sample();
+    void clear_with_an_editor_open_stays_cleared_after_the_next_click();
     void a_cell_only_clicked_through_changes_no_byte_data();
     void a_cell_only_clicked_through_changes_no_byte();
     void enter_through_a_receive_only_tx_cell_changes_no_byte();
@@ -470,7 +470,7 @@ void TestFrmChann::enter_on_a_receive_only_channel_makes_it_simplex()
     QCOMPARE(cell(4, ChannCol::Name), QStringLiteral("RX"));
 }
 
-void TestFrmChann::enter_without_typing_showed_a_tx_frequency_the_image_lacked_data()
+void TestFrmChann::enter_without_typing_shows_the_tx_frequency_the_image_holds_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QByteArray>("record");
@@ -481,7 +481,7 @@ void TestFrmChann::enter_without_typing_showed_a_tx_frequency_the_image_lacked_d
     QTest::newRow("duplex") << 3 << QByteArray(kDuplex) << "145.60000";
 }
 
-void TestFrmChann::enter_without_typing_showed_a_tx_frequency_the_image_lacked()
+void TestFrmChann::enter_without_typing_shows_the_tx_frequency_the_image_holds()
 {
     QFETCH(int, row);
     QFETCH(QByteArray, record);
@@ -652,7 +652,7 @@ void TestFrmChann::band_list_left_open_acts_on_its_own_cell()
     QCOMPARE(cell(2, ChannCol::RxFreq), QStringLiteral("445.50000"));
 }
 
-void TestFrmChann::editor_left_open_wrote_its_old_text_over_a_newly_loaded_channel()
+void TestFrmChann::editor_left_open_over_a_newly_loaded_channel_is_dropped()
 {
     // The RX editor of channel 2 (145 / 145.6 MHz) is left open; a ".dat"
     // file or a whole-image read then replaces the channel, and the window's
@@ -673,7 +673,7 @@ void TestFrmChann::editor_left_open_wrote_its_old_text_over_a_newly_loaded_chann
     QCOMPARE(RowHex(Edata, 2), QByteArray(kChannel1));
 }
 
-void TestFrmChann::default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample_data()
+void TestFrmChann::default_with_an_editor_open_gives_the_sample_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
@@ -683,7 +683,7 @@ void TestFrmChann::default_with_an_editor_open_gave_the_edited_channel_instead_o
     QTest::newRow("TX of sample channel 2") << 3 << int(ChannCol::TxFreq) << "146";
 }
 
-void TestFrmChann::default_with_an_editor_open_gave_the_edited_channel_instead_of_the_sample()
+void TestFrmChann::default_with_an_editor_open_gives_the_sample()
 {
     QFETCH(int, row);
     QFETCH(int, col);
@@ -702,7 +702,7 @@ void TestFrmChann::default_with_an_editor_open_gave_the_edited_channel_instead_o
     QCOMPARE(RowHex(Edata, ChannRecRow(row)), RowHex(samples, ChannRecRow(row)));
 }
 
-void TestFrmChann::clear_with_an_editor_open_brought_the_channel_back_on_the_next_click()
+void TestFrmChann::clear_with_an_editor_open_stays_cleared_after_the_next_click()
 {
     open(3, ChannCol::RxFreq);
     retype(QStringLiteral("146"));

@@ -62,7 +62,7 @@ private slots:
     void write_refuses_the_default_samples_before_the_port_opens();
     void write_refuses_a_value_that_is_no_byte();
     void failed_write_reports_on_the_status_bar();
-    void editor_open_over_an_empty_row_during_a_read_deleted_the_channel_read();
+    void editor_open_over_an_empty_row_during_a_read_keeps_the_channel_read();
 
     void default_keeps_the_sample_names_and_empties_the_others();
     void clear_when_idle_empties_every_channel();
@@ -285,7 +285,7 @@ void TestFrmChannWindow::failed_write_reports_on_the_status_bar()
     QCOMPARE(window_->Label_tr_count->text(), QStringLiteral("Connecting with transceiver. "));
 }
 
-void TestFrmChannWindow::editor_open_over_an_empty_row_during_a_read_deleted_the_channel_read()
+void TestFrmChannWindow::editor_open_over_an_empty_row_during_a_read_keeps_the_channel_read()
 {
     // The start-up image has no channels: the RX editor of channel 0 opens
     // over a blank cell, and stays open while the channels are read.

@@ -111,9 +111,9 @@ void TestSignallingDefaults::putTwoToneFreqRefusesWhatDoesNotFitAWord_data()
     QTest::addColumn<int>("entry");
     QTest::addColumn<int>("tone");
     QTest::addColumn<int>("hz");
-    QTest::newRow("0 Hz divided by zero before") << 47 << 0 << 0 << 0;
+    QTest::newRow("0 Hz, no period") << 47 << 0 << 0 << 0;
     QTest::newRow("negative frequency") << 47 << 0 << 0 << -300;
-    QTest::newRow("period 2304000 of 1 Hz wrote 9000 into a byte") << 47 << 0 << 0 << 1;
+    QTest::newRow("1 Hz, period 2304000 far above a word") << 47 << 0 << 0 << 1;
     QTest::newRow("35 Hz, period above 65535") << 47 << 0 << 0 << 35;
     QTest::newRow("frequency above a word") << 47 << 0 << 0 << 70000;
     QTest::newRow("tone E does not exist") << 47 << 0 << 4 << 1000;

@@ -71,8 +71,8 @@ private slots:
     void writeSendsRowsZeroTo783WithTheToneTables();
     void writeOfAChannelOutOfBandSendsNothing_data();
     void writeOfAChannelOutOfBandSendsNothing();
-    void value_outside_a_byte_was_sent_masked_data();
-    void value_outside_a_byte_was_sent_masked();
+    void value_outside_a_byte_that_would_be_sent_stops_the_write_data();
+    void value_outside_a_byte_that_would_be_sent_stops_the_write();
     void writeChecksThePasswordItsBoxShows();
     void writeOfASilentRadioHidesTheBarThenShowsTheFault();
     void writeRefusesWriteAndCancelWhileItRuns();
@@ -378,7 +378,7 @@ void TestCommDialogs::writeOfAChannelOutOfBandSendsNothing()
     QVERIFY(!dialog->transfer().busy());
 }
 
-void TestCommDialogs::value_outside_a_byte_was_sent_masked_data()
+void TestCommDialogs::value_outside_a_byte_that_would_be_sent_stops_the_write_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
@@ -391,7 +391,7 @@ void TestCommDialogs::value_outside_a_byte_was_sent_masked_data()
     QTest::newRow("256 in a row not sent") << 784 << 0 << 256 << false;
 }
 
-void TestCommDialogs::value_outside_a_byte_was_sent_masked()
+void TestCommDialogs::value_outside_a_byte_that_would_be_sent_stops_the_write()
 {
     QFETCH(int, row);
     QFETCH(int, col);

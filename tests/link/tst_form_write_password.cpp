@@ -41,8 +41,8 @@ private slots:
     void closePollerWaitsWhileABoxIsOpen();
     void newPasswordsThatDifferSendNothing();
     void oldPasswordRefusedKeepsTheBoxes();
-    void old_password_of_an_earlier_opening_was_checked_for_an_empty_box();
-    void final_byte_other_than_ack_closed_the_dialog_silently();
+    void empty_old_password_box_is_checked_as_no_password();
+    void final_byte_other_than_ack_reports_the_failure_and_keeps_the_dialog();
     void silentRadioFailsAndTheDialogStays();
     void closeRefusedWhileTheExchangeRuns();
     void typingStopsAfterSixCharacters_data();
@@ -239,7 +239,7 @@ void TestFormWritePassWord::oldPasswordRefusedKeepsTheBoxes()
     QCOMPARE(radio_->memoryRange(kPassAt, 12), QByteArray("abc   111111"));
 }
 
-void TestFormWritePassWord::old_password_of_an_earlier_opening_was_checked_for_an_empty_box()
+void TestFormWritePassWord::empty_old_password_box_is_checked_as_no_password()
 {
     Form_Write_PassWord* dialog = open();
     typeInto(dialog->Text_Old_PassWord, QStringLiteral("583920"));
@@ -258,7 +258,7 @@ void TestFormWritePassWord::old_password_of_an_earlier_opening_was_checked_for_a
     QCOMPARE(radio_->memoryRange(kPassAt, 6), QByteArray("583920"));
 }
 
-void TestFormWritePassWord::final_byte_other_than_ack_closed_the_dialog_silently()
+void TestFormWritePassWord::final_byte_other_than_ack_reports_the_failure_and_keeps_the_dialog()
 {
     radio_->addFault(Fault::WrongAck, ReplyKind::WriteAck, 0, 1);
     Form_Write_PassWord* dialog = open();

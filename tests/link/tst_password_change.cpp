@@ -38,8 +38,8 @@ private slots:
     void identificationRule_data();
     void identificationRule();
     void silentRadioFailsAfterTheDelay();
-    void final_byte_other_than_ack_closed_the_dialog_without_a_word();
-    void byte_arriving_while_the_write_frame_goes_out_was_taken_for_the_answer();
+    void final_byte_other_than_ack_reports_the_failure();
+    void byte_arriving_while_the_write_frame_goes_out_is_not_the_answer();
     void exchangeWithoutEveryFrameOutChangesNothing_data();
     void exchangeWithoutEveryFrameOutChangesNothing();
 
@@ -208,7 +208,7 @@ void TestPasswordChange::silentRadioFailsAfterTheDelay()
     QCOMPARE(ports_->writeLog(kPort).size(), log.size());  // no retry
 }
 
-void TestPasswordChange::final_byte_other_than_ack_closed_the_dialog_without_a_word()
+void TestPasswordChange::final_byte_other_than_ack_reports_the_failure()
 {
     radio_->addFault(Fault::WrongAck, ReplyKind::WriteAck, 0, 1);
     link_->Command_Write_Click(QStringLiteral("x"), QStringLiteral("x"));
@@ -230,7 +230,7 @@ void TestPasswordChange::final_byte_other_than_ack_closed_the_dialog_without_a_w
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("PassWord Modify Success ! ")});
 }
 
-void TestPasswordChange::byte_arriving_while_the_write_frame_goes_out_was_taken_for_the_answer()
+void TestPasswordChange::byte_arriving_while_the_write_frame_goes_out_is_not_the_answer()
 {
     // A stray 0x00 100 ms after the block reply: the write frame (20 bytes,
     // 10 ms apart) starts 55 ms after the reply and is still going out.

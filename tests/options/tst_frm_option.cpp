@@ -57,7 +57,7 @@ private slots:
     void first_refresh_ends_and_every_control_shows_its_bytes_data();
     void first_refresh_ends_and_every_control_shows_its_bytes();
     void band_choice_refreshes_the_window_once();
-    void band_limits_in_each_others_band_sent_the_band_choices_round_for_ever();
+    void band_choices_end_with_band_limits_in_each_others_band();
     void activation_shows_what_the_image_holds_now();
 
     void default_leaves_rows_244_to_255();
@@ -397,7 +397,7 @@ void TestFrmOption::band_choice_refreshes_the_window_once()
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestFrmOption::band_limits_in_each_others_band_sent_the_band_choices_round_for_ever()
+void TestFrmOption::band_choices_end_with_band_limits_in_each_others_band()
 {
     // Each band's low end stores a byte 0 that selects the other band.
     BandVhfMin = 200;

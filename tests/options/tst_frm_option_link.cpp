@@ -62,7 +62,7 @@ private slots:
     void buttons_while_a_read_runs();
     void close_during_a_read_warns_and_the_read_refreshes_the_window();
     void close_box_during_a_write_warns_closes_and_stops_it();
-    void read_completed_under_the_range_message_was_overwritten_by_the_replacement();
+    void read_completed_under_the_range_message_is_not_overwritten_by_the_replacement();
     void band_bytes_that_are_no_digits_are_no_limits_data();
     void band_bytes_that_are_no_digits_are_no_limits();
 
@@ -320,7 +320,7 @@ void TestFrmOptionLink::close_box_during_a_write_warns_closes_and_stops_it()
     QCOMPARE(recorder_->takeTexts(), QStringList{kReadDone});
 }
 
-void TestFrmOptionLink::read_completed_under_the_range_message_was_overwritten_by_the_replacement()
+void TestFrmOptionLink::read_completed_under_the_range_message_is_not_overwritten_by_the_replacement()
 {
     QVERIFY(KitDriver::ShowActive(frame_));
     VfoFrame* a = window_->Frame_A;

@@ -54,8 +54,8 @@ private slots:
     void default_records_at_the_channel_editor_limits();
     void offset_of_ff_and_offset_choice();
     void tone_choices_and_displays();
-    void tone_list_edited_without_a_typed_character_showed_a_tone_not_stored_data();
-    void tone_list_edited_without_a_typed_character_showed_a_tone_not_stored();
+    void tone_list_edited_without_a_typed_character_keeps_the_stored_tone_data();
+    void tone_list_edited_without_a_typed_character_keeps_the_stored_tone();
     void parameter_of_ff_shows_and_stores_the_last_item();
     void erased_record_shows_a_point_and_becomes_the_uhf_low_end();
     void uhf_frequency_after_an_identification_stays_until_typed_over();
@@ -63,7 +63,7 @@ private slots:
     void opening_the_ani_message_runs_no_vfo_check();
     void opening_the_range_message_runs_no_ani_check();
     void leaving_the_application_runs_no_check();
-    void closing_the_window_checked_the_box_that_held_the_focus();
+    void closing_the_window_checks_no_box_that_held_the_focus();
 
 private:
     // Types into a box that holds the focus after emptying it, as a user who
@@ -420,7 +420,7 @@ void TestOptBoxes::tone_choices_and_displays()
     QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 4), HexBytes("00 00 00 00"));
 }
 
-void TestOptBoxes::tone_list_edited_without_a_typed_character_showed_a_tone_not_stored_data()
+void TestOptBoxes::tone_list_edited_without_a_typed_character_keeps_the_stored_tone_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
@@ -437,9 +437,9 @@ void TestOptBoxes::tone_list_edited_without_a_typed_character_showed_a_tone_not_
 }
 
 // Keys that are no characters pass the key filter and edit the list's field;
-// the field then showed a tone the image did not hold. It shows the stored
-// tone again, and the bytes stay.
-void TestOptBoxes::tone_list_edited_without_a_typed_character_showed_a_tone_not_stored()
+// the field then shows the stored tone again, never one the image does not
+// hold, and the bytes stay.
+void TestOptBoxes::tone_list_edited_without_a_typed_character_keeps_the_stored_tone()
 {
     QFETCH(QString, stored);
     QFETCH(QString, shown);
@@ -553,10 +553,10 @@ void TestOptBoxes::leaving_the_application_runs_no_check()
     QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(window_->Frame_A->Text_Freq));
 }
 
-void TestOptBoxes::closing_the_window_checked_the_box_that_held_the_focus()
+void TestOptBoxes::closing_the_window_checks_no_box_that_held_the_focus()
 {
     // The focus leaves the ANI and frequency boxes as the window goes: the
-    // check of a window that is closing showed its message over nothing.
+    // window that is closing checks nothing and shows no message.
     retype(window_->Text_ANI, QStringLiteral("12"));
     window_->frameWidget()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -45,7 +45,7 @@ private slots:
 
     void code_store_data();
     void code_store();
-    void pasted_code_of_20_characters_stored_only_its_first_16_over_the_next_row();
+    void pasted_code_of_20_characters_stores_its_first_16_and_leaves_the_next_row();
     void code_key_filter_refuses_past_fifteen_characters();
     void ani_check_data();
     void ani_check();
@@ -57,7 +57,7 @@ private slots:
     void frequency_check();
     void frequency_box_shows_the_record_data();
     void frequency_box_shows_the_record();
-    void frequency_below_10_mhz_was_stored_as_500_mhz();
+    void frequency_below_10_mhz_is_stored_as_typed();
     void band_choice_text_data();
     void band_choice_text();
     void range_text_shows_the_limits();
@@ -247,7 +247,7 @@ void TestOptRules::code_store()
     QVERIFY(RowsHold(image, kPttIdEndRow, kPttIdEndRow, kSentinel));
 }
 
-void TestOptRules::pasted_code_of_20_characters_stored_only_its_first_16_over_the_next_row()
+void TestOptRules::pasted_code_of_20_characters_stores_its_first_16_and_leaves_the_next_row()
 {
     MemoryImage image = FilledImage(kSentinel);
     DtmfCode_Store(kAniRow, QStringLiteral("12345678901234567890"), image);
@@ -449,7 +449,7 @@ void TestOptRules::frequency_box_shows_the_record()
     QVERIFY(!VfoFreq_ShowsStored(VfoB(), shown + QLatin1Char('0'), image));
 }
 
-void TestOptRules::frequency_below_10_mhz_was_stored_as_500_mhz()
+void TestOptRules::frequency_below_10_mhz_is_stored_as_typed()
 {
     const VfoFreqChecked checked = VfoFreq_Check(QStringLiteral("5.025"), 1, 150);
     QCOMPARE(checked.text, QStringLiteral("5.02500"));

@@ -18,8 +18,8 @@ private slots:
     void set_text_runs_change_inside_the_setter();
     void setting_the_shown_text_runs_nothing();
     void typing_runs_change_per_character();
-    void change_not_typed_on_the_keyboard_ran_no_handler_data();
-    void change_not_typed_on_the_keyboard_ran_no_handler();
+    void change_not_typed_on_the_keyboard_is_a_change_data();
+    void change_not_typed_on_the_keyboard_is_a_change();
     void key_filter_data();
     void key_filter();
     void delete_and_arrows_do_not_reach_the_filter();
@@ -29,7 +29,7 @@ private slots:
     void enter_reaches_the_filter_only();
     void password_box_shows_stars();
     void back_color_takes_the_colour_of_a_palette_role();
-    void labelled_box_was_read_without_its_caption();
+    void labelled_box_is_read_with_its_caption();
 
 private:
     QWidget* window_ = nullptr;
@@ -82,7 +82,7 @@ void TestKitText::typing_runs_change_per_character()
 
 using KitDriver::ChangedBy;
 
-void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler_data()
+void TestKitText::change_not_typed_on_the_keyboard_is_a_change_data()
 {
     QTest::addColumn<ChangedBy>("by");
     QTest::addColumn<QString>("text");
@@ -95,7 +95,7 @@ void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler_data()
     QTest::newRow("undo") << ChangedBy::Undo << "123";
 }
 
-void TestKitText::change_not_typed_on_the_keyboard_ran_no_handler()
+void TestKitText::change_not_typed_on_the_keyboard_is_a_change()
 {
     QFETCH(ChangedBy, by);
     QFETCH(QString, text);
@@ -274,7 +274,7 @@ void TestKitText::back_color_takes_the_colour_of_a_palette_role()
     QCOMPARE(edit->palette().color(QPalette::Base), usual);
 }
 
-void TestKitText::labelled_box_was_read_without_its_caption()
+void TestKitText::labelled_box_is_read_with_its_caption()
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);

@@ -53,14 +53,14 @@ private slots:
     void refused_tone_gives_the_focus_back_to_its_box();
     void tone_box_takes_no_key_once_it_holds_seven_characters();
 
-    void decode_click_replaced_a_valid_value_by_the_preset();
+    void decode_click_shows_the_stored_value_and_stores_nothing();
     void decode_choice_of_16_shows_at_the_next_painting();
     void decode_click_selects_the_entry_and_its_tone_set();
     void decode_header_click_keeps_the_entry_and_a_tone_edit_goes_to_it();
     void decode_double_click_blanks_the_row_on_the_screen_only();
     void typing_into_the_decode_list_changes_nothing();
     void leave_blanks_response_and_alert_beside_an_empty_pair_on_the_screen();
-    void late_decode_choice_reached_the_timing_row();
+    void late_decode_choice_stores_nothing();
 
     void a_cell_only_clicked_through_changes_no_byte_data();
     void a_cell_only_clicked_through_changes_no_byte();
@@ -69,9 +69,9 @@ private slots:
 
     void decode_tab_shows_entry_1_and_encode_tab_keeps_the_entry();
     void tab_click_drops_an_open_encode_edit();
-    void encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults();
-    void decode_list_left_open_over_default_stored_its_old_text_in_the_cell();
-    void encode_edit_left_open_over_a_file_wrote_its_old_text_over_what_the_file_holds();
+    void encode_edit_left_open_over_default_is_dropped();
+    void decode_list_left_open_over_default_is_dropped();
+    void encode_edit_left_open_over_a_file_is_dropped();
     void area_a_file_replaced_shows_at_once_and_drops_the_edit_over_it();
 
 private:
@@ -454,7 +454,7 @@ void TestFrm2Tone::tone_box_takes_no_key_once_it_holds_seven_characters()
 
 // ---- Decode grid ---------------------------------------------------------------
 
-void TestFrm2Tone::decode_click_replaced_a_valid_value_by_the_preset()
+void TestFrm2Tone::decode_click_shows_the_stored_value_and_stores_nothing()
 {
     decodePage();
     Edata(737, 4) = 3;  // entry 2, decoder 2's response
@@ -566,7 +566,7 @@ void TestFrm2Tone::leave_blanks_response_and_alert_beside_an_empty_pair_on_the_s
     QCOMPARE(RowHex(Edata, 742).left(8), QByteArray("FF 03 05"));
 }
 
-void TestFrm2Tone::late_decode_choice_reached_the_timing_row()
+void TestFrm2Tone::late_decode_choice_stores_nothing()
 {
     decodePage();
     open(window_->MSF_Decode, 4, 1);
@@ -753,7 +753,7 @@ void TestFrm2Tone::tab_click_drops_an_open_encode_edit()
     QCOMPARE(encodeCell(1, 1), QStringLiteral("1981.0"));
 }
 
-void TestFrm2Tone::encode_edit_left_open_over_default_wrote_its_old_text_over_the_defaults()
+void TestFrm2Tone::encode_edit_left_open_over_default_is_dropped()
 {
     open(window_->MSF_Encode, 2, 1);
     retype(QStringLiteral("1500"));
@@ -765,7 +765,7 @@ void TestFrm2Tone::encode_edit_left_open_over_default_wrote_its_old_text_over_th
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestFrm2Tone::decode_list_left_open_over_default_stored_its_old_text_in_the_cell()
+void TestFrm2Tone::decode_list_left_open_over_default_is_dropped()
 {
     decodePage();
     open(window_->MSF_Decode, 1, 1);
@@ -777,7 +777,7 @@ void TestFrm2Tone::decode_list_left_open_over_default_stored_its_old_text_in_the
     QCOMPARE(int(Edata(736, 0)), 0);
 }
 
-void TestFrm2Tone::encode_edit_left_open_over_a_file_wrote_its_old_text_over_what_the_file_holds()
+void TestFrm2Tone::encode_edit_left_open_over_a_file_is_dropped()
 {
     open(window_->MSF_Encode, 2, 1);
     retype(QStringLiteral("1500"));

@@ -104,9 +104,9 @@ private slots:
     void close_box_during_a_transfer_closes_silently();
 
     void encode_edit_left_open_over_a_read_wrote_its_old_text_over_the_radio_data();
-    void write_before_leaving_the_cell_sent_the_previous_value();
+    void write_before_leaving_the_cell_sends_the_typed_value();
     void write_with_a_refused_open_edit_does_nothing_more();
-    void save_before_leaving_the_cell_saved_the_previous_value();
+    void save_before_leaving_the_cell_saves_the_typed_value();
     void whole_image_commit_commits_the_open_encode_edit();
 
 private:
@@ -568,7 +568,7 @@ void TestFrm2ToneWindow::encode_edit_left_open_over_a_read_wrote_its_old_text_ov
     QCOMPARE(encodeCell(2, 1), QString::number(TwoToneAreaTable::EncodeHz(2, 0)) + ".0");
 }
 
-void TestFrm2ToneWindow::write_before_leaving_the_cell_sent_the_previous_value()
+void TestFrm2ToneWindow::write_before_leaving_the_cell_sends_the_typed_value()
 {
     editEncode(2, 1, QStringLiteral("1500"));
     KitDriver::ClickHeader(window_->MSF_Decode, 0);  // nothing of the encode page moves
@@ -593,7 +593,7 @@ void TestFrm2ToneWindow::write_with_a_refused_open_edit_does_nothing_more()
     QVERIFY(window_->ProgressBar1->isHidden());
 }
 
-void TestFrm2ToneWindow::save_before_leaving_the_cell_saved_the_previous_value()
+void TestFrm2ToneWindow::save_before_leaving_the_cell_saves_the_typed_value()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());

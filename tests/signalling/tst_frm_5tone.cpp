@@ -66,7 +66,7 @@ private slots:
     void painting_through_the_controls_keeps_every_byte();
 
     void period_cell_opens_the_periods_and_a_choice_is_stored_at_once();
-    void second_click_on_a_chosen_cell_showed_the_old_period_after_the_leave();
+    void second_click_on_a_chosen_cell_shows_the_choice_after_the_leave();
     void digit_choice_and_typing_into_the_open_list();
     void name_and_title_clicks_open_no_editor();
     void option_controls_store_at_once();
@@ -80,16 +80,16 @@ private slots:
     void frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing_data();
     void frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing();
     void standard_cell_selects_the_stored_standard_or_none();
-    void standard_chosen_before_a_page_switch_was_not_shown_in_its_cell();
+    void standard_chosen_before_a_page_switch_shows_in_its_cell();
     void page_switch_hides_the_encode_editors_and_keeps_the_standards_list();
 
     void default_restores_the_settings_and_drops_open_editors();
     void save_and_the_whole_image_save_take_the_frame_as_typed_data();
     void save_and_the_whole_image_save_take_the_frame_as_typed();
-    void editors_left_open_over_codes_a_file_replaced_erased_the_new_frames();
+    void editors_left_open_over_codes_a_file_replaced_keep_the_new_frames();
     void open_and_save_show_their_dialogs_and_a_replaced_area_at_once();
     void close_unloads_and_a_new_load_paints_from_the_image();
-    void closing_with_the_digit_editor_open_painted_the_unloaded_window();
+    void closing_with_the_digit_editor_open_paints_nothing();
 
 private:
     QString stdCell(int row, int col) const { return window_->MSF_Chann->textMatrix(row, col); }
@@ -439,7 +439,7 @@ void TestFrm5Tone::period_cell_opens_the_periods_and_a_choice_is_stored_at_once(
     QVERIFY(Edata == before);
 }
 
-void TestFrm5Tone::second_click_on_a_chosen_cell_showed_the_old_period_after_the_leave()
+void TestFrm5Tone::second_click_on_a_chosen_cell_shows_the_choice_after_the_leave()
 {
     KitDriver::ClickCell(window_->MSF_Chann, 4, 1);
     KitDriver::ChooseItem(window_->Combo_edit, 18);
@@ -687,7 +687,7 @@ void TestFrm5Tone::standard_cell_selects_the_stored_standard_or_none()
     QCOMPARE(static_cast<int>(Edata(593, 15)), 4);
 }
 
-void TestFrm5Tone::standard_chosen_before_a_page_switch_was_not_shown_in_its_cell()
+void TestFrm5Tone::standard_chosen_before_a_page_switch_shows_in_its_cell()
 {
     encodePage();
     openEnc(1, 4);
@@ -790,7 +790,7 @@ void TestFrm5Tone::save_and_the_whole_image_save_take_the_frame_as_typed()
     QCOMPARE(window_->MSF_Encode->col(), frame);
 }
 
-void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_erased_the_new_frames()
+void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_keep_the_new_frames()
 {
     // The codes a ".dat" file or a whole-image read brings while an editor
     // stands open over the empty code 3 (the window is not repainted).
@@ -886,7 +886,7 @@ void TestFrm5Tone::close_unloads_and_a_new_load_paints_from_the_image()
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestFrm5Tone::closing_with_the_digit_editor_open_painted_the_unloaded_window()
+void TestFrm5Tone::closing_with_the_digit_editor_open_paints_nothing()
 {
     encodePage();
     openEnc(3, 1);

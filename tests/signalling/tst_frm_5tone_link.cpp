@@ -51,7 +51,7 @@ private slots:
     void buttons_while_a_transfer_runs();
     void close_box_during_a_transfer_ends_it_with_the_window();
     void read_drops_an_editor_left_open_over_the_old_settings();
-    void frame_editor_dropped_by_a_read_erased_a_frame_of_the_read();
+    void frame_editor_dropped_by_a_read_leaves_the_frames_read();
     void texts_in_chinese();
 
 private:
@@ -245,7 +245,7 @@ void TestFrm5ToneLink::read_drops_an_editor_left_open_over_the_old_settings()
     QVERIFY(Edata == read);
 }
 
-void TestFrm5ToneLink::frame_editor_dropped_by_a_read_erased_a_frame_of_the_read()
+void TestFrm5ToneLink::frame_editor_dropped_by_a_read_leaves_the_frames_read()
 {
     // The radio's code 6: frame 1 empty, frame 2 "55555".
     radio_->memory.replace(0x2550, 16, QByteArray::fromHex("FFFFFFFFFF0505050505FFFFFFFFFFFF"));
