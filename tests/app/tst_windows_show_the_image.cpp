@@ -1,11 +1,13 @@
 // Every open editor shows the image as it is once a whole-image read or a
 // ".dat" file replaced it, whether or not it is the active window, and
 // moving through its cells and boxes afterwards stores nothing: the image
-// keeps what the radio or the file holds. The application as it starts,
-// against the radio simulator in process, on virtual time.
+// keeps what the radio or the file holds. An editor left open over a cell
+// whose rows were replaced goes with the old contents. The application as it
+// starts, against the radio simulator in process, on virtual time.
 
 #include "app/mdimain.h"
 #include "channels/chann_grid.h"
+#include "channels/chann_rec.h"
 #include "channels/fm_page.h"
 #include "core/dat_file.h"
 #include "core/dtmf_defaults.h"
@@ -20,6 +22,8 @@
 #include "platform/kit_tab_strip.h"
 #include "platform/kit_text.h"
 #include "signalling/five_tone_area.h"
+#include "signalling/five_tone_edit.h"
+#include "signalling/two_tone_area.h"
 #include "support/channel_table.h"
 #include "support/editor_windows.h"
 #include "support/image_rows.h"
@@ -33,6 +37,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -95,6 +100,17 @@ void PutEveryArea(RadioSimulator& radio)
     CopyRows(areas, radio, Area::FiveTone);
 }
 
+// The texts of a grid's cells below its header row.
+QStringList CellTexts(const KitGrid& grid)
+{
+    QStringList texts;
+    for (int r = 1; r < grid.rows(); ++r) {
+        for (int c = 0; c < grid.cols(); ++c)
+            texts << grid.textMatrix(r, c);
+    }
+    return texts;
+}
+
 // What the window's value controls show, control by control in the order
 // the window holds them; an in-cell editor closed (hidden) shows nothing.
 QStringList Shown(const Window* window)
@@ -104,10 +120,7 @@ QStringList Shown(const Window* window)
     // among the widgets.
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (const auto* grid = dynamic_cast<const KitGrid*>(widget)) {
-            for (int r = 1; r < grid->rows(); ++r) {
-                for (int c = 0; c < grid->cols(); ++c)
-                    shown << grid->textMatrix(r, c);
-            }
+            shown << CellTexts(*grid);
         } else if (const auto* box = dynamic_cast<const KitText*>(widget)) {
             if (!box->isHidden())
                 shown << box->text();
@@ -139,7 +152,97 @@ QStringList Differences(const QStringList& shown, const QStringList& fresh)
     return differences;
 }
 
+// The texts of every cell of the window's grids.
+QStringList GridTexts(const Window* window)
+{
+    QStringList texts;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (const auto* grid = dynamic_cast<const KitGrid*>(widget))
+            texts << CellTexts(*grid);
+    }
+    return texts;
+}
+
+// An in-cell editor of a window, opened over one data cell.
+struct CellEditor {
+    const char* name;
+    EditorWindow window;
+    int tab;  // the page it lies on (0: the window has one page)
+    std::function<KitGrid*(Window*)> grid;
+    std::function<QWidget*(Window*)> editor;
+    int row;
+    int col;
+    std::vector<int> imageRows;  // the rows the cell stands for
+    // What the user changes in it once it is open: a key typed, an item
+    // chosen (stored at once).
+    std::function<void(QWidget* editor)> edit;
+};
+
+// Unloads the editor, if loaded, and loads it afresh: it paints the image
+// as it is now.
+Window* ReloadEditor(EditorWindow editor)
+{
+    Windows::Unload(LoadEditor(editor));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return LoadEditor(editor);
+}
+
+template <class W> W* As(Window* window)
+{
+    return static_cast<W*>(window);
+}
+
+// Chooses the first item other than the one the list shows.
+void ChooseAnother(QWidget* editor)
+{
+    auto* list = static_cast<KitList*>(editor);
+    const QStringList items = list->items();
+    for (int i = 0; i < items.size(); ++i) {
+        if (items.at(i) != list->text()) {
+            KitDriver::ChooseItem(list, i);
+            return;
+        }
+    }
+}
+
+void TypeDigit(QWidget* editor)
+{
+    KitDriver::TypeText(editor, QStringLiteral("5"));
+}
+
+const std::vector<CellEditor>& CellEditors()
+{
+    static const std::vector<CellEditor> editors{
+        {"channel text", EditorWindow::Channel, 0, [](Window* w) { return As<frm_chann>(w)->MSF_Chann; },
+         [](Window* w) { return As<frm_chann>(w)->Text_Edit; }, 1, ChannCol::RxFreq,
+         {ChannRecRow(1), ChannNameRow(1)}, TypeDigit},
+        {"channel list", EditorWindow::Channel, 0, [](Window* w) { return As<frm_chann>(w)->MSF_Chann; },
+         [](Window* w) { return As<frm_chann>(w)->Combo_edit; }, 1, ChannCol::Power,
+         {ChannRecRow(1), ChannNameRow(1)}, ChooseAnother},
+        {"FM text", EditorWindow::Fm, 0, [](Window* w) { return As<frm_FM>(w)->MSF_Chann; },
+         [](Window* w) { return As<frm_FM>(w)->Text_Edit; }, 1, FmCol::Freq, {FmPresetImageRow(1)}, TypeDigit},
+        {"two-tone encode text", EditorWindow::TwoTone, 1, [](Window* w) { return As<frm_2tone>(w)->MSF_Encode; },
+         [](Window* w) { return As<frm_2tone>(w)->Text_Encode; }, 1, 1, {kTwoToneEncRow}, TypeDigit},
+        {"two-tone decode list", EditorWindow::TwoTone, 2, [](Window* w) { return As<frm_2tone>(w)->MSF_Decode; },
+         [](Window* w) { return As<frm_2tone>(w)->Combo_Decode; }, 1, 1, {kTwoToneDecRow}, ChooseAnother},
+        {"five-tone standards list", EditorWindow::FiveTone, 1,
+         [](Window* w) { return As<frm_5tone>(w)->MSF_Chann; }, [](Window* w) { return As<frm_5tone>(w)->Combo_edit; },
+         1, 1, {FiveToneStdRec(0)}, ChooseAnother},
+        {"five-tone digits", EditorWindow::FiveTone, 2, [](Window* w) { return As<frm_5tone>(w)->MSF_Encode; },
+         [](Window* w) { return As<frm_5tone>(w)->Text_Encode; }, 1, FiveToneEncCol::Frame1, {FiveToneEncRec(1)},
+         [](QWidget* editor) { KitDriver::PressKey(editor, Qt::Key_Backspace); }},
+        {"five-tone standard list", EditorWindow::FiveTone, 2, [](Window* w) { return As<frm_5tone>(w)->MSF_Encode; },
+         [](Window* w) { return As<frm_5tone>(w)->Combo_Encode; }, 1, FiveToneEncCol::Standard, {FiveToneEncRec(1)},
+         ChooseAnother},
+    };
+    return editors;
+}
+
+enum class Replacement { DatFile, WholeImageRead };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Replacement)
 
 class TestWindowsShowTheImage : public QObject, private SimAppFixture {
     Q_OBJECT
@@ -151,8 +254,18 @@ private slots:
     void whole_image_read_shows_in_the_active_editor();
     void dat_file_shows_in_the_open_editor_data();
     void dat_file_shows_in_the_open_editor();
+    void stale_cell_editor_is_dropped_data();
+    void stale_cell_editor_is_dropped();
 
 private:
+    // The radio's memory as a ".dat" file in the current directory; false
+    // when it could not be written.
+    bool writeRadioFile();
+    // Opens the file from the File menu; returns the messages it showed.
+    QStringList openRadioFile();
+    // Runs the whole-image read from the Program menu to its end; returns
+    // the messages it showed.
+    QStringList readWholeImage();
     // Through cells and boxes of the window without typing a character.
     void clickThrough(EditorWindow editor, Window* window);
     // The rows of the editor's area in the image against the source's bytes.
@@ -280,30 +393,126 @@ void TestWindowsShowTheImage::dat_file_shows_in_the_open_editor_data()
 void TestWindowsShowTheImage::dat_file_shows_in_the_open_editor()
 {
     QFETCH(EditorWindow, editor);
+    QVERIFY(writeRadioFile());
+    Window* window = LoadEditor(editor);
+    QVERIFY(window != nullptr);
+    QStringList shown;
+    recorder_->onShow = [&](const ShownMessage&) { shown = Shown(window); };
+    QCOMPARE(openRadioFile(), QStringList{kLoaded});
+    recorder_->onShow = nullptr;
+    QCOMPARE(Windows::Find<Form_open_chann>(), nullptr);
+    Windows::BringForward(window);
+    checkShownAndKept(editor, window, shown);
+}
+
+bool TestWindowsShowTheImage::writeRadioFile()
+{
     MemoryImage file;
     for (int r = 0; r < kImageRows; ++r) {
         for (int c = 0; c < kRowBytes; ++c)
             file(r, c) = static_cast<std::uint8_t>(radio_->memory.at(r * kRowBytes + c));
     }
     QFile out(dir_->filePath(QStringLiteral("radio.dat")));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(DatFileText(file));
-    out.close();
+    const QByteArray text = DatFileText(file);
+    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+}
 
-    Window* window = LoadEditor(editor);
-    QVERIFY(window != nullptr);
+QStringList TestWindowsShowTheImage::openRadioFile()
+{
     main_->File_Open->trigger();
     auto* dialog = Windows::Find<Form_open_chann>();
-    QVERIFY(dialog != nullptr);
+    if (dialog == nullptr)
+        return {QStringLiteral("<no open dialog>")};
     dialog->Text1->setText(QStringLiteral("radio.dat"));
-    QStringList shown;
-    recorder_->onShow = [&](const ShownMessage&) { shown = Shown(window); };
     dialog->Command_enter->click();
-    recorder_->onShow = nullptr;
-    QCOMPARE(recorder_->takeTexts(), QStringList{kLoaded});
-    QCOMPARE(Windows::Find<Form_open_chann>(), nullptr);
+    return recorder_->takeTexts();
+}
+
+QStringList TestWindowsShowTheImage::readWholeImage()
+{
+    main_->Prog_read->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Read>();
+    if (dialog == nullptr)
+        return {QStringLiteral("<no read dialog>")};
+    dialog->Command_read->click();
+    const TransferEngine& read = dialog->transfer();
+    if (!clock_->advanceUntil([&] { return !read.busy() && !ports_->isOpen(kAppPort); }, kLongEnough))
+        return {QStringLiteral("<the read did not end>")};
+    return recorder_->takeTexts();
+}
+
+void TestWindowsShowTheImage::stale_cell_editor_is_dropped_data()
+{
+    QTest::addColumn<int>("editorIndex");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<Replacement>("replacement");
+    const std::pair<const char*, Replacement> replacements[]{
+        {"\".dat\" file", Replacement::DatFile},
+        {"whole-image read", Replacement::WholeImageRead},
+    };
+    for (int i = 0; i < static_cast<int>(CellEditors().size()); ++i) {
+        for (const bool edited : {false, true}) {
+            for (const auto& [replacementName, replacement] : replacements) {
+                QTest::addRow("%s, %s, %s", CellEditors().at(i).name, edited ? "edited" : "opened", replacementName)
+                    << i << edited << replacement;
+            }
+        }
+    }
+}
+
+void TestWindowsShowTheImage::stale_cell_editor_is_dropped()
+{
+    // An editor open over a cell (only opened, or typed into or chosen from)
+    // while a ".dat" file or a whole-image read replaces the rows of its
+    // cell: it goes with the old text, stores nothing over the new rows, and
+    // after the next click the grid shows what the image holds.
+    QFETCH(int, editorIndex);
+    QFETCH(bool, edited);
+    QFETCH(Replacement, replacement);
+    const CellEditor& cell = CellEditors().at(static_cast<std::size_t>(editorIndex));
+
+    // The image holds what the radio holds, except the cell's own rows,
+    // which hold those of the next grid row: the replacement changes them.
+    for (const AreaSpan& area : AreasOf(cell.window)) {
+        for (int r = area.firstRow(); r <= area.lastRow(); ++r) {
+            for (int c = 0; c < kRowBytes; ++c)
+                Edata(r, c) = static_cast<std::uint8_t>(radio_->memory.at(r * kRowBytes + c));
+        }
+    }
+    for (const int r : cell.imageRows)
+        Edata.row(r) = Edata.row(r + 1);
+    QVERIFY(writeRadioFile());
+
+    Window* window = ReloadEditor(cell.window);
+    QVERIFY(window != nullptr);
+    if (cell.tab > 0)
+        KitDriver::ClickTab(window->findChild<KitTabStrip*>(), cell.tab);
+    KitGrid* grid = cell.grid(window);
+    QWidget* editor = cell.editor(window);
+    KitDriver::ClickCell(grid, cell.row, cell.col);
+    QVERIFY(!editor->isHidden());
+    if (edited)
+        cell.edit(editor);
+    QCOMPARE(recorder_->takeTexts(), QStringList());
+    for (const int r : cell.imageRows)
+        QVERIFY(RowHex(Edata, r) != radio_->memoryRange(r * kRowBytes, kRowBytes).toHex(' ').toUpper());
+
+    if (replacement == Replacement::DatFile)
+        QCOMPARE(openRadioFile(), QStringList{kLoaded});
+    else
+        QCOMPARE(readWholeImage(), QStringList{kReadDone});
+    QVERIFY(editor->isHidden());
+
     Windows::BringForward(window);
-    checkShownAndKept(editor, window, shown);
+    KitDriver::ClickCell(grid, cell.row + 1, cell.col);
+    QCOMPARE(recorder_->takeTexts(), QStringList());
+    const QStringList stored = RowsNotAsIn(cell.window, radio_->memory);
+    QVERIFY2(stored.isEmpty(), qPrintable(stored.join(QStringLiteral("; "))));
+    const QStringList shown = GridTexts(window);
+    Window* fresh = ReloadEditor(cell.window);
+    QVERIFY(fresh != nullptr);
+    const QStringList stale = Differences(shown, GridTexts(fresh));
+    QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QStringLiteral("; "))));
 }
 
 void TestWindowsShowTheImage::checkShownAndKept(EditorWindow editor, Window* window, const QStringList& shown)
@@ -315,9 +524,7 @@ void TestWindowsShowTheImage::checkShownAndKept(EditorWindow editor, Window* win
     const QStringList stored = RowsNotAsIn(editor, radio_->memory);
     QVERIFY2(stored.isEmpty(), qPrintable(stored.join(QStringLiteral("; "))));
     // What it showed as the message came is what a window loaded now shows.
-    Windows::Unload(window);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Window* fresh = LoadEditor(editor);
+    Window* fresh = ReloadEditor(editor);
     QVERIFY(fresh != nullptr);
     const QStringList stale = Differences(shown, Shown(fresh));
     QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QStringLiteral("; "))));

@@ -73,6 +73,7 @@ private slots:
     void decode_list_left_open_over_default_is_dropped();
     void encode_edit_left_open_over_a_file_is_dropped();
     void area_a_file_replaced_shows_at_once_and_drops_the_edit_over_it();
+    void decode_list_stays_over_its_own_choice_and_goes_with_its_replaced_entry();
 
 private:
     void open(KitGrid* grid, int row, int col) { KitDriver::ClickCell(grid, row, col); }
@@ -831,6 +832,36 @@ void TestFrm2Tone::area_a_file_replaced_shows_at_once_and_drops_the_edit_over_it
     QVERIFY(window_->Text_Encode->isVisible());
     open(window_->MSF_Encode, 4, 0);
     QCOMPARE(RowHex(Edata, 722).left(5), QByteArray("DC 05"));
+    QCOMPARE(recorder_->count(), 0);
+}
+
+void TestFrm2Tone::decode_list_stays_over_its_own_choice_and_goes_with_its_replaced_entry()
+{
+    decodePage();
+    open(window_->MSF_Decode, 2, 1);
+    KitDriver::ChooseItem(window_->Combo_Decode, 7);
+    QCOMPARE(RowHex(Edata, 737).left(2), QByteArray("07"));
+    // A replacement that leaves entry 2 as the choice left it: the list
+    // stays, and its choice shows once the cell is left.
+    {
+        const RowsReplacement replacing({Area::Image});
+        SetRow(Edata, 752, "E8 03");
+    }
+    QVERIFY(overCell(window_->Combo_Decode, window_->MSF_Decode));
+    open(window_->MSF_Decode, 3, 1);
+    QCOMPARE(decodeCell(2, 1), QStringLiteral("C-B"));
+
+    // A replacement of entry 3 under the list with a choice made: the list
+    // goes, and leaving the cell shows what the entry now holds.
+    KitDriver::ChooseItem(window_->Combo_Decode, 11);
+    {
+        const RowsReplacement replacing({Area::Image});
+        SetRow(Edata, 738, "02");
+    }
+    QVERIFY(window_->Combo_Decode->isHidden());
+    open(window_->MSF_Decode, 4, 1);
+    QCOMPARE(decodeCell(3, 1), QStringLiteral("A-D"));
+    QCOMPARE(RowHex(Edata, 738).left(2), QByteArray("02"));
     QCOMPARE(recorder_->count(), 0);
 }
 

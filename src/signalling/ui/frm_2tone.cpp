@@ -373,6 +373,8 @@ void frm_2tone::ShowImage()
 {
     if (encodeCell_.stale())
         CloseEncodeEditor();
+    if (decodeCell_.stale())
+        CloseDecodeList();
     TwoTone_Show();
 }
 
@@ -577,6 +579,8 @@ void frm_2tone::Combo_Decode_Click()
     // choice reach nothing.
     decodeCell_.touch();
     TwoTone_StoreDecodeChoice(decodeCell_.row(), decodeCell_.col(), Combo_Decode->listIndex(), decodeCell_.entry());
+    // The user's own choice leaves the list current over its entry.
+    decodeCell_.recordsEdited();
     EditText = Combo_Decode->text();
 }
 

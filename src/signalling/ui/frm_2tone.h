@@ -22,9 +22,9 @@
 //   from what the tone set holds: a box only passed through keeps its bytes,
 //   whatever tone they show.
 // - Default and a completed read close both in-cell editors without
-//   storing: what they held belongs to contents that are gone. So does the
-//   commit of a Text_Encode whose entry something else (a ".dat" file, a
-//   whole-image read) replaced while it was open.
+//   storing: what they held belongs to contents that are gone. So does
+//   something else (a ".dat" file, a whole-image read) that replaces the
+//   entry under an open editor, and the commit of such a Text_Encode.
 //
 // The window paints the area at its load, after Default, its own read and
 // an encode or tone commit, and as soon as something else replaces it (a
@@ -161,7 +161,7 @@ private:
     // After a completed read: the editors dropped, the area painted.
     void TwoTone_FromBlocks();
     // Something else replaced rows of the area (a ".dat" file, a whole-image
-    // read): an encode edit whose entry it replaced is dropped, then the
+    // read): an in-cell editor whose entry it replaced is dropped, then the
     // area is painted.
     void ShowImage();
 
@@ -170,7 +170,8 @@ private:
     int DecEntry = 0;
     // The decode list's text when it last got the focus or had an item chosen.
     QString EditText;
-    // The cell Combo_Decode is open over; touched by a choice made there.
+    // The cell Combo_Decode is open over, and its entry as the list found it
+    // or last stored it; touched by a choice made there.
     OpenCell decodeCell_;
     // The cell Text_Encode is open over, and its entry as the editor found
     // it; touched by any change of the editor's text since it opened.
