@@ -43,7 +43,8 @@ struct EntryOutcome {
     // The text the editor holds after the routine (the commits clear it
     // afterwards all the same).
     QString editorText;
-    // The grid takes the focus (a new channel's TX cell was filled).
+    // The grid takes the focus (a new channel's TX cell was filled), when
+    // the commit is the leave of the cell.
     bool gridFocus = false;
     // Shown by the window after every change has been made.
     std::optional<Message> message;

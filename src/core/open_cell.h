@@ -25,6 +25,14 @@
 // or chosen from. A commit stores nothing for a cell only clicked through.
 enum class CellEntry { ClickedThrough, Typed };
 
+// What commits the editor over a cell: the leave of the cell (the grid's
+// current cell moves on), or a button before it sends, saves or replaces
+// the image (the window's own Write, Save, Default, Clear; the whole-image
+// write and the ".dat" save, core/open_edits.h). A button is no leave: its
+// commit stores what the leave would, but no control takes the focus, so the
+// window the user clicked in stays the active one.
+enum class CommitBy { Leave, Button };
+
 class OpenCell {
 public:
     enum class Leave {

@@ -19,9 +19,11 @@
 
 class OpenEditCommit {
 public:
-    // commit: commits the window's open edit, if any, exactly as leaving its
-    // cell does; returns false when the commit refused the text (it showed
-    // its message).
+    // commit: commits the window's open edit, if any, as a button does
+    // (CommitBy::Button in core/open_cell.h): it stores what leaving the cell
+    // would and takes no focus, so the dialog whose button runs it stays the
+    // active window. Returns false when the commit refused the text (it
+    // showed its message).
     explicit OpenEditCommit(std::function<bool()> commit);
     ~OpenEditCommit();
     OpenEditCommit(const OpenEditCommit&) = delete;

@@ -168,7 +168,7 @@ void frm_chann::Form_Load()
     // 5, 6. A fresh transfer: timers off, not busy, the bar hidden at 0.
     link_ = &own(std::make_unique<TransferEngine>(ChannTransferParams([this] { Chann_FromBlocks(); })));
     // What sends or saves the whole image commits this window's open edit.
-    own(std::make_unique<OpenEditCommit>([this] { return Commit_EditedCell(); }));
+    own(std::make_unique<OpenEditCommit>([this] { return Commit_EditedCell(CommitBy::Button); }));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
     ShowLinkDisplay();
 
@@ -239,7 +239,7 @@ void frm_chann::Command_save_Click()
     if (link_->refuseIfBusy())
         return;
     // A button is no leave-cell: the edit still open goes in first.
-    if (!Commit_EditedCell())
+    if (!Commit_EditedCell(CommitBy::Button))
         return;
     Windows::LoadForward<Form_save_chann>();
 }
@@ -248,7 +248,7 @@ void frm_chann::Command_def_Click()
 {
     // Not refused while a transfer runs: a write then sends the samples.
     // An edit still open goes in first, so that the samples replace it.
-    Commit_EditedCell();
+    Commit_EditedCell(CommitBy::Button);
     const RowsReplacement replacing({Area::Chann});
     Channel_Defaults();
     RedrawRows();
@@ -259,7 +259,7 @@ void frm_chann::Command_Clear_Click()
     if (link_->refuseIfBusy(LinkText::ClearWhileBusy()))
         return;
     // An edit still open goes in first, so that nothing of it survives.
-    Commit_EditedCell();
+    Commit_EditedCell(CommitBy::Button);
     link_->setProgressValue(0);
     link_->setLabel(QString());
     link_->setProgressVisible(false);
@@ -289,7 +289,7 @@ void frm_chann::Command_Write_Click()
     if (link_->refuseIfBusy())
         return;
     // A button is no leave-cell: the edit still open goes in first.
-    if (!Commit_EditedCell())
+    if (!Commit_EditedCell(CommitBy::Button))
         return;
     if (const std::optional<Message> refusal = ChannWriteRefusal()) {
         ShowMessage(*refusal);
@@ -437,10 +437,10 @@ void frm_chann::Text_Edit_Change()
 
 void frm_chann::MSF_Chann_LeaveCell()
 {
-    Commit_EditedCell();
+    Commit_EditedCell(CommitBy::Leave);
 }
 
-bool frm_chann::Commit_EditedCell()
+bool frm_chann::Commit_EditedCell(CommitBy by)
 {
     EditRow = MSF_Chann->row();
     EditCol = MSF_Chann->col();
@@ -466,7 +466,7 @@ bool frm_chann::Commit_EditedCell()
     case ChannCol::RxFreq:
     case ChannCol::TxFreq:
     case ChannCol::Name:
-        message = Entry_Commit(entry);
+        message = Entry_Commit(entry, by);
         break;
     case ChannCol::RxTone:
     case ChannCol::TxTone:
@@ -506,7 +506,7 @@ void frm_chann::Tone_Commit()
     MSF_Chann->setTextMatrix(EditRow, EditCol, Combo_edit->text());
 }
 
-std::optional<Message> frm_chann::Entry_Commit(CellEntry entry)
+std::optional<Message> frm_chann::Entry_Commit(CellEntry entry, CommitBy by)
 {
     const QString typed = Text_Edit->text();
     EntryOutcome out;
@@ -517,7 +517,9 @@ std::optional<Message> frm_chann::Entry_Commit(CellEntry entry)
     else
         out = Chann_NameCommit(cells_, EditRow, typed, entry);
     Text_Edit->setText(out.editorText);
-    if (out.gridFocus)
+    // Only a leave moves on into the grid: a button's commit leaves the
+    // focus, and the activation, where the user put them.
+    if (out.gridFocus && by == CommitBy::Leave)
         MSF_Chann->setFocus();
     return out.message;
 }

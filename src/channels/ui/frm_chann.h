@@ -93,16 +93,17 @@ private:
     // editor is open, is committed (or, when its records were replaced
     // meanwhile, its editor dropped). Default and Clear run it first too,
     // and so do Write and Save, the whole-image write and the ".dat" save
-    // (OpenEditCommit). Returns false when the commit refused the text: it
-    // showed its message (a frequency out of range, a name too long).
-    bool Commit_EditedCell();
+    // (OpenEditCommit), each as a button: no leave, nothing takes the focus.
+    // Returns false when the commit refused the text: it showed its message
+    // (a frequency out of range, a name too long).
+    bool Commit_EditedCell(CommitBy by);
     // Both editors hidden and emptied; no cell is open any more.
     void CloseEditors();
     // The commits of the frame, by column; a commit returns the message the
     // frame shows once the cell is done. A text column only clicked through
     // stores nothing.
     void Tone_Commit();
-    std::optional<Message> Entry_Commit(CellEntry entry);
+    std::optional<Message> Entry_Commit(CellEntry entry, CommitBy by);
 
     // After a read: every row redrawn from the image, then the received names;
     // an editor left open over a channel the read replaced is dropped.
