@@ -57,9 +57,11 @@ bool TransferEngine::refuseIfBusy(const Message& refusal)
     return true;
 }
 
-bool TransferEngine::writeRetryPending() const
+bool TransferEngine::writeWaiting() const
 {
-    return stage_ == Stage::RetryDelay && direction_ == Direction::Write && retriesLeft_ > 0;
+    // Also in the last delay, before the failure is reported: the radio may
+    // be half written, and the user must hear of it.
+    return stage_ == Stage::RetryDelay && direction_ == Direction::Write;
 }
 
 void TransferEngine::startTransfer(Direction direction, const QString& password)
@@ -67,8 +69,9 @@ void TransferEngine::startTransfer(Direction direction, const QString& password)
     if (refuseIfBusy())
         return;
     passTyped_ = PasswordCodesOf(password);
-    // A start during a read's retry delay, or during the delay before a
-    // failure is reported, replaces the pending step.
+    // A start during a read's retry delay, or during the delay before its
+    // failure is reported, replaces the pending step (a write's delays are
+    // busy).
     Timer3->stop();
     stage_ = Stage::Idle;
     retriesLeft_ = direction == Direction::Read ? params_.readRetries : params_.writeRetries;

@@ -155,7 +155,7 @@ public:
 
     // The Read and Write buttons: refused with the busy message while busy()
     // (below); otherwise the retry count is loaded and the transfer starts
-    // (a pending read retry or a pending failure step is cancelled). When
+    // (a read's pending retry or pending failure report is cancelled). When
     // the port opened, the bar shows 0 and the label the connecting text.
     // Return at once; the transfer runs on timer ticks and receive events.
     //
@@ -181,10 +181,13 @@ public:
     bool Writing() const { return writing_; }
     bool Reading() const { return reading_; }
     // What the window's buttons refuse for: a transfer runs, or a write
-    // waits for its next attempt. A write is busy from its press to its end,
-    // so nothing the window's buttons do can change what its retries send,
-    // and nothing drops it without a word.
-    bool busy() const { return writing_ || reading_ || writeRetryPending(); }
+    // waits in a retry delay, for its next attempt or for the report of its
+    // failure. A write is busy from its press until it has ended or its
+    // failure has been reported, so nothing the window's buttons do can
+    // change what its retries send, and nothing drops it without a word. A
+    // read's delays give way to a new Read or Write: its failure changes
+    // nothing.
+    bool busy() const { return writing_ || reading_ || writeWaiting(); }
     using LinkControls::portOpen;
 
     // What ProgressBar1 and Label_tr_count show.
@@ -206,7 +209,7 @@ private:
     enum class Stage { Idle, Identify, Password, Data, RetryDelay };
     enum class Direction { Read, Write };
 
-    bool writeRetryPending() const;
+    bool writeWaiting() const;
     void startTransfer(Direction direction, const QString& password);
     bool Comm_Start(Direction direction);
     bool Comm_Open();

@@ -70,6 +70,7 @@ QByteArray StrayBlock(int address)
 
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(ReplyKind)
+Q_DECLARE_METATYPE(TransferEnd)
 
 class TestTransferEngine : public QObject, private SimLinkFixture {
     Q_OBJECT
@@ -105,6 +106,8 @@ private slots:
     void busyWindowRefusesAndTheTransferGoesOn();
     void startDuringTheRetryDelayCancelsThePendingRetry();
     void writeIsBusyThroughItsRetryDelay();
+    void lastRetryDelayRefusesStartsOnlyForAWrite_data();
+    void lastRetryDelayRefusesStartsOnlyForAWrite();
     void failedWriteToThePortIsALostReply();
     void pulledCableEndsWithThePortMessage();
     void portThatDoesNotOpenStartsNothing();
@@ -681,6 +684,60 @@ void TestTransferEngine::writeIsBusyThroughItsRetryDelay()
     recorder_->takeAll();
     QCOMPARE(LinkOpens(writes()), 2);
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Read), 1);  // the password block only
+    QVERIFY(!engine.busy());
+}
+
+void TestTransferEngine::lastRetryDelayRefusesStartsOnlyForAWrite_data()
+{
+    // Read and Write pressed after the last attempt of a transfer went
+    // unanswered, while its failure waits to be reported.
+    QTest::addColumn<bool>("write");  // the transfer that failed
+    QTest::addColumn<QStringList>("pressed");
+    QTest::addColumn<TransferEnd>("end");
+    QTest::addColumn<QStringList>("reported");
+    QTest::addColumn<int>("linkOpens");
+    const QString busy = QStringLiteral("Read-write operating with transceiver .");
+    // The radio may be half written: the write is busy until its failure
+    // has been reported, and it is.
+    QTest::newRow("write: refused, its failure reported")
+        << true << QStringList(2, busy) << TransferEnd::Failed
+        << QStringList{QStringLiteral("Fail connect with transceiver.")} << 4;
+    // A read's failure changes nothing: the new write replaces its report
+    // (and the Read after it is refused while the write runs).
+    QTest::newRow("read: gives way to the new write")
+        << false << QStringList{busy} << TransferEnd::WriteDone
+        << QStringList{QStringLiteral("Complete Written DTMF Signal parameters to the transceiver.")} << 5;
+}
+
+void TestTransferEngine::lastRetryDelayRefusesStartsOnlyForAWrite()
+{
+    QFETCH(bool, write);
+    QFETCH(QStringList, pressed);
+    QFETCH(TransferEnd, end);
+    QFETCH(QStringList, reported);
+    QFETCH(int, linkOpens);
+    radio_->addFault(Fault::Silent, ReplyKind::Ident, 0, 1 + kEditorRetries);
+    TransferEngine engine(DtmfTransferParams(), *image_);
+    if (write)
+        engine.startWrite();
+    else
+        engine.startRead();
+    // The last attempt has timed out: the port is closed for the last delay.
+    QVERIFY(clock_->advanceUntil(
+        [&] { return LinkOpens(writes()) == 1 + kEditorRetries && !ports_->isOpen(kPort); }, kLongEnough));
+    QVERIFY(!engine.Writing() && !engine.Reading());
+    QCOMPARE(engine.busy(), write);
+    engine.startWrite();
+    QCOMPARE(engine.Writing(), !write);
+    engine.startRead();
+    QCOMPARE(recorder_->takeTexts(), pressed);
+    QVERIFY(runToEnd(engine, kLongEnough));
+    QCOMPARE(recorder_->takeTexts(), reported);
+    // Nothing else follows: one end, one report.
+    clock_->advance(20000);
+    QCOMPARE(recorder_->count(), 0);
+    QCOMPARE(ends_, QList<TransferEnd>{end});
+    QCOMPARE(LinkOpens(writes()), linkOpens);
     QVERIFY(!engine.busy());
 }
 
