@@ -496,7 +496,6 @@ void frm_5tone::DropEncodeEditors()
     // The digit editor has no cell of its own any more: emptying it (a row
     // blanked on a later leave) stores nothing.
     encRow_ = encCol_ = 0;
-    digitsEdited_ = false;
 }
 
 void frm_5tone::DropStaleEditors()
@@ -681,12 +680,12 @@ void frm_5tone::FiveTone_EditEncCell()
         Text_Encode->setFocus();
         encRow_ = r;
         encCol_ = c;
-        digitsEdited_ = false;
         // Opening stores nothing: a frame the radio or a file holds stays as
         // it is until the user edits it.
         openingDigits_ = true;
         Text_Encode->setText(MSF_Encode->text());
         openingDigits_ = false;
+        // Open from here on: what changes its text now is the user's.
         encOpen_.open(r, c);
         return;
     }
@@ -701,7 +700,7 @@ void frm_5tone::Text_Encode_Change()
 {
     if (openingDigits_)
         return;
-    digitsEdited_ = true;
+    encOpen_.touch();
     if (MSF_Encode->row() != encRow_ || MSF_Encode->col() != encCol_)
         return;
     FiveTone_StoreFrame(encRow_, encCol_, Text_Encode->text());
@@ -728,7 +727,7 @@ void frm_5tone::MSF_Encode_LeaveCell()
 {
     if (Encode_CommitCell())
         return;
-    if (digitsEdited_) {
+    if (encOpen_.touched()) {
         // The user is typing this frame: the current cell stays the
         // editor's own, so that what is typed next is stored.
         MSF_Encode->keepCell();

@@ -170,8 +170,9 @@ private:
     void MSF_Encode_Click();
     // A frame of other than five digits shows the five-digit message. Its
     // cell is kept, with the editor and the focus, only when the editor's
-    // text changed since it opened; a frame only clicked through lets the
-    // cell move on and the editor go, storing nothing.
+    // text changed since it opened (the open-cell guard's note); a frame
+    // only clicked through lets the cell move on and the editor go, storing
+    // nothing.
     void MSF_Encode_LeaveCell();
     void FiveTone_EditEncCell();
     void FiveTone_ClearEncRow(int r);
@@ -201,11 +202,10 @@ private:
     int encCol_ = 0;
     // The digit editor is being given its cell's text: opening stores nothing.
     bool openingDigits_ = false;
-    // The digit editor's text changed since it opened (typed, pasted, set by
-    // a screen reader).
-    bool digitsEdited_ = false;
     // The records under the open editors as they last saw them: the code
     // record of Text_Encode or Combo_Encode, the standard record of Combo_edit.
+    // encOpen_ also notes whether the digit editor's text changed since it
+    // opened (typed, pasted, set by a screen reader).
     OpenCell encOpen_;
     OpenCell stdOpen_;
 };
