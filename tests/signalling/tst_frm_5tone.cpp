@@ -74,8 +74,8 @@ private slots:
     void short_frame_is_refused_and_typing_goes_on_storing_in_its_cell();
     void small_letters_are_stored_and_painted_as_capitals();
     void sixth_digit_is_not_stored_and_seventh_not_typed();
-    void emptying_frame_1_blanks_the_row_and_keeps_the_other_frames();
-    void frame_2_behind_an_empty_frame_1_is_erased_by_its_leave();
+    void leaving_a_code_whose_frame_1_is_empty_shows_the_code_the_image_holds_data();
+    void leaving_a_code_whose_frame_1_is_empty_shows_the_code_the_image_holds();
     void double_click_on_a_code_shows_what_the_image_holds();
     void frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing_data();
     void frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing();
@@ -94,6 +94,10 @@ private slots:
 private:
     QString stdCell(int row, int col) const { return window_->MSF_Chann->textMatrix(row, col); }
     QString encCell(int row, int col) const { return window_->MSF_Encode->textMatrix(row, col); }
+    // Encode row r's frames and standard as the grid shows them, and as a
+    // painting of the image would.
+    QStringList encRow(int r) const { return {encCell(r, 1), encCell(r, 2), encCell(r, 3), encCell(r, 4)}; }
+    static QStringList paintedEncRow(int r);
     bool overCell(const KitGrid* grid, const QWidget* editor) const;
     void encodePage() { KitDriver::ClickTab(window_->TabStrip1, kEncodeTab); }
     void openEnc(int row, int col) { KitDriver::ClickCell(window_->MSF_Encode, row, col); }
@@ -144,6 +148,12 @@ void TestFrm5Tone::repaint()
     openEnc(2, 1);
     QVERIFY(window_->Text_Encode->hasFocus());
     window_->Combo_Enc_ys1->setFocus();
+}
+
+QStringList TestFrm5Tone::paintedEncRow(int r)
+{
+    const FiveTonePainting p = FiveTone_Paint();
+    return {p.encCell(r, 1), p.encCell(r, 2), p.encCell(r, 3), p.encCell(r, 4)};
 }
 
 frm_5tone* TestFrm5Tone::reload()
@@ -572,38 +582,66 @@ void TestFrm5Tone::sixth_digit_is_not_stored_and_seventh_not_typed()
     QCOMPARE(window_->MSF_Encode->row(), 2);
 }
 
-void TestFrm5Tone::emptying_frame_1_blanks_the_row_and_keeps_the_other_frames()
+void TestFrm5Tone::leaving_a_code_whose_frame_1_is_empty_shows_the_code_the_image_holds_data()
 {
-    SetRow(Edata, 595, "01 01 01 01 01 02 02 02 02 02 03 03 03 03 03 02");
-    reload();
-    encodePage();
-    openEnc(4, 1);
-    for (int i = 0; i < 5; ++i)
-        KitDriver::PressKey(window_->Text_Encode, Qt::Key_Backspace);
-    QCOMPARE(RowBytes(Edata, 595), HexBytes("FF FF FF FF FF 02 02 02 02 02 03 03 03 03 03 02"));
-    openEnc(6, 0);
-    QCOMPARE(recorder_->count(), 0);
-    for (int c = 1; c <= 4; ++c)
-        QCOMPARE(encCell(4, c), QString());
-    QCOMPARE(RowBytes(Edata, 595), HexBytes("FF FF FF FF FF 02 02 02 02 02 03 03 03 03 03 02"));
-    // A blanked row opens only its first frame until the next painting.
-    openEnc(4, 4);
-    QVERIFY(window_->Combo_Encode->isHidden());
-    repaint();
-    QCOMPARE(encCell(4, 2), QStringLiteral("22222"));
-    QCOMPARE(encCell(4, 4), QStringLiteral("PCCIR"));
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("shown");
+    // Frame 1's digits deleted: only they go; frames 2 and 3 and the
+    // standard stay in the image and in the row.
+    QTest::newRow("frame 1 emptied") << 4 << QByteArray("01 01 01 01 01 02 02 02 02 02 03 03 03 03 03 02") << 1 << 5
+                                     << "" << QByteArray("FF FF FF FF FF 02 02 02 02 02 03 03 03 03 03 02")
+                                     << QStringList{"     ", "22222", "33333", "PCCIR"};
+    // Typed behind an empty frame 1, the frame is erased again by its leave.
+    QTest::newRow("frame 2 typed behind an empty frame 1")
+        << 6 << QByteArray("FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF") << 2 << 0 << "12345"
+        << QByteArray("FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF") << QStringList{"     ", "     ", "     ", ""};
+    QTest::newRow("an empty frame 1 only clicked through")
+        << 8 << QByteArray("FF FF FF FF FF 04 04 04 04 04 FF FF FF FF FF 05") << 1 << 0 << ""
+        << QByteArray("FF FF FF FF FF 04 04 04 04 04 FF FF FF FF FF 05") << QStringList{"     ", "44444", "     ", "ZVEI3"};
 }
 
-void TestFrm5Tone::frame_2_behind_an_empty_frame_1_is_erased_by_its_leave()
+// The row never shows a code erased that the image still holds, and goes out
+// with Write: it shows the code as the image holds it at once, not at the
+// next painting.
+void TestFrm5Tone::leaving_a_code_whose_frame_1_is_empty_shows_the_code_the_image_holds()
 {
+    QFETCH(int, code);
+    QFETCH(QByteArray, record);
+    QFETCH(int, frame);
+    QFETCH(int, backspaces);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, shown);
+    const int row = 591 + code;
+    SetRow(Edata, row, record.constData());
+    reload();
     encodePage();
-    openEnc(6, 2);
+    openEnc(code, frame);
     QVERIFY(overCell(window_->MSF_Encode, window_->Text_Encode));
-    typeDigits(QStringLiteral("12345"));
-    QCOMPARE(RowBytes(Edata, 597, 5, 5), HexBytes("01 02 03 04 05"));
-    openEnc(7, 0);
-    QCOMPARE(RowBytes(Edata, 597), Repeated(kErased, 16));
-    QCOMPARE(encCell(6, 2), QString());
+    for (int i = 0; i < backspaces; ++i)
+        KitDriver::PressKey(window_->Text_Encode, Qt::Key_Backspace);
+    typeDigits(typed);
+    openEnc(code + 1, 0);
+    QCOMPARE(recorder_->count(), 0);
+    QCOMPARE(RowHex(Edata, row), stored);
+    QCOMPARE(encRow(code), shown);
+    QCOMPARE(encRow(code), paintedEncRow(code));
+
+    // The code's other cells open at once, as after any painting, and
+    // opening stores nothing.
+    const MemoryImage left = Edata;
+    openEnc(code, 4);
+    QVERIFY(overCell(window_->MSF_Encode, window_->Combo_Encode));
+    QCOMPARE(window_->Combo_Encode->text(), shown.at(3));
+    openEnc(code, 2);
+    QVERIFY(overCell(window_->MSF_Encode, window_->Text_Encode));
+    QCOMPARE(window_->Text_Encode->text(), shown.at(1));
+    QVERIFY(Edata == left);
 }
 
 void TestFrm5Tone::double_click_on_a_code_shows_what_the_image_holds()

@@ -433,10 +433,8 @@ void frm_5tone::FiveTone_Show()
             MSF_Chann->setTextMatrix(r, c, p.stdCell(r, c));
     }
     // 4.
-    for (int r = 1; r < kGridRows; ++r) {
-        for (int c = FiveToneEncCol::Frame1; c <= FiveToneEncCol::Standard; ++c)
-            MSF_Encode->setTextMatrix(r, c, p.encCell(r, c));
-    }
+    for (int r = 1; r < kGridRows; ++r)
+        FiveTone_ShowEncRow(r, p);
     // 5. A byte outside its list shows no item and is kept.
     for (int i = 0; i < kDelayLists; ++i)
         delayLists()[i]->setListIndex(p.delays[i]);
@@ -458,6 +456,12 @@ void frm_5tone::FiveTone_Show()
     // 9.
     link_->setProgressVisible(false);
     rowsPainted();
+}
+
+void frm_5tone::FiveTone_ShowEncRow(int r, const FiveTonePainting& p)
+{
+    for (int c = FiveToneEncCol::Frame1; c <= FiveToneEncCol::Standard; ++c)
+        MSF_Encode->setTextMatrix(r, c, p.encCell(r, c));
 }
 
 void frm_5tone::FiveTone_ShowFreqs()
@@ -493,8 +497,8 @@ void frm_5tone::DropEncodeEditors()
     Text_Encode->hide();
     Combo_Encode->hide();
     encOpen_.close();
-    // The digit editor has no cell of its own any more: emptying it (a row
-    // blanked on a later leave) stores nothing.
+    // The digit editor has no cell of its own any more: emptying it (on a
+    // later leave of a code whose frame 1 is empty) stores nothing.
     encRow_ = encCol_ = 0;
 }
 
@@ -743,8 +747,8 @@ void frm_5tone::MSF_Encode_LeaveCell()
 bool frm_5tone::Encode_CommitCell()
 {
     // An editor over a code that something else replaced is dropped and
-    // commits nothing: the row it would blank, or the frame it would empty,
-    // holds the new code (the grid shows it at the next painting).
+    // commits nothing: the frame it would empty holds the new code (the
+    // grid shows it at the next painting).
     if (encOpen_.stale()) {
         DropEncodeEditors();
         return true;
@@ -780,12 +784,15 @@ bool frm_5tone::Encode_CommitCell()
 
 void frm_5tone::FiveTone_ClearEncRow(int r)
 {
-    for (int c = FiveToneEncCol::Frame1; c <= FiveToneEncCol::Standard; ++c)
-        MSF_Encode->setTextMatrix(r, c, QString());
     // Emptied, the digit editor stores an empty frame when its own cell is
     // current (Text_Encode_Change).
     Text_Encode->setText(QString());
     // The standard list takes no text but a choice: the empty text it is
     // given gives way to EditText at once.
     Combo_Encode->showText(EditText);
+    // The row shows the code as the image now holds it: blank cells would
+    // show a code erased while its frames and standard stay in the image and
+    // go out with Write. Frame 1 shows five blanks, as after any painting,
+    // so the code's other cells open as usual.
+    FiveTone_ShowEncRow(r, FiveTone_Paint());
 }

@@ -42,6 +42,7 @@ class QGroupBox;
 class QLabel;
 class QProgressBar;
 class TransferEngine;
+struct FiveTonePainting;
 
 class frm_5tone final : public Window {
 public:
@@ -124,6 +125,8 @@ private:
     // Paints both grids and the option controls from the image (the option
     // controls' handlers store back what they were given) and hides the bar.
     void FiveTone_Show();
+    // Encode row r shows code r as painting p has it.
+    void FiveTone_ShowEncRow(int r, const FiveTonePainting& p);
     // Label_freq shows the tones of the standard chosen in Combo_stxh.
     void FiveTone_ShowFreqs();
     // The end of a completed read: the editors left open over the old
@@ -175,6 +178,10 @@ private:
     // nothing.
     void MSF_Encode_LeaveCell();
     void FiveTone_EditEncCell();
+    // A code left with an empty frame 1: the digit editor is emptied, which
+    // stores an empty frame when its own cell is current, and the row then
+    // shows what the image holds (its other frames and standard stay there
+    // and go out with Write), never blanks.
     void FiveTone_ClearEncRow(int r);
     void Text_Encode_KeyPress(int& key);
     void Text_Encode_Change();
