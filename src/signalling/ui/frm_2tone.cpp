@@ -185,7 +185,6 @@ frm_2tone::frm_2tone()
     Text_Encode->onChange = [this] { Text_Encode_Change(); };
     MSF_Decode->onClick = [this] { MSF_Decode_Click(); };
     MSF_Decode->onLeaveCell = [this] { MSF_Decode_LeaveCell(); };
-    MSF_Decode->onDblClick = [this] { MSF_Decode_DblClick(); };
     Combo_Decode->onClick = [this] { Combo_Decode_Click(); };
     Combo_Decode->onGotFocus = [this] { Combo_Decode_GotFocus(); };
     Combo_Decode->onChange = [this] { Combo_Decode_Change(); };
@@ -613,17 +612,6 @@ void frm_2tone::MSF_Decode_LeaveCell()
     }
     // 3.
     CloseDecodeList();
-}
-
-void frm_2tone::MSF_Decode_DblClick()
-{
-    // On a row number: the row blanked on the screen, its tone set shown.
-    const int r = MSF_Decode->mouseRow();
-    if (r < 1 || MSF_Decode->mouseCol() != 0)
-        return;
-    for (int c = 1; c < MSF_Decode->cols(); ++c)
-        MSF_Decode->setTextMatrix(r, c, QString());
-    Edata_Load(r - 1);
 }
 
 void frm_2tone::CloseDecodeList()

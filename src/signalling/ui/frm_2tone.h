@@ -30,6 +30,10 @@
 // an encode or tone commit, and as soon as something else replaces it (a
 // ".dat" file, a whole-image read), so the grids never go on showing what the
 // image no longer holds; never on activation.
+//
+// A double click on the decode grid does nothing beyond the click it follows
+// (a click on a row number shows that entry's tone set): the grid never
+// blanks a row that the image still holds and Write still sends.
 
 #include "core/open_cell.h"
 #include "platform/kit_button.h"
@@ -149,7 +153,6 @@ private:
     void Combo_Decode_GotFocus();
     void Combo_Decode_Change();
     void MSF_Decode_LeaveCell();
-    void MSF_Decode_DblClick();
     void CloseDecodeList();
 
     // Tone boxes A..D (tone t = 0..3).
