@@ -84,8 +84,6 @@ private slots:
     void page_switch_hides_the_encode_editors_and_keeps_the_standards_list();
 
     void default_restores_the_settings_and_drops_open_editors();
-    void save_and_the_whole_image_save_take_the_frame_as_typed_data();
-    void save_and_the_whole_image_save_take_the_frame_as_typed();
     void editors_left_open_over_codes_a_file_replaced_keep_the_new_frames();
     void open_and_save_show_their_dialogs_and_a_replaced_area_at_once();
     void close_unloads_and_a_new_load_paints_from_the_image();
@@ -792,42 +790,8 @@ void TestFrm5Tone::default_restores_the_settings_and_drops_open_editors()
     QCOMPARE(RowBytes(Edata, 592), RowBytes(expected, 592));
 }
 
-void TestFrm5Tone::save_and_the_whole_image_save_take_the_frame_as_typed_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("frame");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("record");
-    QTest::newRow("two digits") << 3 << 1 << "12"
-                                << "01 02 FF FF FF FF FF FF FF FF FF FF FF FF FF FF";
-    // Its leave would blank the code: a click on Save is no leave.
-    QTest::newRow("frame 2 behind an empty frame 1") << 6 << 2 << "12345"
-                                                     << "FF FF FF FF FF 01 02 03 04 05 FF FF FF FF FF FF";
-}
-
-void TestFrm5Tone::save_and_the_whole_image_save_take_the_frame_as_typed()
-{
-    QFETCH(int, code);
-    QFETCH(int, frame);
-    QFETCH(QString, typed);
-    QFETCH(QString, record);
-    encodePage();
-    openEnc(code, frame);
-    typeDigits(typed);
-    QCOMPARE(RowBytes(Edata, 591 + code), HexBytes(record));
-
-    window_->Command_save->click();
-    QVERIFY(Windows::Find<Form_save_chann>() != nullptr);
-    QVERIFY(CommitOpenEdits());
-    QCOMPARE(recorder_->count(), 0);
-    QCOMPARE(RowBytes(Edata, 591 + code), HexBytes(record));
-    // The editor stays over its cell with what was typed.
-    QVERIFY(window_->Text_Encode->isVisible());
-    QCOMPARE(TrimBlanks(window_->Text_Encode->text()), typed);
-    QCOMPARE(window_->MSF_Encode->row(), code);
-    QCOMPARE(window_->MSF_Encode->col(), frame);
-}
-
+// (A frame typed and still open goes out as typed with every Write and
+// Save: tst_frm_5tone_sends_typed.)
 void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_keep_the_new_frames()
 {
     // The codes a ".dat" file or a whole-image read brings while an editor
