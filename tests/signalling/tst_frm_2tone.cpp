@@ -8,6 +8,7 @@
 #include "core/shown_rows.h"
 #include "core/two_tone_defaults.h"
 #include "signalling/ui/frm_2tone.h"
+#include "support/grid_rules.h"
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
@@ -529,16 +530,10 @@ void TestFrm2Tone::decode_double_click_shows_what_the_image_holds()
     SetRow(Edata, 740, "00 01 01 04 02 02 08 03 03 09 00 04");
     SetRow(Edata, 756, "E8 03");
     window_->TwoTone_Show();
-    const MemoryImage before = Edata;
-    KitDriver::DoubleClickCell(window_->MSF_Decode, 5, 0);
-    QStringList shown;
-    for (int c = 1; c <= 12; ++c)
-        shown << decodeCell(5, c);
-    QCOMPARE(shown, (QStringList{"A-B", "1.Alert", "1", "B-C", "2.Transpond", "2", "C-D", "3.Alert+Transpond", "3",
-                                 "D-A", "0.None", "4"}));
-    QCOMPARE(decodeCell(5, 0), QStringLiteral("5"));
-    QVERIFY(Edata == before);
-    QCOMPARE(recorder_->count(), 0);
+    CheckDoubleClickOnRowNumberChangesNothing(window_->MSF_Decode, 5, *recorder_);
+    QCOMPARE(RowTexts(window_->MSF_Decode, 5, 1, 12),
+             (QStringList{"A-B", "1.Alert", "1", "B-C", "2.Transpond", "2", "C-D", "3.Alert+Transpond", "3", "D-A",
+                          "0.None", "4"}));
     // Its click shows the entry's tone set.
     QCOMPARE(window_->Text_A->text(), QStringLiteral("1000.0"));
     QCOMPARE(window_->decodeEntry(), 4);
@@ -648,17 +643,9 @@ void TestFrm2Tone::a_cell_only_clicked_through_changes_no_byte()
         decodePage();
     SetRow(Edata, ImageRowOf(decode, kEntry), bytes.constData());
     window_->TwoTone_Show();
-    const MemoryImage before = Edata;
-    const QString shown = grid->textMatrix(kEntry, col);
-
-    open(grid, kEntry, col);
-    QVERIFY(overCell(editor, grid));
-    open(grid, 1, col);
-
+    CheckClickThroughStoresNothing(
+        grid, kEntry, col, [&] { return overCell(editor, grid); }, [&] { open(grid, 1, col); });
     QCOMPARE(RowHex(Edata, ImageRowOf(decode, kEntry)), bytes);
-    for (int r = Area::TwoTone.firstRow(); r <= Area::TwoTone.lastRow(); ++r)
-        QVERIFY2(Edata.row(r) == before.row(r), qPrintable(QStringLiteral("image row %1").arg(r)));
-    QCOMPARE(grid->textMatrix(kEntry, col), shown);
     QCOMPARE(recorder_->count(), 0);
 }
 
@@ -816,18 +803,19 @@ void TestFrm2Tone::area_a_file_replaced_shows_at_once_and_drops_the_edit_over_it
     auto* other = Windows::Load<OtherChild>();
     // A ".dat" file or a whole-image read replaces entry 2 and tone set 1
     // while another window is the active one.
-    {
-        const RowsReplacement replacing({Area::Image});
-        SetRow(Edata, 721, "D0 07");
-        SetRow(Edata, 752, "E8 03");
-    }
-    const MemoryImage replaced = Edata;
+    CheckEditorDroppedByAReplacement(
+        window_->MSF_Encode, window_->Text_Encode, 2, 1,
+        [] {
+            const RowsReplacement replacing({Area::Image});
+            SetRow(Edata, 721, "D0 07");
+            SetRow(Edata, 752, "E8 03");
+        },
+        [this] {
+            Windows::BringForward(window_);
+            decodePage();
+        });
     QCOMPARE(encodeCell(2, 1), QStringLiteral("2000.0"));
-    QVERIFY(window_->Text_Encode->isHidden());
-    Windows::BringForward(window_);
-    decodePage();
     QCOMPARE(window_->Text_A->text(), QStringLiteral("1000.0"));
-    QVERIFY(Edata == replaced);
 
     // Back with nothing changed, an edit open: it stays open and stores.
     KitDriver::ClickTab(window_->TabStrip1, 1);

@@ -15,6 +15,7 @@
 #include "link/link_state.h"
 #include "link/transfer_engine.h"
 #include "signalling/ui/frm_2tone.h"
+#include "support/grid_rules.h"
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
@@ -440,11 +441,14 @@ void TestFrm2ToneWindow::close_box_during_a_transfer_ends_it_with_the_window()
 void TestFrm2ToneWindow::read_drops_an_encode_edit_left_open_over_the_old_settings()
 {
     editEncode(2, 1, QStringLiteral("1500"));
-    window_->Command_read->click();
-    QVERIFY(runToEnd());
-    recorder_->takeAll();
-    QVERIFY(window_->Text_Encode->isHidden());
-    KitDriver::ClickCell(window_->MSF_Encode, 5, 0);
+    CheckEditorDroppedByAReplacement(
+        window_->MSF_Encode, window_->Text_Encode, 2, 1,
+        [this] {
+            window_->Command_read->click();
+            QVERIFY(runToEnd());
+            recorder_->takeAll();
+        },
+        [this] { KitDriver::ClickCell(window_->MSF_Encode, 5, 0); });
     QCOMPARE(int(Edata(721, 0)) + 256 * Edata(721, 1), TwoToneAreaTable::EncodeHz(2, 0));
     QCOMPARE(encodeCell(2, 1), QString::number(TwoToneAreaTable::EncodeHz(2, 0)) + ".0");
 }

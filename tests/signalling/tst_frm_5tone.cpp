@@ -19,6 +19,7 @@
 #include "platform/kit_text.h"
 #include "signalling/five_tone_area.h"
 #include "signalling/ui/frm_5tone.h"
+#include "support/grid_rules.h"
 #include "support/image_bytes.h"
 #include "support/image_rows.h"
 #include "support/kit_driver.h"
@@ -647,13 +648,9 @@ void TestFrm5Tone::double_click_on_a_code_shows_what_the_image_holds()
     SetRow(Edata, 598, "07 07 07 07 07 FF FF FF FF FF FF FF FF FF FF 03");
     reload();
     encodePage();
-    const MemoryImage before = Edata;
-    KitDriver::DoubleClickCell(window_->MSF_Encode, 7, 0);
-    QCOMPARE((QStringList{encCell(7, 1), encCell(7, 2), encCell(7, 3), encCell(7, 4)}),
-             (QStringList{"77777", "     ", "     ", "ZVEI1"}));
+    CheckDoubleClickOnRowNumberChangesNothing(window_->MSF_Encode, 7, *recorder_);
+    QCOMPARE(encRow(7), (QStringList{"77777", "     ", "     ", "ZVEI1"}));
     QCOMPARE(encCell(7, 0), QStringLiteral("7"));
-    QVERIFY(Edata == before);
-    QCOMPARE(recorder_->count(), 0);
 }
 
 void TestFrm5Tone::frame_only_clicked_through_lets_the_cell_move_on_and_stores_nothing_data()
@@ -678,17 +675,18 @@ void TestFrm5Tone::frame_only_clicked_through_lets_the_cell_move_on_and_stores_n
     encodePage();
     QCOMPARE(encCell(3, 1), shown);
     const MemoryImage before = Edata;
-    openEnc(3, 1);
-    QCOMPARE(window_->Text_Encode->text(), shown);
-    if (byKey)
-        KitDriver::PressKey(window_->MSF_Encode, Qt::Key_Down);
-    else
-        openEnc(4, 1);
+    CheckClickThroughStoresNothing(
+        window_->MSF_Encode, 3, 1,
+        [&] { return overCell(window_->MSF_Encode, window_->Text_Encode) && window_->Text_Encode->text() == shown; },
+        [&] {
+            if (byKey)
+                KitDriver::PressKey(window_->MSF_Encode, Qt::Key_Down);
+            else
+                openEnc(4, 1);
+        });
     QCOMPARE(recorder_->takeTexts(), QStringList{kDigitCount});
     QCOMPARE(window_->MSF_Encode->row(), 4);
     QCOMPARE(window_->MSF_Encode->col(), 1);
-    QVERIFY(Edata == before);
-    QCOMPARE(encCell(3, 1), shown);
     // A click opens the editor over the cell it moved to; a key opens none.
     QCOMPARE(window_->Text_Encode->isVisible(), !byKey);
     if (!byKey) {
@@ -805,7 +803,7 @@ void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_keep_the_new_fra
     window_->Command_open->click();
     QVERIFY(!window_->Text_Encode->hasFocus());
     SetRow(Edata, 594, fileCode3);
-    MemoryImage before = Edata;
+    const MemoryImage before = Edata;
     QVERIFY(CommitOpenEdits());
     QVERIFY(Edata == before);
 
@@ -815,30 +813,32 @@ void TestFrm5Tone::editors_left_open_over_codes_a_file_replaced_keep_the_new_fra
     repaint();
     openEnc(3, 1);
     window_->Command_open->click();
-    Windows::BringForward(Windows::Find<Form_open_chann>());
-    {
-        const RowsReplacement replacing({Area::Image});
-        SetRow(Edata, 594, fileCode3);
-    }
-    before = Edata;
-    QVERIFY(window_->Text_Encode->isHidden());
+    const auto fileReplaces = [](const std::function<void()>& replace) {
+        return [replace] {
+            Windows::BringForward(Windows::Find<Form_open_chann>());
+            const RowsReplacement replacing({Area::Image});
+            replace();
+        };
+    };
+    CheckEditorDroppedByAReplacement(
+        window_->MSF_Encode, window_->Text_Encode, 3, 1, fileReplaces([fileCode3] { SetRow(Edata, 594, fileCode3); }),
+        [this] {
+            Windows::BringForward(window_);
+            openEnc(5, 1);
+        });
     QCOMPARE(encCell(3, 1), QStringLiteral("12345"));
-    Windows::BringForward(window_);
-    openEnc(5, 1);
-    QVERIFY(Edata == before);
     QCOMPARE(recorder_->count(), 0);
 
     // The standards list goes the same way.
     KitDriver::ClickTab(window_->TabStrip1, 1);
     KitDriver::ClickCell(window_->MSF_Chann, 2, 1);
-    Windows::BringForward(Windows::Find<Form_open_chann>());
-    {
-        const RowsReplacement replacing({Area::Image});
-        Edata(577, 0) = 18;
-    }
-    QVERIFY(window_->Combo_edit->isHidden());
+    CheckEditorDroppedByAReplacement(
+        window_->MSF_Chann, window_->Combo_edit, 2, 1, fileReplaces([] { Edata(577, 0) = 18; }),
+        [this] {
+            Windows::BringForward(window_);
+            KitDriver::ClickCell(window_->MSF_Chann, 3, 0);
+        });
     QCOMPARE(stdCell(2, 1), QStringLiteral("200"));
-    Windows::BringForward(window_);
     QCOMPARE(static_cast<int>(Edata(577, 0)), 18);
 }
 
