@@ -112,7 +112,7 @@ void Chann_StoreChoice(ChannCells& cells, int r, int col, int item, MemoryImage&
     switch (col) {
     case ChannCol::RxTone:
         StoreToneWord(r, col, ChannToneItemWord(item), image);
-        Chann_Refresh(cells, r, image);
+        Chann_RefreshEdited(cells, r, image);
         break;
     case ChannCol::TxTone:
         StoreToneWord(r, col, ChannToneItemWord(item), image);
@@ -167,7 +167,7 @@ bool Chann_StoreTypedTone(ChannCells& cells, int r, int col, const QString& text
     cells.setCell(r, col, shown);
     const int w = static_cast<int>(RoundHalfEven(f * 10));
     StoreToneWord(r, col, ToneWord{w % 256, w / 256}, image);
-    Chann_Refresh(cells, r, image);
+    Chann_RefreshEdited(cells, r, image);
     return true;
 }
 

@@ -29,11 +29,6 @@ void ToneOff(int r, MemoryImage& image)
     image(ChannRecRow(r), ChannRec::TxTone + 1) = kErased;
 }
 
-bool ChannelEmpty(int r, const MemoryImage& image)
-{
-    return image(ChannRecRow(r), ChannRec::RxFreq) == kErased;
-}
-
 // The cells an Enter preparation may change.
 QStringList EnterCells(const ChannCells& cells, int r)
 {
@@ -129,13 +124,13 @@ EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, Cell
         out.message = ChannEntryText::RxOutOfRange();
         out.editorText = VhfLowLimitText();
         cells.setCell(r, ChannCol::RxFreq, out.editorText);
-        if (ChannelEmpty(r, image)) {
+        if (ChannEmpty(r, image)) {
             Chann_Default(cells, r, image);
             StoreFreq(out.editorText, r, ChannRec::TxFreq, image);
         }
         // An existing channel keeps its TX frequency here.
         StoreFreq(out.editorText, r, ChannRec::RxFreq, image);
-        Chann_Refresh(cells, r, image);
+        Chann_RefreshEdited(cells, r, image);
         return out;
     }
 
@@ -150,7 +145,7 @@ EntryOutcome Chann_RxCommit(ChannCells& cells, int r, const QString& typed, Cell
         out.gridFocus = true;
     }
     StoreFreq(cells.cell(r, ChannCol::RxFreq), r, ChannRec::RxFreq, image);
-    Chann_Refresh(cells, r, image);
+    Chann_RefreshEdited(cells, r, image);
     return out;
 }
 
@@ -178,7 +173,7 @@ EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, Cell
             for (int b = ChannRec::TxFreq; b < ChannRec::TxFreq + 4; ++b)
                 image(m, b) = kErased;
             ToneOff(r, image);
-            Chann_Refresh(cells, r, image);
+            Chann_RefreshEdited(cells, r, image);
             return out;
         }
         out.message = ChannEntryText::TxOutOfRange();
@@ -187,12 +182,12 @@ EntryOutcome Chann_TxCommit(ChannCells& cells, int r, const QString& typed, Cell
         cells.setCell(r, ChannCol::TxTone, QStringLiteral("OFF"));
         StoreFreq(out.editorText, r, ChannRec::TxFreq, image);
         ToneOff(r, image);
-        Chann_Refresh(cells, r, image);
+        Chann_RefreshEdited(cells, r, image);
         return out;
     }
     cells.setCell(r, ChannCol::TxFreq, typed);
     StoreFreq(cells.cell(r, ChannCol::TxFreq), r, ChannRec::TxFreq, image);
-    Chann_Refresh(cells, r, image);
+    Chann_RefreshEdited(cells, r, image);
     return out;
 }
 
@@ -235,7 +230,7 @@ EntryOutcome Chann_RxEnter(ChannCells& cells, int r, const QString& typed, Memor
     if (!ChannFreqAccepted(f) && !Blank(typed)) {
         out.message = ChannEntryText::RxOutOfRange();
         cells.setCell(r, ChannCol::RxFreq, VhfLowLimitText());
-        if (ChannelEmpty(r, image))
+        if (ChannEmpty(r, image))
             Chann_Default(cells, r, image);
     } else if (!ChannFreqAccepted(f)) {
         cells.setCell(r, ChannCol::RxFreq, QString());

@@ -71,16 +71,19 @@ QString ChannNameText(const MemoryImage& image, int nameRow)
     return name;
 }
 
-void Chann_Show(ChannCells& cells, int r, MemoryImage& image)
+bool ChannEmpty(int r, const MemoryImage& image)
+{
+    return image(ChannRecRow(r), ChannRec::RxFreq) == kErased;
+}
+
+void Chann_Show(ChannCells& cells, int r, const MemoryImage& image)
 {
     using namespace ChannRec;
-    const int m = ChannRecRow(r);
-    if (image(m, RxFreq) == kErased) {
-        cells.setCell(r, ChannCol::RxFreq, QString());
-        cells.setCell(r, ChannCol::TxFreq, QString());
-        Chann_Delete(cells, r, image);
+    if (ChannEmpty(r, image)) {
+        EmptyCells(cells, r, ChannCol::Band, ChannCol::Scrambler);
         return;
     }
+    const int m = ChannRecRow(r);
     cells.setCell(r, ChannCol::RxFreq, FreqText(image, m, RxFreq));
     cells.setCell(r, ChannCol::RxTone, ChannToneText(image(m, RxTone), image(m, RxTone + 1), ChannCol::RxTone));
     if (image(m, TxFreq) == kErased) {
@@ -107,10 +110,17 @@ void Chann_Show(ChannCells& cells, int r, MemoryImage& image)
     cells.setCell(r, ChannCol::Width, (flags & Narrow) != 0 ? QStringLiteral("N") : QStringLiteral("W"));
 }
 
-void Chann_Refresh(ChannCells& cells, int r, MemoryImage& image)
+void Chann_Refresh(ChannCells& cells, int r, const MemoryImage& image)
 {
     Chann_Show(cells, r, image);
-    cells.setCell(r, ChannCol::Name, ChannNameText(image, ChannNameRow(r)));
+    cells.setCell(r, ChannCol::Name, ChannEmpty(r, image) ? QString() : ChannNameText(image, ChannNameRow(r)));
+}
+
+void Chann_RefreshEdited(ChannCells& cells, int r, MemoryImage& image)
+{
+    if (ChannEmpty(r, image))
+        Chann_Delete(cells, r, image);
+    Chann_Refresh(cells, r, image);
 }
 
 void Chann_Default(ChannCells& cells, int r, MemoryImage& image)

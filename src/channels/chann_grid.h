@@ -62,11 +62,21 @@ QString ChannNameText(const MemoryImage& image, int nameRow);
 // Each routine takes grid row r (1..ChannCount; the load also passes
 // ChannCount + 1) and never moves the grid's current cell.
 
-// Redraws cells 1..14 of row r from the main record. An empty channel (byte
-// 0 is 0xFF) gets cells 2 and 3 emptied and is deleted (Chann_Delete).
-void Chann_Show(ChannCells& cells, int r, MemoryImage& image = Edata);
-// Chann_Show, then the name cell (column 15) from the name record.
-void Chann_Refresh(ChannCells& cells, int r, MemoryImage& image = Edata);
+// A channel is empty when byte 0 of its main record is 0xFF; the rest of
+// both records is then not looked at.
+bool ChannEmpty(int r, const MemoryImage& image = Edata);
+
+// The row's painting: it reads the image and stores nothing. Chann_Show
+// redraws cells 1..14 of row r from the main record; an empty channel shows
+// them blank, whatever its other bytes hold.
+void Chann_Show(ChannCells& cells, int r, const MemoryImage& image = Edata);
+// Chann_Show, then the name cell (column 15) from the name record; blank
+// for an empty channel.
+void Chann_Refresh(ChannCells& cells, int r, const MemoryImage& image = Edata);
+// The redraw that ends an edit of row r: a channel the edit left empty is
+// deleted (Chann_Delete: its leftover bytes go with it), then the row is
+// shown. Only the edit paths call it.
+void Chann_RefreshEdited(ChannCells& cells, int r, MemoryImage& image = Edata);
 // Gives a channel that has just got its first frequency the settings of a
 // new channel: cells 4..15, bytes 8..15 and a blank name record. Bytes 0..7
 // and cells 1..3 are the caller's.

@@ -148,3 +148,10 @@ void Comm_ShowNames(ChannCells& cells, const ReplyStore& names)
         }
     }
 }
+
+void Chann_ShowReadRows(ChannCells& cells, const ReplyStore& names, const MemoryImage& image)
+{
+    for (int r = 1; r <= ChannCount; ++r)
+        Chann_Refresh(cells, r, image);
+    Comm_ShowNames(cells, names);
+}

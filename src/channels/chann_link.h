@@ -46,3 +46,9 @@ QString ChannReceivedName(const StoredReply& reply, int offset);
 // reply whose address byte names no channel block (one without its leading
 // byte) ends the display there; rows above ChannCount get nothing.
 void Comm_ShowNames(ChannCells& cells, const ReplyStore& names);
+
+// What the grid shows once a read of the channel window is in the image:
+// every channel row redrawn from the image, then the received names
+// (Comm_ShowNames). It stores nothing: an empty channel keeps the bytes the
+// radio sent.
+void Chann_ShowReadRows(ChannCells& cells, const ReplyStore& names, const MemoryImage& image = Edata);

@@ -305,12 +305,7 @@ void TestChannLink::names_are_shown_from_the_replies_not_from_the_image()
     radio_->memory.replace(0x10D0, 6, QByteArray("GHOST\xFF"));
     radio_->memory.replace(0x1010, 6, Codes({17, 18, 19, 0xFF, 0xFF, 0xFF}));
     CellTable cells;
-    TransferEngine engine(ChannTransferParams([&] {
-                              for (int r = 1; r <= ChannCount; ++r)
-                                  Chann_Refresh(cells, r, *image_);
-                              Comm_ShowNames(cells, RxBlock2);
-                          }),
-                          *image_);
+    TransferEngine engine(ChannTransferParams([&] { Chann_ShowReadRows(cells, RxBlock2, *image_); }), *image_);
     engine.startRead();
     QVERIFY(runToEnd(engine, kLongEnough));
     recorder_->takeAll();
@@ -322,9 +317,11 @@ void TestChannLink::names_are_shown_from_the_replies_not_from_the_image()
     QCOMPARE(cells.cell(2, ChannCol::Name), QStringLiteral("ABC"));
     // The image shows another name for it at the row's next redraw.
     QCOMPARE(ChannNameText(*image_, ChannNameRow(2)), QString());
-    // An empty channel: records 0xFF and blank cells, the received name shown.
+    // An empty channel: blank cells, the received name shown, and its
+    // records as the radio sent them.
     QCOMPARE(cells.cell(14, ChannCol::Name), QStringLiteral("GHOST"));
-    QVERIFY(RowsHold(*image_, 13, 13, kErased) && RowsHold(*image_, 269, 269, kErased));
+    QCOMPARE(RowHex(*image_, 13), QByteArray(ChannelTable::MainRecord(13).toHex(' ').toUpper()));
+    QCOMPARE(RowHex(*image_, 269).left(17), QByteArray("47 48 4F 53 54 FF"));
     QCOMPARE(cells.cell(14, ChannCol::Band), QString());
     QCOMPARE(cells.cell(14, ChannCol::RxFreq), QString());
 }

@@ -2,6 +2,7 @@
 #include "core/tone_list.h"
 #include "platform/kit_grid.h"
 #include "support/cell_table.h"
+#include "support/image_bytes.h"
 #include "support/image_rows.h"
 
 #include <QtTest>
@@ -30,9 +31,10 @@ private slots:
     void tone_word_without_text_shows_empty_and_the_redraw_goes_on();
     void frequency_cells();
     void receive_only_blanks_its_tx_cells_and_no_other_row();
-    void empty_channel_resets_both_records_and_every_cell();
+    void empty_channel_shows_a_blank_row_and_keeps_its_bytes_data();
+    void empty_channel_shows_a_blank_row_and_keeps_its_bytes();
+    void redraw_after_an_edit_deletes_a_channel_left_empty();
     void byte_0_alone_decides_emptiness();
-    void refresh_of_the_row_after_the_last_channel_resets_rows_200_and_456();
     void show_writes_neither_number_nor_name();
 
     void names_show_only_digits_and_capitals();
@@ -229,17 +231,60 @@ void TestChannRecords::receive_only_blanks_its_tx_cells_and_no_other_row()
     QCOMPARE(cells_.row(5), QStringList(kChannCols, QStringLiteral("keep")));
 }
 
-void TestChannRecords::empty_channel_resets_both_records_and_every_cell()
+void TestChannRecords::empty_channel_shows_a_blank_row_and_keeps_its_bytes_data()
 {
-    SetRow(image_, ChannRecRow(7), "FF 25 61 13 00 00 00 00 75 03 75 03 01 02 03 04");
-    SetRow(image_, ChannNameRow(7), "41 42 43 FF FF FF 01 02");
-    cells_.fillRow(7, QStringLiteral("old"));
-    Chann_Refresh(cells_, 7, image_);
-    QCOMPARE(RowHex(image_, ChannRecRow(7)), RowHex(MemoryImage(), 0));
-    QCOMPARE(RowHex(image_, ChannNameRow(7)), RowHex(MemoryImage(), 0));
+    QTest::addColumn<int>("r");
+    QTest::addColumn<QByteArray>("main");
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("an old channel's bytes and name") << 7 << QByteArray("FF 25 61 13 00 00 00 00 75 03 75 03 01 02 03 04")
+                                                     << QByteArray("41 42 43 FF FF FF 01 02 FF FF FF FF FF FF FF FF");
+    QTest::newRow("zeros") << 8 << QByteArray("FF 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00")
+                           << QByteArray("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    QTest::newRow("the last channel") << ChannCount << QByteArray("FF 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")
+                                      << QByteArray("5A 59 58 57 56 55 00 00 00 00 00 00 00 00 00 00");
+    // The load shows the record after the last channel too (rows 200, 456).
+    QTest::newRow("the record after the last channel")
+        << ChannCount + 1 << QByteArray("FF 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")
+        << QByteArray("41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00");
+}
+
+void TestChannRecords::empty_channel_shows_a_blank_row_and_keeps_its_bytes()
+{
+    QFETCH(int, r);
+    QFETCH(QByteArray, main);
+    QFETCH(QByteArray, name);
+    SetRow(image_, ChannRecRow(r), main.constData());
+    SetRow(image_, ChannNameRow(r), name.constData());
+    // The rows around it, which no painting of row r may touch.
+    SetRow(image_, ChannRecRow(r) + 1, "41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00");
+    SetRow(image_, ChannNameRow(r) + 1, "41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00");
+    const MemoryImage before = image_;
+    cells_.fillRow(r, QStringLiteral("old"));
+    Chann_Refresh(cells_, r, image_);
+    QVERIFY(image_ == before);
     QStringList expected(kChannCols);
     expected[ChannCol::Number] = QStringLiteral("old");
-    QCOMPARE(cells_.row(7), expected);
+    QCOMPARE(cells_.row(r), expected);
+}
+
+void TestChannRecords::redraw_after_an_edit_deletes_a_channel_left_empty()
+{
+    // An edit that leaves its channel empty (a tone chosen in a row with a
+    // band but no frequency) deletes it: both records all 0xFF.
+    SetRow(image_, ChannRecRow(7), "FF FF FF FF FF FF FF FF 75 03 75 03 01 02 03 04");
+    SetRow(image_, ChannNameRow(7), "41 42 43 FF FF FF 01 02");
+    cells_.fillRow(7, QStringLiteral("old"));
+    Chann_RefreshEdited(cells_, 7, image_);
+    QVERIFY(RowsHold(image_, ChannRecRow(7), ChannRecRow(7), kErased));
+    QVERIFY(RowsHold(image_, ChannNameRow(7), ChannNameRow(7), kErased));
+    QCOMPARE(cells_.row(7).mid(ChannCol::Band), QStringList(kChannCols - 1));
+    // A channel is only redrawn.
+    SetRow(image_, ChannRecRow(8), kSimplex);
+    SetRow(image_, ChannNameRow(8), "41 42 43 FF FF FF 01 02");
+    const MemoryImage before = image_;
+    Chann_RefreshEdited(cells_, 8, image_);
+    QVERIFY(image_ == before);
+    QCOMPARE(cells_.cell(8, ChannCol::Name), QStringLiteral("ABC"));
 }
 
 void TestChannRecords::byte_0_alone_decides_emptiness()
@@ -248,17 +293,6 @@ void TestChannRecords::byte_0_alone_decides_emptiness()
     Chann_Refresh(cells_, 1, image_);
     QCOMPARE(cells_.cell(1, ChannCol::Band), QStringLiteral("VHF/UHF "));
     QCOMPARE(cells_.cell(1, ChannCol::TxFreq), QString());
-}
-
-void TestChannRecords::refresh_of_the_row_after_the_last_channel_resets_rows_200_and_456()
-{
-    SetRow(image_, 200, "FF 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
-    SetRow(image_, 456, "41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00");
-    SetRow(image_, 457, "41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00");
-    Chann_Refresh(cells_, ChannCount + 1, image_);
-    QCOMPARE(RowHex(image_, 200), RowHex(MemoryImage(), 0));
-    QCOMPARE(RowHex(image_, 456), RowHex(MemoryImage(), 0));
-    QCOMPARE(RowHex(image_, 457), QByteArray("41 42 43 44 45 46 00 00 00 00 00 00 00 00 00 00"));
 }
 
 void TestChannRecords::show_writes_neither_number_nor_name()

@@ -383,8 +383,8 @@ struct World {
     AdjTable adjExpected = adj;
     // The session the running transfer started with.
     std::size_t startSession = 0;
-    // The channel window's name column, filled from a read's name blocks.
-    CellTable names;
+    // The channel window's grid, which its read's after-read step paints.
+    CellTable grid;
 
     // The user's button: runs press, and notes where a transfer it started
     // begins.
@@ -612,7 +612,8 @@ std::unique_ptr<Run> MakeRun(int choice, World& w)
         return engine(WholeWriteParams(), {});
     case 4:
     case 5:
-        return engine(ChannTransferParams([&w] { Comm_ShowNames(w.names, RxBlock2); }), {Area::Chann, Area::ChannName});
+        return engine(ChannTransferParams([&w] { Chann_ShowReadRows(w.grid, RxBlock2, w.image); }),
+                      {Area::Chann, Area::ChannName});
     case 6:
     case 7:
         return engine(FmTransferParams(Area::FmPage.baseHi()), {Area::FmPage});
@@ -633,6 +634,15 @@ std::unique_ptr<Run> MakeRun(int choice, World& w)
             w, AdjTransferParams([&w] { Adj_FromBlock(RxBlock.row(kAdjReplyRow), w.adj); }, w.adj), read,
             std::vector<AreaSpan>{}, true);
     }
+}
+
+// Every third channel of the radio is empty by its first byte alone, an old
+// channel's bytes behind it: the channel read's after-read step paints it as
+// an empty row and must leave it as the radio sent it.
+void EmptySomeChannels(RadioSimulator& radio)
+{
+    for (int channel = 0; channel < kChannels; channel += 3)
+        radio.memory[channel * kRowBytes] = '\xFF';
 }
 
 // The radio's passwords: none, the typed one as password 1 or as password
@@ -845,6 +855,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         World w;
         SetPasswords(w.cable.radio, first / kTransfers % 4);
+        EmptySomeChannels(w.cable.radio);
         std::unique_ptr<Run> run = MakeRun(first % kTransfers, w);
         messages.run = run.get();
         run->press();

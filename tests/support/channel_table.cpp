@@ -60,8 +60,13 @@ QString Name(int channel)
 
 QByteArray MainRecord(int i)
 {
-    if (Empty(i))
-        return QByteArray(kRecordBytes, '\xFF');
+    // An empty channel keeps the bytes of the channel it was behind the
+    // 0xFF that empties it, as a radio may.
+    if (Empty(i)) {
+        QByteArray record = MainRecord(i - 1);
+        record[0] = '\xFF';
+        return record;
+    }
     const QString rx = RxText(i);
     QByteArray record = Freq(rx);
     if (i % 3 == 2)
@@ -79,10 +84,11 @@ QByteArray MainRecord(int i)
 
 QByteArray NameRecord(int i)
 {
-    QByteArray record = Name(i).toLatin1().leftJustified(6, '\xFF');
+    // An empty channel's name record keeps an old name behind its 0xFF.
+    QByteArray record = Empty(i) ? QByteArray("\xFF" "OLD\xFF\xFF") : Name(i).toLatin1().leftJustified(6, '\xFF');
     // Bytes 6..15 are not the editor's: they go through unchanged.
     for (int b = 6; b < kRecordBytes; ++b)
-        record.append(Empty(i) ? '\xFF' : static_cast<char>(i + b));
+        record.append(static_cast<char>(i + b));
     return record;
 }
 

@@ -2,7 +2,8 @@
 // A channel table for the radio simulator: every kind of channel the editor
 // shows (VHF and UHF, simplex, duplex and receive-only, the tone kinds, named
 // and unnamed, empty), with distinct data in the channel area and in the
-// name area, all inside the channel editor's own band limits.
+// name area, all inside the channel editor's own band limits. An empty
+// channel holds an old channel's bytes behind the 0xFF that empties it.
 
 #include <QByteArray>
 

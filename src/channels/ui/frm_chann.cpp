@@ -161,7 +161,7 @@ void frm_chann::Form_Load()
     Text_Edit->hide();
 
     // 4. One row more than the channels: the load also shows the record that
-    // follows the last channel, and resets it when it is empty.
+    // follows the last channel (the activation's redraw drops the row again).
     MSF_Chann->setRows(ChannCount + 2);
     NumberRows(false);
 
@@ -214,10 +214,8 @@ void frm_chann::ShowLinkDisplay()
 void frm_chann::Chann_FromBlocks()
 {
     // The engine has put the received records into the image.
-    for (int r = 1; r <= ChannCount; ++r)
-        Chann_Refresh(cells_, r);
+    Chann_ShowReadRows(cells_, RxBlock2);
     rowsPainted();
-    Comm_ShowNames(cells_, RxBlock2);
     // An editor left open over a channel the read replaced holds old text.
     if (openCell_.stale())
         CloseEditors();
@@ -249,8 +247,14 @@ void frm_chann::Command_def_Click()
     // Not refused while a transfer runs: a write then sends the samples.
     // An edit still open goes in first, so that the samples replace it.
     Commit_EditedCell(CommitBy::Button);
-    const RowsReplacement replacing({Area::Chann});
+    const RowsReplacement replacing({Area::Chann, Area::ChannName});
     Channel_Defaults();
+    // The sample channels keep their names; every other channel is deleted,
+    // its name with it.
+    for (int r = 1; r <= ChannCount; ++r) {
+        if (ChannEmpty(r))
+            Chann_Delete(cells_, r);
+    }
     RedrawRows();
 }
 
