@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+class KitTabStrip;
 class QWidget;
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -26,8 +27,17 @@ double PixelsToTwips(int pixels);
 
 // Places a widget in its parent at a rectangle given in twips, widened and
 // lengthened where what it holds needs more: a frame is never smaller than
-// the controls its layout holds, nor a kit control than its values.
+// the controls its layout holds and its title, a label than its caption, nor
+// a kit control than its values.
 void SetTwipsGeometry(QWidget* widget, double left, double top, double width, double height);
+
+// Places a page of a tab strip (a frame laid over the strip, in the same
+// parent) as SetTwipsGeometry does, then inside the strip's page area, under
+// the tabs: a place that starts before the area starts with it, one that
+// runs past it is cut to it, and moved back where what the frame holds needs
+// more than is left. The strip is placed first.
+void SetTwipsPageGeometry(QWidget* page, const KitTabStrip& strip, double left, double top, double width,
+                          double height);
 
 // The screen the windows open on: its full size decides the display check,
 // its available area (without the desktop's panels) is what the main window

@@ -3,9 +3,12 @@
 // through every window its menus open, in English and in Chinese. The text
 // of every text box, every item of every list (the one it shows and every
 // one it drops down) and every heading and cell of every grid is no wider,
-// by the control's own font, than the room the control gives it; a grid's
-// columns fit its width, a grid sized for all its rows shows them, every
-// control lies inside its window and every window on the screen.
+// by the control's own font, than the room the control gives it; so is
+// every caption: of a label, a button, a check box, a radio button, a
+// frame's title and a tab. A grid's columns fit its width, a grid sized for
+// all its rows shows them, every control lies inside its window, a frame
+// laid over a tab strip inside the strip's page, and every window on the
+// screen.
 
 #include "alignment/adj_table.h"
 #include "app/mdimain.h"
@@ -34,18 +37,26 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
 #include <cmath>
@@ -187,6 +198,10 @@ public:
 
     void visit(QWidget* window, const QString& where)
     {
+        // What the user sees: the layouts have taken in the captions set
+        // since they last ran.
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             if (!widget->isVisible())
                 continue;
@@ -198,22 +213,32 @@ public:
                 checkList(box, here);
             else if (auto* table = qobject_cast<QTableWidget*>(widget))
                 checkGrid(table, here);
+            else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                // A status bar's panels are shares of the screen, a little
+                // wider than the window: what shows of a label holds it.
+                checkLabel(window, label, here);
+                continue;
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && HasCaption(button))
+                checkButton(button, here);
+            else if (auto* group = qobject_cast<QGroupBox*>(widget))
+                checkFrame(window, group, here);
+            else if (auto* tabs = qobject_cast<QTabBar*>(widget))
+                checkTabs(tabs, here);
             else
                 continue;
             const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
             if (!window->rect().contains(inWindow))
-                faults << QStringLiteral("%1: lies at %2,%3 %4x%5, outside its window (%6x%7)")
-                              .arg(here)
-                              .arg(inWindow.x())
-                              .arg(inWindow.y())
-                              .arg(inWindow.width())
-                              .arg(inWindow.height())
-                              .arg(window->width())
-                              .arg(window->height());
+                faults << QStringLiteral("%1: lies at %2, outside its window (%3)")
+                              .arg(here, At(inWindow), At(window->rect()));
         }
     }
 
 private:
+    static QString At(const QRect& r)
+    {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+
     // The control a Qt widget belongs to: its own name, else its parent's.
     static QString Name(const QWidget* widget)
     {
@@ -232,6 +257,113 @@ private:
                           .arg(here, text)
                           .arg(width)
                           .arg(room);
+    }
+
+    // A caption of one or more lines (wrapped at the room's width with
+    // TextWordWrap), whole in width and in height.
+    void checkCaption(const QWidget* control, const QString& text, const QRect& room, const QString& here,
+                      int flags = Qt::TextShowMnemonic)
+    {
+        if (text.isEmpty())
+            return;
+        const QSize needed =
+            QFontMetrics(control->font()).boundingRect(QRect(0, 0, room.width(), 0), flags, text).size();
+        if (needed.width() > room.width() || needed.height() > room.height())
+            faults << QStringLiteral("%1: \"%2\" takes %3x%4 px, the control gives it %5x%6")
+                          .arg(here, text)
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(room.width())
+                          .arg(room.height());
+    }
+
+    // Buttons that show a text: push buttons, check boxes and radio buttons
+    // (a tool button shows a picture).
+    static bool HasCaption(const QAbstractButton* button)
+    {
+        return qobject_cast<const QPushButton*>(button) != nullptr || qobject_cast<const QCheckBox*>(button) != nullptr
+               || qobject_cast<const QRadioButton*>(button) != nullptr;
+    }
+
+    void checkLabel(const QWidget* window, const QLabel* label, const QString& here)
+    {
+        // What shows of the label: its parents, up to the window, cut it.
+        QRect shown = label->rect();
+        for (const QWidget* up = label->parentWidget(); up != nullptr && up != window->parentWidget();
+             up = up->parentWidget())
+            shown &= up->rect().translated(-label->mapTo(up, QPoint(0, 0)));
+        const int m = label->margin();
+        checkCaption(label, label->text(), label->contentsRect().adjusted(m, m, -m, -m).intersected(shown), here,
+                     Qt::TextShowMnemonic | (label->wordWrap() ? Qt::TextWordWrap : 0));
+    }
+
+    void checkButton(const QAbstractButton* button, const QString& here)
+    {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.rect = button->rect();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        if (qobject_cast<const QCheckBox*>(button) != nullptr)
+            contents = QStyle::SE_CheckBoxContents;
+        else if (qobject_cast<const QRadioButton*>(button) != nullptr)
+            contents = QStyle::SE_RadioButtonContents;
+        checkCaption(button, button->text(), button->style()->subElementRect(contents, &option, button), here);
+    }
+
+    // A frame's title lies inside the frame; a frame laid over a tab strip
+    // lies inside the strip's page, below its tabs.
+    void checkFrame(const QWidget* window, const QGroupBox* group, const QString& here)
+    {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.lineWidth = 1;
+        option.textAlignment = group->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame;
+        if (!group->title().isEmpty())
+            option.subControls |= QStyle::SC_GroupBoxLabel;
+        if (group->isCheckable())
+            option.subControls |= QStyle::SC_GroupBoxCheckBox;
+        // The style draws the title in its label's place, cut to it: the
+        // place lies inside the frame and holds the title's glyphs.
+        const QRect title =
+            group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        const int glyphs = QFontMetrics(group->font()).boundingRect(group->title()).width();
+        if (!group->title().isEmpty() && (!group->rect().contains(title) || glyphs > title.width()))
+            faults << QStringLiteral("%1: its title \"%2\" takes %3 px at %4..%5, the frame is %6 px wide")
+                          .arg(here, group->title())
+                          .arg(glyphs)
+                          .arg(title.left())
+                          .arg(title.right())
+                          .arg(group->width());
+
+        const QRect frame(group->mapTo(window, QPoint(0, 0)), group->size());
+        for (const QObject* sibling : group->parentWidget()->children()) {
+            const auto* strip = dynamic_cast<const KitTabStrip*>(sibling);
+            if (strip == nullptr || !strip->isVisible() || !strip->geometry().intersects(group->geometry()))
+                continue;
+            // The page: the panel under the tabs.
+            const auto* page = strip->findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly);
+            const QRect pageRect(page->mapTo(window, QPoint(0, 0)), page->size());
+            if (!pageRect.contains(frame))
+                faults << QStringLiteral("%1: lies at %2, outside its tab strip's page (%3)")
+                              .arg(here, At(frame), At(pageRect));
+        }
+    }
+
+    // Every tab shows its caption whole, inside the strip (no tab scrolled
+    // away or cut).
+    void checkTabs(const QTabBar* bar, const QString& here)
+    {
+        const int space = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect tab = bar->tabRect(i);
+            const QString where = here + QStringLiteral(" tab %1").arg(i + 1);
+            if (!bar->rect().contains(tab))
+                faults << QStringLiteral("%1: lies at %2, outside its strip (%3)").arg(where, At(tab), At(bar->rect()));
+            checkCaption(bar, bar->tabText(i), tab.adjusted(space / 2, 0, -(space - space / 2), 0), where);
+        }
     }
 
     void checkList(QComboBox* box, const QString& here)

@@ -89,6 +89,12 @@ void Put(QWidget* widget, const Place& place)
     SetTwipsGeometry(widget, place.left, place.top, place.width, place.height);
 }
 
+// A page lies inside the strip's page area, under the tabs.
+void PutPage(QWidget* frame, const KitTabStrip& strip, const Place& place)
+{
+    SetTwipsPageGeometry(frame, strip, place.left, place.top, place.width, place.height);
+}
+
 // The pages are small for what they hold: their layouts keep little room
 // between the controls.
 constexpr int kSpacing = 2;
@@ -292,7 +298,6 @@ void frm_Adj_Txp::LayLimitsPage()
         limits->addWidget(Text_Freq_H[b], b + 1, 5);
         limits->addWidget(Check_Tx[b], b + 1, 6, Qt::AlignCenter);
     }
-    Put(Frame_Other, kFrameOtherPlace);
 }
 
 void frm_Adj_Txp::ConnectHandlers()
@@ -427,9 +432,12 @@ void frm_Adj_Txp::PlaceControls(double width, double height)
     Put(Label_tr_count, {kLabelLeft, barTop, kLabelWidth, kBarHeight});
 
     Put(TabStrip1, {kTabStripAt, kTabStripAt, width / kTabStripWidthDivisor, height / kTabStripHeightDivisor});
-    Put(Frame_Frame, {kPageLeft, kPageTop, width / kFrameWidthDivisor, height / kFrameFrameHeightDivisor});
-    Put(Frame_Sql, {kPageLeft, kPageTop, width / kFrameWidthDivisor, height / kFrameSqlHeightDivisor});
-    Put(Frame_Dev, {kPageLeft, kPageTop, width / kFrameDevWidthDivisor, height / kFrameDevHeightDivisor});
+    PutPage(Frame_Frame, *TabStrip1,
+            {kPageLeft, kPageTop, width / kFrameWidthDivisor, height / kFrameFrameHeightDivisor});
+    PutPage(Frame_Sql, *TabStrip1, {kPageLeft, kPageTop, width / kFrameWidthDivisor, height / kFrameSqlHeightDivisor});
+    PutPage(Frame_Dev, *TabStrip1,
+            {kPageLeft, kPageTop, width / kFrameDevWidthDivisor, height / kFrameDevHeightDivisor});
+    PutPage(Frame_Other, *TabStrip1, kFrameOtherPlace);  // its designed place, whatever the window's size
 }
 
 void frm_Adj_Txp::SetCaptions()
