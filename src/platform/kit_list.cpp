@@ -213,11 +213,19 @@ void KitList::setText(const QString& text)
         setListIndex(box_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
         return;
     }
-    if (text == box_->lineEdit()->text())
+    const bool changed = text != box_->lineEdit()->text();
+    if (!changed && index_ == -1 && box_->currentIndex() == -1)
         return;
+    // The Qt box's current item goes too: its drop-down marks no item as the
+    // one the field shows.
     index_ = -1;
-    writeField(text);
-    RaiseEvent(onChange);
+    {
+        const FieldWrite write(*this);
+        box_->setCurrentIndex(-1);
+        box_->lineEdit()->setText(text);
+    }
+    if (changed)
+        RaiseEvent(onChange);
 }
 
 void KitList::showText(const QString& text)

@@ -46,9 +46,10 @@ public:
     void setListIndex(int index);
 
     // Editable: the text of the field; setting it runs onChange when it
-    // changes and leaves no item selected. ChooseOnly: the selected item's
-    // text; setting it selects the first item with exactly that text (as
-    // setListIndex does), or removes the selection when there is none.
+    // changes and leaves no item selected, in the Qt box too. ChooseOnly:
+    // the selected item's text; setting it selects the first item with
+    // exactly that text (as setListIndex does), or removes the selection
+    // when there is none.
     QString text() const;
     void setText(const QString& text);
 

@@ -197,9 +197,23 @@ void TestKitList::set_text_runs_change_not_click()
     QCOMPARE(events.textAtChange, QStringList{QStringLiteral("ON")});
     QCOMPARE(events.clicks, 0);
     QCOMPARE(editable_->listIndex(), -1);
+    // The Qt box marks no item either: its drop-down does not offer "OFF"
+    // as the value shown.
+    auto* box = editable_->findChild<QComboBox*>();
+    QCOMPARE(box->currentIndex(), -1);
+    QCOMPARE(box->currentText(), QStringLiteral("ON"));
 
     editable_->setText(QStringLiteral("ON"));
     QCOMPARE(events.changes, 1);
+
+    // The text of the item chosen, set again: the item goes, nothing runs.
+    editable_->setListIndex(1);
+    QCOMPARE(events.clicks, 1);
+    editable_->setText(QStringLiteral("ON"));
+    QCOMPARE(events.changes, 1);
+    QCOMPARE(editable_->listIndex(), -1);
+    QCOMPARE(box->currentIndex(), -1);
+    QCOMPARE(box->currentText(), QStringLiteral("ON"));
 }
 
 void TestKitList::choose_only_set_text_selects_the_item()
