@@ -38,6 +38,14 @@ QString DtmfCodeToChar(int code)
     return QString(QLatin1Char(kDtmfDigits[code]));
 }
 
+QString DtmfCodesText(std::span<const std::int16_t> codes)
+{
+    QString text;
+    for (const std::int16_t code : codes)
+        text += DtmfCodeToChar(code);
+    return text;
+}
+
 int DtmfCharToCode(const QString& ch)
 {
     char16_t c = SingleChar(ch);

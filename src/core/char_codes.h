@@ -2,6 +2,8 @@
 // The radio's own character codes.
 
 #include <QString>
+#include <cstdint>
+#include <span>
 
 inline constexpr int kNoDigit = 0xFF;
 
@@ -10,6 +12,9 @@ inline constexpr int kNoDigit = 0xFF;
 QString DtmfCodeToChar(int code);       // empty for anything outside 0..15
 QString DtmfDigitChars();               // the 16 digits, in code order
 int DtmfCharToCode(const QString& ch);  // "a".."d" accepted; 255 when none
+// A code of DTMF digits as its box shows it: the digit of each code in
+// order; a code that is no digit (0xFF after the last, a hole) adds nothing.
+QString DtmfCodesText(std::span<const std::int16_t> codes);
 
 // Hex digit of the five-tone encode digits: 0..15, or 255.
 int HexCharToCode(const QString& ch);

@@ -14,10 +14,8 @@
 // Default it is) is not painted twice. Replacements nest: the windows paint
 // when the outermost one ends.
 //
-// A painting runs the controls' handlers, which store back only what the
-// window's display routine read from the image: it changes no byte. An
-// in-cell editor whose rows were replaced is dropped, not stored
-// (core/open_cell.h).
+// A painting changes no byte (core/painting.h). An in-cell editor whose
+// rows were replaced is dropped, not stored (core/open_cell.h).
 
 #include "core/memory_image.h"
 

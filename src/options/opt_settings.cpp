@@ -2,8 +2,6 @@
 
 #include "core/option_defaults.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr int kChannelItems = 200;
@@ -138,11 +136,6 @@ void Opt_StoreSetting(int index, int item, MemoryImage& image)
     const int first = Area::OptSettings.firstRow();
     for (int i = 0; i < kOptChoiceBytes; ++i)
         image(first + i / kRowBytes, i % kRowBytes) = OptData[i];
-}
-
-int OptShownItem(int stored, int itemCount)
-{
-    return std::clamp(stored, 0, itemCount - 1);
 }
 
 QStringList NumberItems(int from, int to)

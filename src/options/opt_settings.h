@@ -40,10 +40,6 @@ void Opt_LoadMirror(const MemoryImage& image = Edata);
 // stored them.
 void Opt_StoreSetting(int index, int item, MemoryImage& image = Edata);
 
-// The item a stored byte shows in a list of itemCount items: the byte
-// itself, the last item for a byte past the end.
-int OptShownItem(int stored, int itemCount);
-
 // The generated item texts: numbers from..to in decimal, without a leading
 // zero; the channels "CH-000".."CH-199" (always 200, whatever the number of
 // channel records).

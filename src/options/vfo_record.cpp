@@ -4,10 +4,10 @@
 #include "core/freq_codec.h"
 #include "core/model_bands.h"
 #include "core/numbers.h"
+#include "core/painting.h"
 #include "core/tone_list.h"
 #include "options/opt_settings.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -25,6 +25,7 @@ constexpr int kSignalCodes = 15;
 const QString kLowEnd = QStringLiteral(".02500");
 const QString kHighEnd = QStringLiteral(".62500");
 const QString kRangeTop = QStringLiteral(".9950");
+const BiText kToneOff{QStringLiteral("关"), QStringLiteral("OFF")};
 
 int DigitValue(QChar ch)
 {
@@ -47,6 +48,14 @@ QString QuarterKhz(long long tens)
     if (tens < 75)
         return QStringLiteral("50");
     return QStringLiteral("75");
+}
+
+// An offset as the offset list writes it: "10.650MHZ" for 10650 kHz.
+QString OffsetText(int khz)
+{
+    return QStringLiteral("%1.%2MHZ")
+        .arg(khz / kKhzInMhz, 2, 10, QLatin1Char('0'))
+        .arg(khz % kKhzInMhz, 3, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -172,12 +181,8 @@ QStringList VfoOffsetItems()
 {
     QStringList items;
     items.reserve(kVfoOffsetItems);
-    for (int i = 0; i < kVfoOffsetItems; ++i) {
-        const int khz = kOffsetStepKhz * i;
-        items << QStringLiteral("%1.%2MHZ")
-                     .arg(khz / kKhzInMhz, 2, 10, QLatin1Char('0'))
-                     .arg(khz % kKhzInMhz, 3, 10, QLatin1Char('0'));
-    }
+    for (int i = 0; i < kVfoOffsetItems; ++i)
+        items << OffsetText(kOffsetStepKhz * i);
     return items;
 }
 
@@ -193,20 +198,26 @@ void VfoOffset_Store(const VfoRecord& vfo, const QString& item, MemoryImage& ima
     }
 }
 
-int VfoOffsetItem(const VfoRecord& vfo, const MemoryImage& image)
+VfoShown VfoOffset_Shown(const VfoRecord& vfo, const MemoryImage& image)
 {
-    QString joined;
-    for (int i = 0; i < kOffsetBytes; ++i)
-        joined += QString::number(image(vfo.freqRow, kVfoOffsetFirst + i));
-    const double v = std::min(NumericValue(joined) / kOffsetStepKhz, double(kVfoOffsetItems - 1));
-    return static_cast<int>(RoundHalfEven(v));
+    int khz = 0;
+    for (int i = 0; i < kOffsetBytes; ++i) {
+        const int digit = image(vfo.freqRow, kVfoOffsetFirst + i);
+        if (digit < 0 || digit > 9)
+            return {kNoItem, {}};
+        khz = 10 * khz + digit;
+    }
+    const int item = khz / kOffsetStepKhz;
+    if (khz % kOffsetStepKhz == 0 && item < kVfoOffsetItems)
+        return {item, {}};
+    return {kNoItem, OffsetText(khz)};
 }
 
 // ---- Tones --------------------------------------------------------------
 
 QStringList VfoToneItems()
 {
-    QStringList items{BiText{QStringLiteral("关"), QStringLiteral("OFF")}.text()};
+    QStringList items{kToneOff.text()};
     for (int i = kFirstCtcss; i <= kLastDcs; ++i)
         items << TrimBlanks(ToneList.value(i));
     return items;
@@ -219,18 +230,20 @@ void VfoTone_Store(const VfoRecord& vfo, int firstByte, int item, MemoryImage& i
     image(vfo.paramRow, firstByte + 1) = static_cast<std::int16_t>(word.hi);
 }
 
-VfoToneShown VfoTone_Shown(const VfoRecord& vfo, int firstByte, const MemoryImage& image)
+VfoShown VfoTone_Shown(const VfoRecord& vfo, int firstByte, const MemoryImage& image)
 {
     const int lo = image(vfo.paramRow, firstByte);
     const int hi = image(vfo.paramRow, firstByte + 1);
-    if ((lo == 0 && hi == 0) || lo == kNoByte || hi == kNoByte)
+    if (lo == 0 && hi == 0)
         return {0, {}};
+    if (lo == kNoByte || hi == kNoByte)
+        return {kNoItem, kToneOff.text()};  // off, in bytes the choice of "OFF" does not write
     if (hi == 0) {
         if (lo + kFirstDcs - 1 <= kLastDcs)
             return {lo + kFirstDcs - 1, {}};
-        return {-1, {}};  // a DCS number past the list: no item
+        return {kNoItem, {}};  // a DCS number past the list
     }
-    return {-1, ToneTenthsText(hi * 256 + lo)};
+    return {kNoItem, ToneTenthsText(hi * 256 + lo)};
 }
 
 // ---- Parameters -----------------------------------------------------------

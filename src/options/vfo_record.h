@@ -12,6 +12,7 @@
 #include "core/language.h"
 #include "core/memory_image.h"
 #include "core/option_defaults.h"
+#include "core/painting.h"
 #include "core/prompt.h"
 
 #include <QStringList>
@@ -95,6 +96,14 @@ QString VfoBand_FreqText(const QString& text, VfoLimits limits);
 // The range box: "140 - 150.9950" for the limits 140 and 150.
 QString VfoRangeText(VfoLimits limits);
 
+// What a list of a VFO frame shows for its bytes: the item whose choice
+// writes those very bytes, or, with item kNoItem (core/painting.h), a text
+// that is no item (or nothing) for bytes no choice writes.
+struct VfoShown {
+    int item = kNoItem;
+    QString text;
+};
+
 // ---- Offset -------------------------------------------------------------
 
 inline constexpr int kVfoOffsetFirst = 8;  // bytes 8..13
@@ -104,9 +113,11 @@ QStringList VfoOffsetItems();
 // The offset choice: byte 8 := 0, bytes 9..13 := the digits of the item
 // (the tens and units of MHz, the three kHz digits).
 void VfoOffset_Store(const VfoRecord& vfo, const QString& item, MemoryImage& image = Edata);
-// The item the stored offset shows: the six bytes as decimal texts joined,
-// read as kHz, over 50, at most the last item, rounded half to even.
-int VfoOffsetItem(const VfoRecord& vfo, const MemoryImage& image = Edata);
+// What the offset list shows for bytes 8..13: the item of six digits that
+// hold a multiple of 50 kHz up to 99.950 MHz; the text of any other six
+// digits, as the items write it ("00.137MHZ", "100.000MHZ"); nothing for
+// bytes that are not all digits.
+VfoShown VfoOffset_Shown(const VfoRecord& vfo, const MemoryImage& image = Edata);
 
 // ---- Tones --------------------------------------------------------------
 
@@ -117,15 +128,12 @@ QStringList VfoToneItems();
 // The tone choice of item i: 00 00 for off, the CTCSS word, or the DCS
 // number i - 50 with a zero high byte.
 void VfoTone_Store(const VfoRecord& vfo, int firstByte, int item, MemoryImage& image = Edata);
-// What a tone list shows for the stored word: an item (off for 00 00 or
-// either byte 0xFF, item low + 50 for a zero high byte), or with item -1 a
-// text that is no item: a CTCSS word as w / 10 ("81.0"), empty for a DCS
-// number past the list (211..254).
-struct VfoToneShown {
-    int item = -1;
-    QString text;
-};
-VfoToneShown VfoTone_Shown(const VfoRecord& vfo, int firstByte, const MemoryImage& image = Edata);
+// What a tone list shows for the stored word: the item "OFF" for 00 00,
+// item low + 50 for a zero high byte; or the text of a word that is no item:
+// "OFF" for either byte 0xFF (which choosing "OFF" would write as 00 00), a
+// CTCSS word as w / 10 ("81.0"), nothing for a DCS number past the list
+// (211..254).
+VfoShown VfoTone_Shown(const VfoRecord& vfo, int firstByte, const MemoryImage& image = Edata);
 
 // ---- Parameters -----------------------------------------------------------
 

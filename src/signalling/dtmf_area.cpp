@@ -3,8 +3,6 @@
 #include "core/char_codes.h"
 #include "core/numbers.h"
 
-#include <algorithm>
-
 namespace Dtmf {
 
 namespace {
@@ -40,17 +38,9 @@ QStringList DigitItems()
             QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
 }
 
-int ListIndexOf(int byte, int listCount)
-{
-    return std::clamp(byte, 0, listCount - 1);
-}
-
 QString CodeText(const MemoryImage& image, int row)
 {
-    QString text;
-    for (int c = 0; c < kCodeDigits; ++c)
-        text += DtmfCodeToChar(image(row, c));
-    return text;
+    return DtmfCodesText(image.row(row));
 }
 
 void StoreCode(const QString& text, int row, MemoryImage& image)

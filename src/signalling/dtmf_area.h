@@ -108,9 +108,6 @@ QStringList ResetTimeItems();
 // The digits the group and separator lists offer: "*", "#", "A" .. "D".
 QStringList DigitItems();
 
-// The list index a byte selects: itself, limited to the list's last item.
-int ListIndexOf(int byte, int listCount);
-
 // The text of a code row: the character of each byte in byte order; a byte
 // that is no digit code adds nothing and the bytes after it still count.
 QString CodeText(const MemoryImage& image, int row);

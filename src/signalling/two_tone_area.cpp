@@ -2,7 +2,6 @@
 
 #include "core/language_texts.h"
 
-#include <QtGlobal>
 #include <array>
 
 namespace {
@@ -167,7 +166,7 @@ QStringList TwoToneOptionItems(TwoToneOption option)
 int TwoToneOptionItem(TwoToneOption option, const MemoryImage& image)
 {
     const OptionList list = ListOf(option);
-    return qBound(0, static_cast<int>(image(list.row, list.col)), list.items - 1);
+    return ListItemOf(image(list.row, list.col), list.items);
 }
 
 void TwoTone_StoreOption(TwoToneOption option, int item, MemoryImage& image)

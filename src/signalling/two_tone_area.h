@@ -21,6 +21,7 @@
 #include "core/language.h"
 #include "core/memory_image.h"
 #include "core/open_cell.h"
+#include "core/painting.h"
 #include "core/two_tone_defaults.h"
 
 #include <QString>
@@ -79,8 +80,8 @@ enum class TwoToneOption { FirstDuration, SecondDuration, Gap, ResetTime };
 // The list's items: "0", "10" .. "1000" for the durations (101), "100",
 // "200" .. "8000" for the reset time (80).
 QStringList TwoToneOptionItems(TwoToneOption option);
-// The item the list shows for its stored byte: the byte, limited to the last
-// item.
+// The item the list shows for its stored byte: the byte, or no item
+// (kNoItem) for a byte past the list, which the list then keeps.
 int TwoToneOptionItem(TwoToneOption option, const MemoryImage& image = Edata);
 // The chosen item's index into the list's byte (row 735 byte 0, 1 or 2, row
 // 767 byte 0).

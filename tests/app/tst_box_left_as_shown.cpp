@@ -275,21 +275,22 @@ void TestBoxLeftAsShown::box_left_as_it_shows_stores_and_refuses_nothing_data()
     QTest::newRow("ANI of two digits, *23 typed is refused")
         << Box::Ani << "01 02 " + Erased(14) << "*23" << 1 << "0B 02 03 " + Erased(13);
 
-    // The power-on message boxes store at every change; leaving one paints
-    // the window again, which centres what was typed.
+    // The power-on message boxes store at every change; leaving one closes
+    // up and centres what was typed. A line the box shows as it was read
+    // stays as the radio holds it, centred or not.
     QTest::newRow("message line 1 left aligned")
-        << Box::PonUpper << "41 42 20 20 20 20" << QString() << 0 << "20 20 41 42 20 20";
+        << Box::PonUpper << "41 42 20 20 20 20" << QString() << 0 << "41 42 20 20 20 20";
     QTest::newRow("message line 2 with a code of no character")
-        << Box::PonLower << "51 0B 56 20 20 20" << QString() << 0 << "20 20 51 56 20 20";
+        << Box::PonLower << "51 0B 56 20 20 20" << QString() << 0 << "51 0B 56 20 20 20";
     QTest::newRow("message line 1, xyz typed") << Box::PonUpper << "41 42 20 20 20 20" << "xyz" << 0
                                                << "20 58 59 5A 20 20";
     QTest::newRow("message line 2, a b typed") << Box::PonLower << "51 0B 56 20 20 20" << "a b" << 0
                                                << "20 20 41 42 20 20";
 
-    // DTMF code boxes store at every change; leaving one paints the window
-    // again, which closes up what was typed.
+    // DTMF code boxes store at every change; leaving one closes up what was
+    // typed. A code the box shows as it was read stays as the radio holds it.
     QTest::newRow("DTMF encode code 1 with a hole")
-        << Box::DtmfEncode1 << "01 FF 02 0D " + Erased(12) << QString() << 0 << "01 02 0D " + Erased(13);
+        << Box::DtmfEncode1 << "01 FF 02 0D " + Erased(12) << QString() << 0 << "01 FF 02 0D " + Erased(12);
     QTest::newRow("DTMF inspection code erased") << Box::DtmfInspection << Erased(16) << QString() << 0 << Erased(16);
     QTest::newRow("DTMF encode code 1, 1a# typed")
         << Box::DtmfEncode1 << Erased(16) << "1a#" << 0 << "01 0D 0C " + Erased(13);

@@ -15,6 +15,7 @@
 #include "support/kit_driver.h"
 #include "support/opt_window_fixture.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -47,7 +48,7 @@ private slots:
     void captions();
     void password_box_holds_the_preset_password();
 
-    void all_ff_settings_show_their_last_items_and_store_them();
+    void all_ff_settings_show_no_item_and_stay_as_they_are();
     void default_shows_the_default_items_in_table_order();
     void typing_into_a_setting_list_changes_nothing();
     void choosing_an_item_stores_its_index_data();
@@ -210,31 +211,29 @@ void TestFrmOption::password_box_holds_the_preset_password()
     QCOMPARE(window_->Text_PassWord->displayText(), QStringLiteral("******"));
 }
 
-void TestFrmOption::all_ff_settings_show_their_last_items_and_store_them()
+void TestFrmOption::all_ff_settings_show_no_item_and_stay_as_they_are()
 {
     Edata.fillRows(kFirstRow, kLastRow, kErased);  // as a file could hold it
     loadWindow();
     for (const OptSetting& s : OptSettings()) {
-        const QStringList items = s.items();
-        QCOMPARE(window_->settingList(s.index)->text(), items.last());
-        QCOMPARE(OptByte(s.index), int(items.size()) - 1);
+        KitList* list = window_->settingList(s.index);
+        QCOMPARE(list->listIndex(), -1);
+        QCOMPARE(list->findChild<QComboBox*>()->currentIndex(), -1);
+        QCOMPARE(list->text(), QString());
     }
-    QCOMPARE(OptByte(OptIdx_Tdr), 1);
-    QCOMPARE(OptByte(OptIdx_Sql_le), 9);
-    QCOMPARE(OptByte(OptIdx_tot), 39);
-    QCOMPARE(OptByte(OptIdx_TDR_AB), 50);
-    QCOMPARE(OptByte(OptIdx_Pri_Ch), 199);
-    QCOMPARE(OptByte(OptIdx_REP_M), 4);
-    QCOMPARE(window_->settingList(OptIdx_wt_led)->text(), QStringLiteral("Purple"));
-    // The bytes without a list stay as they were.
-    for (int offset : {1, 3, 4, 7, 10, 11, 12, 13, 20, 21, 24, 28, 36, 37, 38, 39, 40, 48, 49, 63})
+    // Not a byte of the area changed, with a list or without.
+    for (int offset = 0; offset < 64; ++offset)
         QCOMPARE(OptByte(offset), kErased);
+    QVERIFY(RowsHold(Edata, kFirstRow, kLastRow, kErased));
 
-    // A list already on its last item: a second refresh leaves the byte.
-    Edata(kFirstRow, OptIdx_Sql_le) = kErased;
+    // A byte an item holds shows that item; past the list again, no item.
+    Edata(kFirstRow, OptIdx_Sql_le) = 9;
     window_->Opt_Show();
-    QCOMPARE(OptByte(OptIdx_Sql_le), kErased);
     QCOMPARE(window_->settingList(OptIdx_Sql_le)->text(), QStringLiteral("9"));
+    Edata(kFirstRow, OptIdx_Sql_le) = 10;
+    window_->Opt_Show();
+    QCOMPARE(window_->settingList(OptIdx_Sql_le)->listIndex(), -1);
+    QCOMPARE(OptByte(OptIdx_Sql_le), 10);
 }
 
 void TestFrmOption::default_shows_the_default_items_in_table_order()
@@ -345,10 +344,12 @@ void TestFrmOption::first_refresh_ends_and_every_control_shows_its_bytes_data()
     QTest::addColumn<bool>("erased");
     QTest::addColumn<QString>("freqA");
     QTest::addColumn<QString>("freqB");
-    QTest::newRow("default records") << false << "140.02500"
-                                     << "440.02500";
-    QTest::newRow("all 0xFF") << true << "440.02500"
-                              << "440.02500";
+    // The default records lie outside the channel editor's bands (140..150,
+    // 440..450): each shows as it is.
+    QTest::newRow("default records") << false << "136.02500"
+                                     << "470.62500";
+    QTest::newRow("all 0xFF") << true << "."
+                              << ".";
 }
 
 void TestFrmOption::first_refresh_ends_and_every_control_shows_its_bytes()
@@ -358,12 +359,16 @@ void TestFrmOption::first_refresh_ends_and_every_control_shows_its_bytes()
     QFETCH(QString, freqB);
     if (erased)
         Edata.fillRows(kFirstRow, kLastRow, kErased);
+    const MemoryImage before = Edata;
     loadWindow();
     QCOMPARE(recorder_->count(), 0);
-    // VFO B shows what its bytes now hold, not the record it was loaded over.
+    // Each VFO shows its record as it is, and the bytes stay.
     QCOMPARE(window_->Frame_A->Text_Freq->text(), freqA);
     QCOMPARE(window_->Frame_B->Text_Freq->text(), freqB);
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowB, 0, 8), (Bytes{4, 4, 0, 0, 2, 5, 0, 0}));
+    QVERIFY(Edata == before);
+    // The band each record shows set the working limits and the range box.
+    QCOMPARE(window_->Frame_B->Text_Range->text(), QStringLiteral("440 - 450.9950"));
+    QCOMPARE(UhfMin, 440.0);
 
     // Every control shows its bytes: a second refresh changes none of them
     // and runs no list handler.

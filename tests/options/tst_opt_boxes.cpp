@@ -1,6 +1,6 @@
 // The options window's text boxes and VFO frames through the kit's event
 // paths: typing, key filters, the stores on change, the checks when the
-// focus leaves a box, and what the refresh shows and stores again.
+// focus leaves a box, and what the refresh shows (it stores nothing).
 
 #include "options/ui/vfo_frame.h"
 #include "platform/kit_focus.h"
@@ -10,6 +10,7 @@
 #include "support/opt_window_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -18,6 +19,10 @@ namespace {
 const QString kRange = QStringLiteral("当前工作频率超出范围 ！");
 const QString kLength = QStringLiteral("Over the range of  frequency .");
 const QString kAniLength = QStringLiteral("ANI ID code length is 3 to 5 digit.");
+
+// VFO A's default record: 136.02500 MHz, outside the channel editor's VHF
+// band (140..150), shown and kept as it is.
+const QString kDefaultA = QStringLiteral("1 3 6 0 2 5 0 0");
 
 Bytes Digits(const QString& digits)
 {
@@ -39,25 +44,25 @@ private slots:
     void message_line_typed_and_left();
     void message_box_refuses_keys_past_seven_characters();
     void code_box_refuses_every_key_at_sixteen_characters();
-    void ani_typed_is_stored_and_closed_up_by_the_refresh();
+    void ani_typed_is_stored_and_closed_up_when_left();
     void ani_check_when_the_focus_leaves_data();
     void ani_check_when_the_focus_leaves();
     void defaults_show_their_codes_and_message();
-    void code_row_with_holes_closes_up();
+    void code_row_with_holes_shows_closed_up_and_stays_until_typed();
     void pasted_code_keeps_its_text_and_stores_16();
 
     void frequency_key_filter_and_length_check();
     void frequency_checked_when_the_focus_leaves_data();
     void frequency_checked_when_the_focus_leaves();
-    void frequency_at_the_top_is_replaced_by_the_next_band_choice();
+    void frequency_at_the_top_stays_until_a_band_is_chosen();
     void low_limits_below_100_and_below_10();
-    void default_records_at_the_channel_editor_limits();
-    void offset_of_ff_and_offset_choice();
+    void default_records_show_as_they_are();
+    void offset_of_ff_or_off_the_steps_and_offset_choice();
     void tone_choices_and_displays();
     void tone_list_edited_without_a_typed_character_keeps_the_stored_tone_data();
     void tone_list_edited_without_a_typed_character_keeps_the_stored_tone();
-    void parameter_of_ff_shows_and_stores_the_last_item();
-    void erased_record_shows_a_point_and_becomes_the_uhf_low_end();
+    void parameter_of_ff_shows_no_item_and_stays();
+    void erased_record_shows_a_point_and_stays();
     void uhf_frequency_after_an_identification_stays_until_typed_over();
 
     void opening_the_ani_message_runs_no_vfo_check();
@@ -157,7 +162,7 @@ void TestOptBoxes::message_line_typed_and_left()
     const int first = lower ? 6 : 0;
     retype(box, typed);
     QCOMPARE(RowBytes(Edata, 236, first, 6), HexBytes(stored));
-    focusOn(window_->Text_PttId_End);  // the refresh
+    focusOn(window_->Text_PttId_End);  // closes up and centres, then paints
     QCOMPARE(box->text(), shown);
     QCOMPARE(RowBytes(Edata, 236, first, 6), HexBytes(storedAfter));
     QCOMPARE(RowBytes(Edata, 236, 12, 4), Repeated(0xFF, 4));
@@ -191,7 +196,7 @@ void TestOptBoxes::code_box_refuses_every_key_at_sixteen_characters()
     QCOMPARE(RowBytes(Edata, 238), Repeated(0xFF, 16));
 }
 
-void TestOptBoxes::ani_typed_is_stored_and_closed_up_by_the_refresh()
+void TestOptBoxes::ani_typed_is_stored_and_closed_up_when_left()
 {
     retype(window_->Text_ANI, QStringLiteral("12A34"));
     QCOMPARE(RowBytes(Edata, 237), HexBytes("01 02 0D 03 04") + Repeated(0xFF, 11));
@@ -199,6 +204,8 @@ void TestOptBoxes::ani_typed_is_stored_and_closed_up_by_the_refresh()
     QCOMPARE(RowBytes(Edata, 237), HexBytes("01 FF 02") + Repeated(0xFF, 13));
     focusOn(window_->Text_PttId_Begin);  // passes the check: three characters
     QCOMPARE(recorder_->count(), 0);
+    QCOMPARE(window_->Text_ANI->text(), QStringLiteral("12"));
+    QCOMPARE(RowBytes(Edata, 237), HexBytes("01 02") + Repeated(0xFF, 14));
     window_->Opt_Show();
     QCOMPARE(window_->Text_ANI->text(), QStringLiteral("12"));
     QCOMPARE(RowBytes(Edata, 237), HexBytes("01 02") + Repeated(0xFF, 14));
@@ -247,12 +254,24 @@ void TestOptBoxes::defaults_show_their_codes_and_message()
     QCOMPARE(window_->Text_PON_MSG_D->text(), QStringLiteral("QV6417"));
 }
 
-void TestOptBoxes::code_row_with_holes_closes_up()
+void TestOptBoxes::code_row_with_holes_shows_closed_up_and_stays_until_typed()
 {
     SetRow(Edata, 239, "01 FF 02 20 03");  // as a file could hold it
     window_->Opt_Show();
-    QCOMPARE(window_->Text_PttId_End->text(), QStringLiteral("123"));
-    QCOMPARE(RowBytes(Edata, 239), HexBytes("01 02 03") + Repeated(0xFF, 13));
+    KitText* box = window_->Text_PttId_End;
+    QCOMPARE(box->text(), QStringLiteral("123"));
+    QCOMPARE(RowBytes(Edata, 239), HexBytes("01 FF 02 20 03") + Repeated(0xFF, 11));
+    // Passed through, the box stores nothing.
+    focusOn(box);
+    focusOn(window_->Text_ANI);
+    QCOMPARE(RowBytes(Edata, 239), HexBytes("01 FF 02 20 03") + Repeated(0xFF, 11));
+    // Typed with a hole, it is closed up as it is left.
+    retype(box, QStringLiteral("4 5"));
+    QCOMPARE(RowBytes(Edata, 239), HexBytes("04 FF 05") + Repeated(0xFF, 13));
+    focusOn(window_->Text_ANI);
+    QCOMPARE(box->text(), QStringLiteral("45"));
+    QCOMPARE(RowBytes(Edata, 239), HexBytes("04 05") + Repeated(0xFF, 14));
+    QCOMPARE(recorder_->count(), 0);
 }
 
 void TestOptBoxes::pasted_code_keeps_its_text_and_stores_16()
@@ -276,7 +295,7 @@ void TestOptBoxes::frequency_key_filter_and_length_check()
     QCOMPARE(recorder_->takeTexts(), QStringList{kLength});
     QCOMPARE(box->text(), QString());
     QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(box));
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits("1 4 0 0 2 5 0 0"));  // nothing stored
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits(kDefaultA));  // nothing stored
 }
 
 void TestOptBoxes::frequency_checked_when_the_focus_leaves_data()
@@ -327,14 +346,19 @@ void TestOptBoxes::frequency_checked_when_the_focus_leaves()
     QCOMPARE(KitFocus::Current(), range ? static_cast<KitControl*>(a->Text_Freq) : a->Combo_Offset);
 }
 
-void TestOptBoxes::frequency_at_the_top_is_replaced_by_the_next_band_choice()
+void TestOptBoxes::frequency_at_the_top_stays_until_a_band_is_chosen()
 {
     retype(window_->Frame_A->Text_Freq, QStringLiteral("150"));
     focusOn(window_->Frame_A->Combo_Offset);
     QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits("1 5 0 0 0 0 0 0"));
     QCOMPARE(window_->Frame_A->Text_Range->text(), QStringLiteral("140 - 150.9950"));
-    // The next band choice comes with the next load of the window.
+    // The next load shows the band of the record and keeps its frequency.
     reloadWindow();
+    QVERIFY(KitDriver::ShowActive(frame_));
+    QCOMPARE(window_->Frame_A->Text_Freq->text(), QStringLiteral("150.00000"));
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits("1 5 0 0 0 0 0 0"));
+    // The user's band choice puts it at the band's low end.
+    KitDriver::ChooseItem(window_->Frame_A->Combo_Band, kVfoBandVhf);
     QCOMPARE(window_->Frame_A->Text_Freq->text(), QStringLiteral("140.02500"));
     QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits("1 4 0 0 2 5 0 0"));
     QCOMPARE(recorder_->count(), 0);
@@ -363,27 +387,37 @@ void TestOptBoxes::low_limits_below_100_and_below_10()
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestOptBoxes::default_records_at_the_channel_editor_limits()
+void TestOptBoxes::default_records_show_as_they_are()
 {
-    QCOMPARE(window_->Frame_A->Text_Freq->text(), QStringLiteral("140.02500"));
-    QCOMPARE(window_->Frame_B->Text_Freq->text(), QStringLiteral("440.02500"));
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 8, 6), Digits("0 1 0 6 5 0"));
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowB, 8, 6), Digits("0 0 1 6 0 0"));
-    QCOMPARE(window_->Frame_A->Combo_Offset->text(), QStringLiteral("10.650MHZ"));
+    // Outside the channel editor's bands (140..150, 440..450), with offsets
+    // off the 50 kHz steps of the list.
+    QCOMPARE(window_->Frame_A->Text_Freq->text(), QStringLiteral("136.02500"));
+    QCOMPARE(window_->Frame_B->Text_Freq->text(), QStringLiteral("470.62500"));
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 14), Digits("1 3 6 0 2 5 0 0 0 1 0 6 5 5"));
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowB, 0, 14), Digits("4 7 0 6 2 5 0 0 0 0 1 6 2 5"));
+    QCOMPARE(window_->Frame_A->Combo_Offset->text(), QStringLiteral("10.655MHZ"));
+    QCOMPARE(window_->Frame_A->Combo_Offset->listIndex(), -1);
+    QCOMPARE(window_->Frame_B->Combo_Offset->text(), QStringLiteral("01.625MHZ"));
     QCOMPARE(window_->Frame_A->Text_Range->text(), QStringLiteral("140 - 150.9950"));
     QCOMPARE(window_->Frame_B->Text_Range->text(), QStringLiteral("440 - 450.9950"));
     QCOMPARE(window_->Frame_B->paramList(kVfoSignalCodeByte)->text(), QStringLiteral("15"));
     QCOMPARE(recorder_->count(), 0);
 }
 
-void TestOptBoxes::offset_of_ff_and_offset_choice()
+void TestOptBoxes::offset_of_ff_or_off_the_steps_and_offset_choice()
 {
     VfoFrame* a = window_->Frame_A;
+    SetRow(Edata, kVfoFreqRowA, "01 04 05 05 00 00 00 00 00 00 00 01 03 07");
+    window_->Opt_Show();
+    QCOMPARE(a->Combo_Offset->text(), QStringLiteral("00.137MHZ"));
+    QCOMPARE(a->Combo_Offset->listIndex(), -1);
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 8, 6), Digits("0 0 0 1 3 7"));
     for (int c = 8; c < 14; ++c)
         Edata(kVfoFreqRowA, c) = kErased;
     window_->Opt_Show();
-    QCOMPARE(a->Combo_Offset->text(), QStringLiteral("99.950MHZ"));
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 8, 6), Digits("0 9 9 9 5 0"));
+    QCOMPARE(a->Combo_Offset->text(), QString());
+    QCOMPARE(a->Combo_Offset->listIndex(), -1);
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 8, 6), Repeated(kErased, 6));
     KitDriver::ChooseItem(a->Combo_Offset, 1);
     QCOMPARE(a->Combo_Offset->text(), QStringLiteral("00.050MHZ"));
     QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 8, 6), Digits("0 0 0 0 5 0"));
@@ -413,11 +447,17 @@ void TestOptBoxes::tone_choices_and_displays()
     QCOMPARE(rx->listIndex(), -1);
     QCOMPARE(b->Combo_t_ctdcs->text(), QString());  // a DCS number past the list
     QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 4), HexBytes("2A 03 D3 00"));
-    // A single 0xFF byte is off and is stored as such.
-    SetRow(Edata, kVfoParamRowB, "FF 00 FF 00 0E");
+    // A 0xFF byte is off, shown as the text and kept: the item would
+    // store 00 00.
+    SetRow(Edata, kVfoParamRowB, "FF 00 FF FF 0E");
     window_->Opt_Show();
     QCOMPARE(rx->text(), QStringLiteral("OFF"));
-    QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 4), HexBytes("00 00 00 00"));
+    QCOMPARE(rx->listIndex(), -1);
+    QCOMPARE(rx->findChild<QComboBox*>()->currentIndex(), -1);
+    QCOMPARE(b->Combo_t_ctdcs->text(), QStringLiteral("OFF"));
+    QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 4), HexBytes("FF 00 FF FF"));
+    choose(QStringLiteral("OFF"));
+    QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 4), HexBytes("00 00 FF FF"));
 }
 
 void TestOptBoxes::tone_list_edited_without_a_typed_character_keeps_the_stored_tone_data()
@@ -462,27 +502,31 @@ void TestOptBoxes::tone_list_edited_without_a_typed_character_keeps_the_stored_t
     QCOMPARE(RowBytes(Edata, kVfoParamRowB, 0, 2), HexBytes(stored));
 }
 
-void TestOptBoxes::parameter_of_ff_shows_and_stores_the_last_item()
+void TestOptBoxes::parameter_of_ff_shows_no_item_and_stays()
 {
     Edata(kVfoParamRowA, kVfoStepByte) = kErased;
     window_->Opt_Show();
-    QCOMPARE(window_->Frame_A->paramList(kVfoStepByte)->text(), QStringLiteral("25.00 KHZ"));
+    QCOMPARE(window_->Frame_A->paramList(kVfoStepByte)->text(), QString());
+    QCOMPARE(window_->Frame_A->paramList(kVfoStepByte)->listIndex(), -1);
+    QCOMPARE(int(Edata(kVfoParamRowA, kVfoStepByte)), kErased);
+    KitDriver::ChooseItem(window_->Frame_A->paramList(kVfoStepByte), 4);
     QCOMPARE(int(Edata(kVfoParamRowA, kVfoStepByte)), 4);
     KitDriver::ChooseItem(window_->Frame_A->paramList(kVfoPowerByte), 1);
     QCOMPARE(int(Edata(kVfoParamRowA, kVfoPowerByte)), 1);
 }
 
-void TestOptBoxes::erased_record_shows_a_point_and_becomes_the_uhf_low_end()
+void TestOptBoxes::erased_record_shows_a_point_and_stays()
 {
-    // VFO B already shows UHF: a refresh over an erased record only shows it.
     Edata.fillRows(kVfoFreqRowB, kVfoFreqRowB, kErased);
     window_->Opt_Show();
     QCOMPARE(window_->Frame_B->Text_Freq->text(), QStringLiteral("."));
     QCOMPARE(window_->Frame_B->Combo_Band->text(), QStringLiteral("UHF"));
-    // The first refresh of a load moves the band list and stores the UHF low end.
+    // The first refresh of a load moves the band list: the band's limits and
+    // range, and the record as it is.
     reloadWindow();
-    QCOMPARE(window_->Frame_B->Text_Freq->text(), QStringLiteral("440.02500"));
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowB, 0, 8), Digits("4 4 0 0 2 5 0 0"));
+    QCOMPARE(window_->Frame_B->Text_Freq->text(), QStringLiteral("."));
+    QCOMPARE(window_->Frame_B->Text_Range->text(), QStringLiteral("440 - 450.9950"));
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowB, 0, 16), Repeated(kErased, 16));
     QCOMPARE(recorder_->count(), 0);
 }
 
@@ -523,7 +567,7 @@ void TestOptBoxes::opening_the_ani_message_runs_no_vfo_check()
     QCOMPARE(recorder_->takeTexts(), QStringList{kAniLength});
     QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(window_->Text_ANI));
     QCOMPARE(a->Text_Freq->text(), QStringLiteral("1"));
-    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits("1 4 0 0 2 5 0 0"));
+    QCOMPARE(RowBytes(Edata, kVfoFreqRowA, 0, 8), Digits(kDefaultA));
 }
 
 void TestOptBoxes::opening_the_range_message_runs_no_ani_check()

@@ -35,7 +35,6 @@ private slots:
 
     void settings_table_holds_31_lists_in_address_order();
     void setting_choice_writes_only_0x0E00_to_0x0E3F();
-    void shown_item_stops_at_the_last();
 
     void message_line_store_data();
     void message_line_store();
@@ -129,13 +128,6 @@ void TestOptRules::setting_choice_writes_only_0x0E00_to_0x0E3F()
     // The message and code rows stay as the boxes stored them.
     QVERIFY(RowsHold(image, 228, 255, kSentinel));
     QVERIFY(RowsHold(image, 0, 223, kSentinel));
-}
-
-void TestOptRules::shown_item_stops_at_the_last()
-{
-    QCOMPARE(OptShownItem(0xFF, 40), 39);
-    QCOMPARE(OptShownItem(39, 40), 39);
-    QCOMPARE(OptShownItem(5, 40), 5);
 }
 
 void TestOptRules::message_line_store_data()
@@ -512,23 +504,30 @@ void TestOptRules::offset_display_data()
 {
     QTest::addColumn<Bytes>("bytes");
     QTest::addColumn<int>("item");
-    QTest::newRow("10.655 to the even 10.650") << Bytes{0, 1, 0, 6, 5, 5} << 213;
-    QTest::newRow("1.625 to the even 1.600") << Bytes{0, 0, 1, 6, 2, 5} << 32;
-    QTest::newRow("1.675 up to 1.700") << Bytes{0, 0, 1, 6, 7, 5} << 34;
-    QTest::newRow("all 0xFF is the last") << Repeated(0xFF, 6) << 1999;
-    QTest::newRow("zero") << Repeated(0, 6) << 0;
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << Repeated(0, 6) << 0 << "";
+    QTest::newRow("10.650") << Bytes{0, 1, 0, 6, 5, 0} << 213 << "";
+    QTest::newRow("99.950, the last") << Bytes{0, 9, 9, 9, 5, 0} << 1999 << "";
+    QTest::newRow("10.655 off the 50 kHz steps") << Bytes{0, 1, 0, 6, 5, 5} << kNoItem << "10.655MHZ";
+    QTest::newRow("137 kHz") << Bytes{0, 0, 0, 1, 3, 7} << kNoItem << "00.137MHZ";
+    QTest::newRow("100 MHz, past the list") << Bytes{1, 0, 0, 0, 0, 0} << kNoItem << "100.000MHZ";
+    QTest::newRow("all 0xFF") << Repeated(0xFF, 6) << kNoItem << "";
+    QTest::newRow("a byte of 10") << Bytes{0, 0, 10, 0, 0, 0} << kNoItem << "";
 }
 
 void TestOptRules::offset_display()
 {
     QFETCH(Bytes, bytes);
     QFETCH(int, item);
+    QFETCH(QString, text);
     MemoryImage image;
     for (int i = 0; i < 6; ++i)
         image(kVfoFreqRowA, 8 + i) = static_cast<std::int16_t>(bytes[i]);
     double lo = 0;
     double hi = 0;
-    QCOMPARE(VfoOffsetItem(TestVfo(lo, hi), image), item);
+    const VfoShown shown = VfoOffset_Shown(TestVfo(lo, hi), image);
+    QCOMPARE(shown.item, item);
+    QCOMPARE(shown.text, text);
 }
 
 void TestOptRules::tone_store_data()
@@ -565,9 +564,9 @@ void TestOptRules::tone_display_data()
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("text");
     QTest::newRow("off") << "00 00" << 0 << "";
-    QTest::newRow("both 0xFF") << "FF FF" << 0 << "";
-    QTest::newRow("low 0xFF") << "FF 00" << 0 << "";
-    QTest::newRow("high 0xFF") << "75 FF" << 0 << "";
+    QTest::newRow("both 0xFF") << "FF FF" << -1 << "OFF";
+    QTest::newRow("low 0xFF") << "FF 00" << -1 << "OFF";
+    QTest::newRow("high 0xFF") << "75 FF" << -1 << "OFF";
     QTest::newRow("DCS 1") << "01 00" << 51 << "";
     QTest::newRow("DCS 210") << "D2 00" << 260 << "";
     QTest::newRow("DCS past the list") << "D3 00" << -1 << "";
@@ -587,7 +586,7 @@ void TestOptRules::tone_display()
     image(kVfoParamRowA, 1) = static_cast<std::int16_t>(b[1]);
     double lo = 0;
     double hi = 0;
-    const VfoToneShown shown = VfoTone_Shown(TestVfo(lo, hi), kVfoRxToneByte, image);
+    const VfoShown shown = VfoTone_Shown(TestVfo(lo, hi), kVfoRxToneByte, image);
     QCOMPARE(shown.item, item);
     QCOMPARE(shown.text, text);
 }

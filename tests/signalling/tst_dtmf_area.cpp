@@ -2,6 +2,7 @@
 // text of a code row, the rewrite of a row from a code box's text, the code
 // boxes' key filter and the rights and inhibit bits.
 
+#include "core/painting.h"
 #include "signalling/dtmf_area.h"
 
 #include "core/dtmf_defaults.h"
@@ -25,7 +26,7 @@ private slots:
     void rows_from_the_bases_data();
     void rows_from_the_bases();
     void index_lists_and_their_times();
-    void list_index_is_limited_to_the_last_item();
+    void byte_past_its_list_selects_no_item();
 
     void code_text_data();
     void code_text();
@@ -87,14 +88,16 @@ void TestDtmfArea::index_lists_and_their_times()
         QCOMPARE(resets.at(i).toInt(), DecoderMs(i));
 }
 
-void TestDtmfArea::list_index_is_limited_to_the_last_item()
+void TestDtmfArea::byte_past_its_list_selects_no_item()
 {
-    QCOMPARE(ListIndexOf(3, kSpeedItems), 3);
-    QCOMPARE(ListIndexOf(195, kSpeedItems), 195);
-    QCOMPARE(ListIndexOf(196, kSpeedItems), 195);
-    QCOMPARE(ListIndexOf(0xFF, kSpeedItems), 195);
-    QCOMPARE(ListIndexOf(0xFF, kDelayItems), 39);
-    QCOMPARE(ListIndexOf(0xFF, kResetTimeItems), 79);
+    QCOMPARE(ListItemOf(3, kSpeedItems), 3);
+    QCOMPARE(ListItemOf(195, kSpeedItems), 195);
+    QCOMPARE(ListItemOf(196, kSpeedItems), kNoItem);
+    QCOMPARE(ListItemOf(0xFF, kSpeedItems), kNoItem);
+    QCOMPARE(ListItemOf(39, kDelayItems), 39);
+    QCOMPARE(ListItemOf(0xFF, kDelayItems), kNoItem);
+    QCOMPARE(ListItemOf(0xFF, kResetTimeItems), kNoItem);
+    QCOMPARE(ListItemOf(-1, kResetTimeItems), kNoItem);
 }
 
 void TestDtmfArea::code_text_data()

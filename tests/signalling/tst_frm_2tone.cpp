@@ -16,6 +16,7 @@
 #include "support/test_frame.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QtTest>
@@ -33,7 +34,7 @@ private slots:
     void cleanup();
 
     void load_paints_the_defaults_and_changes_no_byte();
-    void first_painting_stores_the_limited_list_indexes();
+    void first_painting_shows_no_item_for_a_byte_past_its_list();
     void grids_show_every_row_without_scrolling();
     void option_choice_stores_its_index_and_keys_are_dropped();
 
@@ -176,17 +177,20 @@ void TestFrm2Tone::load_paints_the_defaults_and_changes_no_byte()
     QVERIFY(window_->Combo_Decode->isHidden());
 }
 
-void TestFrm2Tone::first_painting_stores_the_limited_list_indexes()
+void TestFrm2Tone::first_painting_shows_no_item_for_a_byte_past_its_list()
 {
     Windows::Unload(window_);
-    SetRow(Edata, 735, "FF FF FF 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
-    SetRow(Edata, 767, "FF 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F");
+    SetRow(Edata, 735, "FF 65 64 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
+    SetRow(Edata, 767, "50 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F");
     window_ = Windows::Load<frm_2tone>();
-    for (KitList* list : {window_->Combo_Enc_ys1, window_->Combo_Enc_ys2, window_->Combo_enc_ys3})
-        QCOMPARE(list->text(), QStringLiteral("1000"));
-    QCOMPARE(window_->Combo_Dec_Res_Time->text(), QStringLiteral("8000"));
-    QCOMPARE(RowHex(Edata, 735), QByteArray("64 64 64 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
-    QCOMPARE(RowHex(Edata, 767), QByteArray("4F 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F"));
+    for (KitList* list : {window_->Combo_Enc_ys1, window_->Combo_Enc_ys2, window_->Combo_Dec_Res_Time}) {
+        QCOMPARE(list->text(), QString());
+        QCOMPARE(list->listIndex(), -1);
+        QCOMPARE(list->findChild<QComboBox*>()->currentIndex(), -1);
+    }
+    QCOMPARE(window_->Combo_enc_ys3->text(), QStringLiteral("1000"));  // the last item, 0x64
+    QCOMPARE(RowHex(Edata, 735), QByteArray("FF 65 64 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+    QCOMPARE(RowHex(Edata, 767), QByteArray("50 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F"));
 }
 
 void TestFrm2Tone::grids_show_every_row_without_scrolling()

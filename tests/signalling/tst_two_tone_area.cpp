@@ -23,7 +23,7 @@ private slots:
 
     void option_lists_data();
     void option_lists();
-    void option_byte_beyond_the_list_shows_the_last_item();
+    void option_byte_beyond_the_list_shows_no_item();
 
     void decode_list_items_by_column_data();
     void decode_list_items_by_column();
@@ -217,11 +217,15 @@ void TestTwoToneArea::option_lists()
     QVERIFY(image == FilledImage(0xA5));
 }
 
-void TestTwoToneArea::option_byte_beyond_the_list_shows_the_last_item()
+void TestTwoToneArea::option_byte_beyond_the_list_shows_no_item()
 {
     MemoryImage image;
+    QCOMPARE(TwoToneOptionItem(TwoToneOption::Gap, image), kNoItem);
+    QCOMPARE(TwoToneOptionItem(TwoToneOption::ResetTime, image), kNoItem);
+    image(735, 2) = 100;
+    image(767, 0) = 80;
     QCOMPARE(TwoToneOptionItem(TwoToneOption::Gap, image), 100);
-    QCOMPARE(TwoToneOptionItem(TwoToneOption::ResetTime, image), 79);
+    QCOMPARE(TwoToneOptionItem(TwoToneOption::ResetTime, image), kNoItem);
     TwoTone_Defaults(image);
     QCOMPARE(
         TwoToneOptionItems(TwoToneOption::FirstDuration).at(TwoToneOptionItem(TwoToneOption::FirstDuration, image)),

@@ -3,6 +3,7 @@
 #include "alignment/adj_entry.h"
 #include "alignment/adj_link.h"
 #include "core/adjust_defaults.h"
+#include "core/painting.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transfer_engine.h"
@@ -518,6 +519,7 @@ void frm_Adj_Txp::Adj_InitControls()
 
 void frm_Adj_Txp::Adj_Show()
 {
+    const Painting painting;
     const auto showBoxes = [this](AdjBox box) {
         const std::span<KitText* const> boxes = Boxes(box);
         for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
@@ -598,6 +600,9 @@ void frm_Adj_Txp::TabStrip1_Click()
 
 void frm_Adj_Txp::Point_Change(AdjBox box, int index)
 {
+    // The painting shows the table's value, in the box's range or not.
+    if (Painting::underWay())
+        return;
     KitText* text = Boxes(box)[static_cast<std::size_t>(index)];
     const std::optional<AdjPointOutcome> out = Adj_PointEntry(box, index, Page, text->text());
     if (!out || !out->refusal)

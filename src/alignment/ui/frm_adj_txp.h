@@ -97,8 +97,9 @@ public:
 
     // The point labels, the squelch labels and the thirteen lists.
     void Adj_InitControls();
-    // The cells of the current page into its controls. Every box and list
-    // set runs its own handler, which stores the value back.
+    // The cells of the current page into its controls, each as the table
+    // holds it; it stores nothing (core/painting.h): a value past its box's
+    // range shows as it is, one past its list shows no item.
     void Adj_Show();
 
 protected:

@@ -1,7 +1,9 @@
 #include "options/ui/frm_option.h"
 
+#include "core/box_leave.h"
 #include "core/char_codes.h"
 #include "core/option_defaults.h"
+#include "core/painting.h"
 #include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
@@ -155,14 +157,16 @@ frm_option::frm_option()
     Text_PON_MSG_D->onChange = [this] { Text_PON_MSG_Change(PonLine::Lower, Text_PON_MSG_D); };
     Text_PON_MSG_U->onKeyPress = [this](int& key) { Text_PON_MSG_KeyPress(Text_PON_MSG_U, key); };
     Text_PON_MSG_D->onKeyPress = [this](int& key) { Text_PON_MSG_KeyPress(Text_PON_MSG_D, key); };
-    Text_PON_MSG_U->onLostFocus = [this] { Text_PON_MSG_LostFocus(); };
-    Text_PON_MSG_D->onLostFocus = [this] { Text_PON_MSG_LostFocus(); };
+    Text_PON_MSG_U->onLostFocus = [this] { Text_PON_MSG_LostFocus(PonLine::Upper, Text_PON_MSG_U); };
+    Text_PON_MSG_D->onLostFocus = [this] { Text_PON_MSG_LostFocus(PonLine::Lower, Text_PON_MSG_D); };
     Text_ANI->onChange = [this] { Text_Code_Change(kAniRow, Text_ANI); };
     Text_PttId_Begin->onChange = [this] { Text_Code_Change(kPttIdBeginRow, Text_PttId_Begin); };
     Text_PttId_End->onChange = [this] { Text_Code_Change(kPttIdEndRow, Text_PttId_End); };
     for (KitText* box : {Text_ANI, Text_PttId_Begin, Text_PttId_End})
         box->onKeyPress = [this, box](int& key) { Text_Code_KeyPress(box, key); };
     Text_ANI->onLostFocus = [this] { Text_ANI_LostFocus(); };
+    Text_PttId_Begin->onLostFocus = [this] { Text_Code_LostFocus(kPttIdBeginRow, Text_PttId_Begin); };
+    Text_PttId_End->onLostFocus = [this] { Text_Code_LostFocus(kPttIdEndRow, Text_PttId_End); };
     SetUpPasswordBox(*Text_PassWord);
     Command_def->onClick = [this] { Command_def_Click(); };
     Command_open->onClick = [this] { Command_open_Click(); };
@@ -251,7 +255,8 @@ void frm_option::Form_Activate()
 void frm_option::Form_Unload()
 {
     // The focus leaving a box of the closing window checks and shows nothing.
-    for (KitText* box : {Text_PON_MSG_U, Text_PON_MSG_D, Text_ANI, Frame_A->Text_Freq, Frame_B->Text_Freq})
+    for (KitText* box : {Text_PON_MSG_U, Text_PON_MSG_D, Text_ANI, Text_PttId_Begin, Text_PttId_End, Frame_A->Text_Freq,
+                         Frame_B->Text_Freq})
         box->onLostFocus = nullptr;
     UnloadLink(link_);
 }
@@ -268,12 +273,12 @@ void frm_option::Opt_InitControls()
 
 void frm_option::Opt_Show()
 {
+    const Painting painting;
     // 1.
     Opt_LoadMirror();
-    // 2. Each list from its entry as the mirror holds it now: a nested
-    // refresh may have reloaded it.
+    // 2. A byte past the end of its list shows no item.
     for (const SettingControls& controls : settings_)
-        controls.list->setListIndex(OptShownItem(OptData[controls.setting->index], controls.list->listCount()));
+        controls.list->setListIndex(ListItemOf(OptData[controls.setting->index], controls.list->listCount()));
     // 3.
     Text_PON_MSG_U->setText(PonMsg_Text(PonLine::Upper));
     Text_PON_MSG_D->setText(PonMsg_Text(PonLine::Lower));
@@ -358,6 +363,9 @@ void frm_option::Combo_Setting_Click(const SettingControls& controls)
 
 void frm_option::Text_PON_MSG_Change(PonLine line, const KitText* box)
 {
+    // The painting shows the line closed up; the bytes stay as they are.
+    if (Painting::underWay())
+        return;
     PonMsg_Store(line, box->text());
 }
 
@@ -367,13 +375,22 @@ void frm_option::Text_PON_MSG_KeyPress(const KitText* box, int& key)
         key = 0;
 }
 
-void frm_option::Text_PON_MSG_LostFocus()
+void frm_option::Text_PON_MSG_LostFocus(PonLine line, KitText* box)
 {
+    // What was typed is closed up and centred as the box is left (its change
+    // handler stores the line shown); a line left as the painting shows its
+    // bytes stores nothing.
+    const QString held = PonMsg_Text(line);
+    if (!BoxShowsHeld(box->text(), held))
+        box->setText(held);
     Opt_Show();
 }
 
 void frm_option::Text_Code_Change(int row, const KitText* box)
 {
+    // The painting shows the code closed up; the bytes stay as they are.
+    if (Painting::underWay())
+        return;
     DtmfCode_Store(row, box->text());
 }
 
@@ -388,5 +405,17 @@ void frm_option::Text_ANI_LostFocus()
     if (const std::optional<Message> message = AniCheck(Text_ANI->text(), aniPainted_)) {
         Text_ANI->returnFocusAfterRefusal();
         ShowMessage(*message);
+        return;
     }
+    Text_Code_LostFocus(kAniRow, Text_ANI);
+}
+
+void frm_option::Text_Code_LostFocus(int row, KitText* box)
+{
+    // What was typed is closed up as the box is left: a hole or a character
+    // of no digit goes (the change handler stores the code shown). A code
+    // left as the painting shows its bytes stores nothing.
+    const QString held = DtmfCodesText(Edata.row(row));
+    if (!BoxShowsHeld(box->text(), held))
+        box->setText(held);
 }

@@ -7,12 +7,10 @@
 // vfo_record.h, opt_link.h), the window moves texts between them and its
 // controls.
 //
-// The refresh Opt_Show brings every control in line with the image. Setting
-// a control from code runs its handler, so the refresh stores what its
-// controls now show, and a handler may run a refresh of its own inside it
-// (a band choice does): every step reads the image and the mirror as they
-// stand when it sets its control, and a nested refresh runs to its end
-// before the outer one goes on.
+// The refresh Opt_Show brings every control in line with the image and
+// stores nothing (core/painting.h): a byte past the end of its list shows no
+// item, the message lines and the codes show closed up while their bytes
+// stay as they are, and a VFO shows its record as it stands.
 
 #include "platform/kit_button.h"
 #include "platform/kit_list.h"
@@ -105,12 +103,17 @@ private:
     // Text_PON_MSG_U_Change / _KeyPress / _LostFocus, and the same of _D.
     void Text_PON_MSG_Change(PonLine line, const KitText* box);
     void Text_PON_MSG_KeyPress(const KitText* box, int& key);
-    void Text_PON_MSG_LostFocus();
+    // Leaving a message box closes up and centres what was typed, then
+    // paints the window.
+    void Text_PON_MSG_LostFocus(PonLine line, KitText* box);
     // Text_ANI_Change, Text_PttId_Begin_Change, Text_PttId_End_Change and
     // their key filters.
     void Text_Code_Change(int row, const KitText* box);
     void Text_Code_KeyPress(const KitText* box, int& key);
+    // Leaving the ANI box checks it; a code that passes, and a PTT-ID code,
+    // is closed up (Text_PttId_Begin_LostFocus, Text_PttId_End_LostFocus).
     void Text_ANI_LostFocus();
+    void Text_Code_LostFocus(int row, KitText* box);
 
     // A code box from its 16 mirror entries: emptied, then one assignment per
     // entry.

@@ -1,6 +1,7 @@
 #include "options/ui/vfo_frame.h"
 
 #include "core/language.h"
+#include "core/painting.h"
 #include "options/opt_settings.h"
 #include "platform/kit_list.h"
 #include "platform/kit_text.h"
@@ -265,22 +266,26 @@ void VfoFrame::Vfo_Show()
     for (qsizetype n = 1; n <= freq.size(); ++n)
         Text_Freq->setText(freq.left(n));
     Combo_Band->setListIndex(VfoBandItem(record_));
-    Combo_Offset->setListIndex(VfoOffsetItem(record_));
+    Show(Combo_Offset, VfoOffset_Shown(record_));
     ShowTone(Combo_r_ctdcs, kVfoRxToneByte);
     ShowTone(Combo_t_ctdcs, kVfoTxToneByte);
     for (int i = 0; i < kParams; ++i) {
         const int byte = VfoParams()[static_cast<std::size_t>(i)].byte;
-        paramLists[i]->setListIndex(OptShownItem(Edata(record_.paramRow, byte), paramLists[i]->listCount()));
+        paramLists[i]->setListIndex(ListItemOf(Edata(record_.paramRow, byte), paramLists[i]->listCount()));
     }
+}
+
+void VfoFrame::Show(KitList* list, const VfoShown& shown)
+{
+    if (shown.item != kNoItem)
+        list->setListIndex(shown.item);
+    else
+        list->showText(shown.text);  // no item: nothing is stored
 }
 
 void VfoFrame::ShowTone(KitList* list, int firstByte)
 {
-    const VfoToneShown shown = VfoTone_Shown(record_, firstByte);
-    if (shown.item >= 0)
-        list->setListIndex(shown.item);
-    else
-        list->setText(shown.text);  // no item: nothing is stored
+    Show(list, VfoTone_Shown(record_, firstByte));
 }
 
 void VfoFrame::Text_Freq_KeyPress(int& key)
@@ -330,9 +335,14 @@ void VfoFrame::Combo_Band_Click()
     const VfoLimits limits = VfoBandLimits(Combo_Band->listIndex());
     *record_.lo = limits.lo;
     *record_.hi = limits.hi;
-    Text_Freq->setText(VfoBand_FreqText(Text_Freq->text(), limits));
+    // A painting shows the band of the stored frequency and leaves the
+    // frequency as the record holds it, in the band or not.
+    const bool painting = Painting::underWay();
+    if (!painting)
+        Text_Freq->setText(VfoBand_FreqText(Text_Freq->text(), limits));
     Text_Range->setText(VfoRangeText(limits));
-    Freq_CheckAndStore();
+    if (!painting)
+        Freq_CheckAndStore();
     --bandChoices_;
 }
 

@@ -48,9 +48,10 @@ public:
     // selected afterwards.
     void fillLists();
     // The refresh of the record: the frequency box emptied and extended digit
-    // by digit, the band (a change runs the band choice), the offset, the two
-    // tones, the parameters. Each control is set from the image as it stands
-    // at that moment. The range box is left alone.
+    // by digit, the band (a change runs the band choice: the working limits
+    // and the range box of the band), the offset, the two tones, the
+    // parameters, each as the record holds it; it stores nothing (the window
+    // paints, core/painting.h).
     void Vfo_Show();
 
 private:
@@ -68,6 +69,8 @@ private:
     // A frequency out of range is replaced before the range message shows,
     // with the focus back in the box.
     void Freq_CheckAndStore();
+    // An item, or a text with no item selected.
+    static void Show(KitList* list, const VfoShown& shown);
     void ShowTone(KitList* list, int firstByte);
 
     Which which_;

@@ -352,7 +352,7 @@ void frm_2tone::TwoTone_Show()
         for (int c = 1; c < kEncodeCols; ++c)
             MSF_Encode->setTextMatrix(r, c, TwoToneEncodeText(r, c));
     }
-    // 2. A selection that changes stores its index (Option_Click).
+    // 2. A byte past its list shows no item and is kept.
     Combo_Enc_ys1->setListIndex(TwoToneOptionItem(TwoToneOption::FirstDuration));
     Combo_Enc_ys2->setListIndex(TwoToneOptionItem(TwoToneOption::SecondDuration));
     Combo_enc_ys3->setListIndex(TwoToneOptionItem(TwoToneOption::Gap));

@@ -100,10 +100,9 @@ public:
     // The decode entry (0..14) whose tone set the tone boxes show and edit.
     int decodeEntry() const { return DecEntry; }
 
-    // Repaints every control of the area from the image through the
-    // controls: the option lists store what they select (a byte beyond a
-    // list becomes its last item). Cell texts are set without moving a
-    // grid's current cell.
+    // Repaints every control of the area from the image and stores nothing:
+    // a byte beyond an option list shows no item. Cell texts are set without
+    // moving a grid's current cell.
     void TwoTone_Show();
     // The tone boxes show the tone set of decode entry x (0..14).
     void Edata_Load(int x);

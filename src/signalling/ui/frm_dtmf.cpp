@@ -1,7 +1,9 @@
 #include "signalling/ui/frm_dtmf.h"
 
+#include "core/box_leave.h"
 #include "core/char_codes.h"
 #include "core/dtmf_defaults.h"
+#include "core/painting.h"
 #include "core/shown_rows.h"
 #include "core/ui/form_open_chann.h"
 #include "core/ui/form_save_chann.h"
@@ -447,9 +449,9 @@ void frm_dtmf::Dtmf_InitControls()
 
 void frm_dtmf::Dtmf_Show()
 {
-    // Every control set here runs its own handler when its value changes,
-    // which stores the shown value back: each byte is read before the
-    // controls that write it change.
+    // Every control set here runs its own handler when its value changes;
+    // none of them stores while the window paints (core/painting.h).
+    const Painting painting;
     const MemoryImage& image = Edata;
 
     // 1. Encode codes.
@@ -458,8 +460,8 @@ void frm_dtmf::Dtmf_Show()
 
     // 2. Speeds.
     const int speedRow = SpeedRow(EncBaseHi);
-    Combo_Enc_ys1->setListIndex(ListIndexOf(image(speedRow, Speed::OnTimeIndex), Combo_Enc_ys1->listCount()));
-    Combo_Enc_ys2->setListIndex(ListIndexOf(image(speedRow, Speed::OffTimeIndex), Combo_Enc_ys2->listCount()));
+    Combo_Enc_ys1->setListIndex(ListItemOf(image(speedRow, Speed::OnTimeIndex), Combo_Enc_ys1->listCount()));
+    Combo_Enc_ys2->setListIndex(ListItemOf(image(speedRow, Speed::OffTimeIndex), Combo_Enc_ys2->listCount()));
 
     // 3. Function codes and IDs.
     for (const auto& [box, code] : DecodeBoxes())
@@ -484,9 +486,8 @@ void frm_dtmf::Dtmf_Show()
     Combo_Dec_qh->showText(DtmfCodeToChar(image(ctrlRow, Ctrl::GroupDigit)));
     Combo_Dec_Space_Code->showText(DtmfCodeToChar(image(ctrlRow, Ctrl::SeparatorDigit)));
     Combo_Dec_Proc_Ys->setListIndex(
-        ListIndexOf(image(ctrlRow, Ctrl::DecodeEndDelayIndex), Combo_Dec_Proc_Ys->listCount()));
-    Combo_Dec_Res_Time->setListIndex(
-        ListIndexOf(image(ctrlRow, Ctrl::ResetTimeIndex), Combo_Dec_Res_Time->listCount()));
+        ListItemOf(image(ctrlRow, Ctrl::DecodeEndDelayIndex), Combo_Dec_Proc_Ys->listCount()));
+    Combo_Dec_Res_Time->setListIndex(ListItemOf(image(ctrlRow, Ctrl::ResetTimeIndex), Combo_Dec_Res_Time->listCount()));
 
     // 5.
     EnableIdControls(Check_Ctrl_En->value() == 1);
@@ -552,8 +553,8 @@ void frm_dtmf::SetUpCodeBox(KitText* box, std::function<int()> row)
 {
     box->setFitText(kCodeDigits, DtmfDigitChars());
     box->onKeyPress = [this, box](int& key) { Code_KeyPress(box, key); };
-    box->onChange = [this, box, row = std::move(row)] { Code_Change(box, row()); };
-    box->onLostFocus = [this] { Code_LostFocus(); };
+    box->onChange = [this, box, row] { Code_Change(box, row()); };
+    box->onLostFocus = [this, box, row = std::move(row)] { Code_LostFocus(box, row()); };
 }
 
 void frm_dtmf::Code_KeyPress(const KitText* box, int& key)
@@ -563,6 +564,9 @@ void frm_dtmf::Code_KeyPress(const KitText* box, int& key)
 
 void frm_dtmf::Code_Change(KitText* box, int row)
 {
+    // The painting shows the code closed up; the bytes stay as they are.
+    if (Painting::underWay())
+        return;
     // A pasted text longer than a code keeps its first 16 characters, so the
     // box never shows a digit its row does not hold.
     const QString kept = CodeBoxText(box->text());
@@ -573,8 +577,14 @@ void frm_dtmf::Code_Change(KitText* box, int row)
     StoreCode(kept, row);
 }
 
-void frm_dtmf::Code_LostFocus()
+void frm_dtmf::Code_LostFocus(KitText* box, int row)
 {
+    // What was typed is closed up as the box is left: a hole or a character
+    // of no digit goes (the change handler stores the text shown). A box
+    // that shows its row as the painting shows it stores nothing.
+    const QString held = CodeText(Edata, row);
+    if (!BoxShowsHeld(box->text(), held))
+        box->setText(held);
     Dtmf_Show();
 }
 
@@ -590,31 +600,39 @@ void frm_dtmf::EnableIdControls(bool enabled)
         box->setEnabled(enabled);
 }
 
+// A painting ticks the boxes of the bits set and clears the others: the
+// bytes stay as they are (a control byte of 0xFF shows ticked and is kept).
+
 void frm_dtmf::Check_Ctrl_En_Click()
 {
     const bool ticked = Check_Ctrl_En->value() == 1;
     EnableIdControls(ticked);
-    Edata(CtrlRow(CodeBaseHi), Ctrl::CtrlById) = ticked ? 1 : 0;
+    if (!Painting::underWay())
+        Edata(CtrlRow(CodeBaseHi), Ctrl::CtrlById) = ticked ? 1 : 0;
 }
 
 void frm_dtmf::Check_M_Click(int Index)
 {
-    StoreBits(Check_M[Index]->value() == 1, RightMask(Index), CtrlRow(CodeBaseHi), Ctrl::MasterRights);
+    if (!Painting::underWay())
+        StoreBits(Check_M[Index]->value() == 1, RightMask(Index), CtrlRow(CodeBaseHi), Ctrl::MasterRights);
 }
 
 void frm_dtmf::Check_S_Click(int Index)
 {
-    StoreBits(Check_S[Index]->value() == 1, RightMask(Index), CtrlRow(CodeBaseHi), Ctrl::ViceRights);
+    if (!Painting::underWay())
+        StoreBits(Check_S[Index]->value() == 1, RightMask(Index), CtrlRow(CodeBaseHi), Ctrl::ViceRights);
 }
 
 void frm_dtmf::Check_RX_Click()
 {
-    StoreBits(Check_RX->value() == 1, kRxInhibitMask, CtrlRow(CodeBaseHi), Ctrl::InhibitBits);
+    if (!Painting::underWay())
+        StoreBits(Check_RX->value() == 1, kRxInhibitMask, CtrlRow(CodeBaseHi), Ctrl::InhibitBits);
 }
 
 void frm_dtmf::Check_Tx_Click()
 {
-    StoreBits(Check_Tx->value() == 1, kTxInhibitMask, CtrlRow(CodeBaseHi), Ctrl::InhibitBits);
+    if (!Painting::underWay())
+        StoreBits(Check_Tx->value() == 1, kTxInhibitMask, CtrlRow(CodeBaseHi), Ctrl::InhibitBits);
 }
 
 // ---- Lists -----------------------------------------------------------------

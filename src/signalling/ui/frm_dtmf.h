@@ -3,9 +3,9 @@
 // and edits the DTMF area of the image (signalling/dtmf_area.h) in 23 code
 // boxes, 13 check boxes and six lists, with its own transfer of the area.
 // Every edit goes straight into the image; Dtmf_Show paints every control
-// from the image through the controls' own handlers, so that a painting
-// stores back only what the controls show (a row with gaps packed, an index
-// past its list limited to the last item).
+// from the image and stores nothing (core/painting.h): a code row with gaps
+// shows closed up, an index past its list shows no item, a control byte
+// other than 0 and 1 shows ticked, and the bytes stay as they are.
 
 #include "platform/kit_button.h"
 #include "platform/kit_list.h"
@@ -127,11 +127,11 @@ private:
     // The 23 code boxes, Text_tx_Encode(0..14), Text_XC, Text_JT, Text_BJ,
     // Text_YY, Text_YB, Text_KJ, Text_MID and Text_SID, share their handlers
     // (Text_tx_Encode_KeyPress, Text_XC_Change, Text_MID_LostFocus, ...):
-    // the key filter, the rewrite of the box's row, and a repaint when the
-    // box is left.
+    // the key filter, the rewrite of the box's row, and when the box is left
+    // what was typed closed up, then a repaint.
     void Code_KeyPress(const KitText* box, int& key);
     void Code_Change(KitText* box, int row);
-    void Code_LostFocus();
+    void Code_LostFocus(KitText* box, int row);
     void SetUpCodeBox(KitText* box, std::function<int()> row);
 
     // Check boxes.
