@@ -2,6 +2,7 @@
 
 #include "core/adjust_defaults.h"
 #include "core/numbers.h"
+#include "core/painting.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ QStringList AdjListItems(int lastValue)
 
 int AdjListIndexOf(int value, int lastValue)
 {
-    return value >= 0 && value <= lastValue ? value : -1;
+    return ListItemOf(value, lastValue + 1);
 }
 
 int AdjLimitValue(AdjLimit limit, const AdjTable& table)

@@ -1,6 +1,7 @@
 #include "signalling/five_tone_area.h"
 
 #include "core/numbers.h"
+#include "core/painting.h"
 
 namespace {
 
@@ -21,12 +22,6 @@ constexpr int kResetStepMs = 100;
 // The list columns of the standards grid.
 constexpr int kPeriodCol = 1;
 constexpr int kRepeatCol = 3;
-
-// The item of a list a byte selects, or -1 when the byte lies outside it.
-int ListIndex(int byte, int items)
-{
-    return byte >= 0 && byte < items ? byte : -1;
-}
 
 bool BitSet(int byte, int bit)
 {
@@ -109,12 +104,12 @@ FiveTonePainting FiveTone_Paint(const MemoryImage& image)
                              FiveToneStdName(image(row, kFiveToneEncStdByte))};
     }
     const MemoryImage::Row& opt = image.row(FiveToneOptRec);
-    p.delays = {ListIndex(opt[FiveToneOptByte::Delay1], kDelayItems),
-                ListIndex(opt[FiveToneOptByte::Delay2], kDelayItems),
-                ListIndex(opt[FiveToneOptByte::Delay3], kDelayItems),
-                ListIndex(opt[FiveToneOptByte::FirstDigitExtend], kDelayItems)};
-    p.decodeStd = ListIndex(opt[FiveToneOptByte::DecodeStd], kFiveToneStandards);
-    p.resetTime = ListIndex(opt[FiveToneOptByte::ResetTime], kResetItems);
+    p.delays = {ListItemOf(opt[FiveToneOptByte::Delay1], kDelayItems),
+                ListItemOf(opt[FiveToneOptByte::Delay2], kDelayItems),
+                ListItemOf(opt[FiveToneOptByte::Delay3], kDelayItems),
+                ListItemOf(opt[FiveToneOptByte::FirstDigitExtend], kDelayItems)};
+    p.decodeStd = ListItemOf(opt[FiveToneOptByte::DecodeStd], kFiveToneStandards);
+    p.resetTime = ListItemOf(opt[FiveToneOptByte::ResetTime], kResetItems);
     for (int k = 0; k < kFiveToneDecodeFrames; ++k) {
         p.callFrames[k] = BitSet(opt[FiveToneOptByte::DecodeCall], k);
         p.dispFrames[k] = BitSet(opt[FiveToneOptByte::DecodeDisp], k);
@@ -163,5 +158,5 @@ void FiveTone_StoreEncStd(int r, int index, MemoryImage& image)
 
 int FiveToneEncStd(int r, const MemoryImage& image)
 {
-    return ListIndex(image(FiveToneEncRec(r), kFiveToneEncStdByte), kFiveToneStandards);
+    return ListItemOf(image(FiveToneEncRec(r), kFiveToneEncStdByte), kFiveToneStandards);
 }
