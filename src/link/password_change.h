@@ -25,7 +25,7 @@
 // password box's (empty) text, so the box the user sees is the one checked;
 // the box calls it on every change; the Modify button calls
 // Command_Write_Click with the two new-password texts; Close refuses while
-// Writing(); onFinished tells the dialog how the exchange ended, after its
+// busy(); onFinished tells the dialog how the exchange ended, after its
 // message (Changed: the boxes are to be emptied and the dialog closes).
 
 #include "core/timer.h"
@@ -69,6 +69,8 @@ public:
 
     bool Writing() const { return writing_; }
     bool Reading() const { return false; }
+    // The exchange runs, or waits to report that the radio did not answer.
+    bool busy() const { return writing_ || stage_ == Stage::FailureDelay; }
     using LinkControls::closePort;
     using LinkControls::portOpen;
 

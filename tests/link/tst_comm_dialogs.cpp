@@ -76,6 +76,7 @@ private slots:
     void writeChecksThePasswordItsBoxShows();
     void writeOfASilentRadioHidesTheBarThenShowsTheFault();
     void writeRefusesWriteAndCancelWhileItRuns();
+    void writeRefusesCancelUntilItsFailureHasBeenReported();
     void writeToAPortThatDoesNotOpen();
 
     void freshOpeningEndsARunningTransfer_data();
@@ -482,6 +483,31 @@ void TestCommDialogs::writeRefusesWriteAndCancelWhileItRuns()
     QVERIFY(runTransfer(*dialog));
     QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Complete Written the data to transceiver.")});
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 784);
+}
+
+void TestCommDialogs::writeRefusesCancelUntilItsFailureHasBeenReported()
+{
+    // Cancel pressed every half second, through the reply time-out and the
+    // wait before the failure message: every press is refused, so a write
+    // that may have left the radio half written is always reported.
+    radio_->addFault(Fault::Silent, ReplyKind::Any, 0, RadioSimulator::kForever);
+    main_->Prog_write->trigger();
+    auto* dialog = Windows::Find<Form_Comm_Write>();
+    dialog->Command_Write->click();
+    int presses = 0;
+    for (;;) {
+        clock_->advance(500);
+        if (recorder_->count() > 0)
+            break;
+        dialog->Command_Cancel->click();
+        QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Read-write operating，don't close the window. ,")});
+        QCOMPARE(Windows::Find<Form_Comm_Write>(), dialog);
+        QVERIFY(++presses < 200);
+    }
+    QVERIFY(presses >= 10);  // the last ones inside the 5 s wait
+    QCOMPARE(recorder_->takeTexts(), QStringList{kFailConnect});
+    dialog->Command_Cancel->click();
+    QCOMPARE(Windows::Find<Form_Comm_Write>(), nullptr);
 }
 
 void TestCommDialogs::writeToAPortThatDoesNotOpen()

@@ -283,6 +283,15 @@ void TestFormWritePassWord::silentRadioFailsAndTheDialogStays()
     qint64 failedAt = -1;
     recorder_->onShow = [&](const ShownMessage&) { failedAt = clock_->nowMs(); };
     dialog->Command_Write->click();
+    // Close is refused while the radio's silence is timed and through the
+    // wait before the failure message, so the failure is always reported.
+    QVERIFY(clock_->advanceUntil([this] { return ports_->writeLog(kPort).size() == 8; }, 1000));
+    for (const qint64 into : {500, 3000}) {
+        clock_->advance(into);
+        dialog->Command_Cancel->click();
+        QCOMPARE(recorder_->takeTexts(), QStringList{QStringLiteral("Read-write operating，don't close the window. ,")});
+        QCOMPARE(Windows::Find<Form_Write_PassWord>(), dialog);
+    }
     QVERIFY(runToMessage());
     const QList<ShownMessage> shown = recorder_->takeAll();
     QCOMPARE(shown.size(), 1);

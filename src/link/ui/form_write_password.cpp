@@ -135,7 +135,7 @@ void Form_Write_PassWord::Command_Write_Click()
 
 void Form_Write_PassWord::Command_Cancel_Click()
 {
-    if (link_->Writing() || link_->Reading()) {
+    if (link_->busy()) {
         ShowMessage(LinkText::CloseWhileBusy());
         return;
     }

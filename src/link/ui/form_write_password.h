@@ -31,7 +31,8 @@ public:
     // Modify: the two new passwords must match; then the exchange starts
     // (a running one takes the new password if its frame is not built yet).
     void Command_Write_Click();
-    // Close: refused with the close warning while the exchange runs.
+    // Close: refused with the close warning while the exchange runs or
+    // waits to report that the radio did not answer.
     void Command_Cancel_Click();
     // The close poller (every 500 ms once enabled): unloads the dialog once
     // CloseReq is -1, though never while a message box is open.

@@ -1,6 +1,7 @@
 #include "link/ui/whole_image_dialog.h"
 
 #include "link/link_texts.h"
+#include "link/ui/editor_link.h"
 #include "link/ui/password_box.h"
 #include "platform/kit_button.h"
 #include "platform/kit_text.h"
@@ -92,10 +93,6 @@ void WholeImageDialog::showTransfer()
 
 void WholeImageDialog::Command_Cancel_Click()
 {
-    if (engine_->Reading() || engine_->Writing()) {
-        ShowMessage(LinkText::CloseWhileBusy());
-        return;
-    }
-    engine_->closePort();
-    Windows::Unload(this);
+    if (CloseLink(*engine_, LinkText::CloseWhileBusy()))
+        Windows::Unload(this);
 }

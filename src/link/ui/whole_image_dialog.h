@@ -15,8 +15,9 @@ class QProgressBar;
 
 class WholeImageDialog : public Window {
 public:
-    // Refused with the close warning while the transfer runs; otherwise the
-    // port is closed and the dialog unloads.
+    // Refused with the close warning while the transfer runs, a write's
+    // wait before its failure message included (TransferEngine::busy());
+    // otherwise the port is closed and the dialog unloads.
     void Command_Cancel_Click();
 
     // The dialog's transfer (there is one from the dialog's load on).
