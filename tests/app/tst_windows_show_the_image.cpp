@@ -238,6 +238,15 @@ const std::vector<CellEditor>& CellEditors()
     return editors;
 }
 
+const CellEditor& CellEditorNamed(const QByteArray& name)
+{
+    for (const CellEditor& editor : CellEditors()) {
+        if (name == editor.name)
+            return editor;
+    }
+    qFatal("no cell editor %s", name.constData());
+}
+
 enum class Replacement { DatFile, WholeImageRead };
 
 }  // namespace
@@ -256,6 +265,8 @@ private slots:
     void dat_file_shows_in_the_open_editor();
     void stale_cell_editor_is_dropped_data();
     void stale_cell_editor_is_dropped();
+    void typed_editor_over_rows_left_as_they_were_stays_open_data();
+    void typed_editor_over_rows_left_as_they_were_stays_open();
 
 private:
     // The radio's memory as a ".dat" file in the current directory; false
@@ -513,6 +524,63 @@ void TestWindowsShowTheImage::stale_cell_editor_is_dropped()
     QVERIFY(fresh != nullptr);
     const QStringList stale = Differences(shown, GridTexts(fresh));
     QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QStringLiteral("; "))));
+}
+
+void TestWindowsShowTheImage::typed_editor_over_rows_left_as_they_were_stays_open_data()
+{
+    // The editors whose typed text waits in the editor for its commit.
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<Replacement>("replacement");
+    for (const char* name : {"channel text", "FM text", "two-tone encode text"}) {
+        QTest::addRow("%s, \".dat\" file", name) << QByteArray(name) << Replacement::DatFile;
+        QTest::addRow("%s, whole-image read", name) << QByteArray(name) << Replacement::WholeImageRead;
+    }
+}
+
+void TestWindowsShowTheImage::typed_editor_over_rows_left_as_they_were_stays_open()
+{
+    // A ".dat" file or a whole-image read brings the very bytes the cell's
+    // rows hold, while the user is typing into the cell: the painting
+    // commits nothing (no message of its own, no byte, no focus taken), and
+    // as the replacement's message shows the editor is still open with what
+    // was typed.
+    QFETCH(QByteArray, name);
+    QFETCH(Replacement, replacement);
+    const CellEditor& cell = CellEditorNamed(name);
+    for (const AreaSpan& area : AreasOf(cell.window)) {
+        for (int r = area.firstRow(); r <= area.lastRow(); ++r) {
+            for (int c = 0; c < kRowBytes; ++c)
+                Edata(r, c) = static_cast<std::uint8_t>(radio_->memory.at(r * kRowBytes + c));
+        }
+    }
+    QVERIFY(writeRadioFile());
+
+    Window* window = ReloadEditor(cell.window);
+    QVERIFY(window != nullptr);
+    if (cell.tab > 0)
+        KitDriver::ClickTab(window->findChild<KitTabStrip*>(), cell.tab);
+    auto* editor = static_cast<KitText*>(cell.editor(window));
+    KitDriver::ClickCell(cell.grid(window), cell.row, cell.col);
+    cell.edit(editor);
+    const QString typed = editor->text();
+    bool open = false;
+    QString shown;
+    recorder_->onShow = [&](const ShownMessage&) {
+        open = !editor->isHidden();
+        shown = editor->text();
+    };
+
+    if (replacement == Replacement::DatFile) {
+        QCOMPARE(openRadioFile(), QStringList{kLoaded});
+    } else {
+        QCOMPARE(readWholeImage(), QStringList{kReadDone});
+        QCOMPARE(main_->activeChild(), Windows::Find<Form_Comm_Read>());
+    }
+    recorder_->onShow = nullptr;
+    QVERIFY(open);
+    QCOMPARE(shown, typed);
+    const QStringList stored = RowsNotAsIn(cell.window, radio_->memory);
+    QVERIFY2(stored.isEmpty(), qPrintable(stored.join(QStringLiteral("; "))));
 }
 
 void TestWindowsShowTheImage::checkShownAndKept(EditorWindow editor, Window* window, const QStringList& shown)

@@ -173,7 +173,7 @@ void frm_chann::Form_Load()
     ShowLinkDisplay();
 
     // 7.
-    showsRows({Area::Chann, Area::ChannName}, [this] { RedrawRows(); });
+    showsRows({Area::Chann, Area::ChannName}, [this] { ShowImage(); });
     for (int r = 1; r <= ChannCount + 1; ++r)
         Chann_Refresh(cells_, r);
 }
@@ -193,6 +193,15 @@ void frm_chann::RedrawRows()
     MSF_Chann->setRows(ChannCount + 1);
     NumberRows(true);
     rowsPainted();
+}
+
+void frm_chann::ShowImage()
+{
+    for (int r = 1; r <= ChannCount; ++r)
+        Chann_Refresh(cells_, r);
+    rowsPainted();
+    if (openCell_.stale())
+        CloseEditors();
 }
 
 void frm_chann::NumberRows(bool refresh)

@@ -50,11 +50,16 @@ public:
     // The window's transfer (while the window is loaded).
     TransferEngine& link() { return *link_; }
 
-    // The redraw of every row from the image (activation, Default, and rows
-    // replaced by a ".dat" file or a whole-image read): the rows numbered and
-    // each redrawn; an editor still open is committed first (dropped when its
-    // channel's records were replaced meanwhile).
+    // The redraw of every row from the image on activation and after
+    // Default: the rows numbered through the current cell and each redrawn;
+    // an editor still open is committed first (dropped when its channel's
+    // records were replaced meanwhile).
     void RedrawRows();
+    // Rows a ".dat" file or a whole-image read replaced: every row redrawn
+    // where it stands. The current cell stays, so an editor still open is
+    // not committed by the painting; it is dropped when its channel's
+    // records now hold something else.
+    void ShowImage();
 
 protected:
     // Band limits, captions, placement, the grid numbered and every record
