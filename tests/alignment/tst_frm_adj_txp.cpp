@@ -10,6 +10,7 @@
 #include "link/link_state.h"
 #include "link/transfer_engine.h"
 #include "platform/geometry.h"
+#include "platform/kit_focus.h"
 #include "support/image_bytes.h"
 #include "support/kit_driver.h"
 #include "support/message_recorder.h"
@@ -96,6 +97,7 @@ private slots:
     void limit_typed_and_write_clicked_at_once_sends_the_checked_value();
     void refused_limit_is_neither_stored_nor_sent_data();
     void refused_limit_is_neither_stored_nor_sent();
+    void refused_limit_typed_again_is_checked_and_sent_by_a_write_from_code();
     void write_retry_sends_the_frame_of_the_press_data();
     void write_retry_sends_the_frame_of_the_press();
 
@@ -608,6 +610,33 @@ void TestFrmAdjTxp::refused_limit_is_neither_stored_nor_sent()
     QCOMPARE(recorder_->takeTexts(), QStringList{"Complete writing optional parameters to the transceiver."});
     QCOMPARE(radio_->heardCount(RadioSimulator::Heard::Write), 1);
     QCOMPARE(radio_->memoryRange(AdjLimitsAddr, 12), inRadio);
+}
+
+void TestFrmAdjTxp::refused_limit_typed_again_is_checked_and_sent_by_a_write_from_code()
+{
+    // Write pressed from code (a screen reader's press) leaves the focus in
+    // the box: a refusal it brought is over once the box is typed into
+    // again, and the next press checks the new entry and sends it.
+    Press(window_->Command_read);
+    QVERIFY(runToEnd());
+    recorder_->takeAll();
+    ends_.clear();
+    KitText* lower = window_->Text_Freq_L[0];
+    QTest::mouseClick(lower->findChild<QLineEdit*>(), Qt::LeftButton);
+    lower->setText(QString());
+    KitDriver::TypeText(lower, QStringLiteral("125"));
+    window_->Command_Write->click();
+    QCOMPARE(recorder_->takeTexts(),
+             QStringList{"Receive frequency of lower limit can't less than the lowest of work frequency. "});
+    QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(lower));
+
+    lower->setText(QString());
+    KitDriver::TypeText(lower, QStringLiteral("140"));
+    window_->Command_Write->click();
+    QVERIFY(runToEnd());
+    QCOMPARE(recorder_->takeTexts(), QStringList{"Complete writing optional parameters to the transceiver."});
+    QCOMPARE(AdjCells(AdjData, AdjLimitRow, 0, 3), (Bytes{1, 4, 0}));
+    QCOMPARE(radio_->memoryRange(AdjLimitsAddr, 3), QByteArray::fromHex("010400"));
 }
 
 void TestFrmAdjTxp::write_retry_sends_the_frame_of_the_press_data()

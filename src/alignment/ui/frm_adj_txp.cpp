@@ -316,6 +316,7 @@ void frm_Adj_Txp::ConnectHandlers()
     for (const AdjLimit limit : kAdjLimits) {
         LimitBox(limit)->onKeyPress = [this, limit](int& key) { Limit_KeyPress(limit, key); };
         LimitBox(limit)->onLostFocus = [this, limit] { Limit_LostFocus(limit); };
+        LimitBox(limit)->onChange = [this, limit] { Limit_Change(limit); };
     }
     Command_read->onClick = [this] { Command_read_Click(); };
     Command_Write->onClick = [this] { Command_Write_Click(); };
@@ -643,10 +644,18 @@ void frm_Adj_Txp::Limit_LostFocus(AdjLimit limit)
         Adj_LimitLeave(limit, texts, {FreqMin[band], FreqMax[band]}, link_ != nullptr && link_->busy());
     if (!refusal)
         return;
-    refusedLimit_ = limit;
     box->setText(refusal->resetText);
+    refusedLimit_ = limit;
     box->returnFocusAfterRefusal();
     ShowMessage(refusal->message);
+}
+
+void frm_Adj_Txp::Limit_Change(AdjLimit limit)
+{
+    // Typed again, the box holds a new entry: its refusal is over, and the
+    // next press that takes the focus from it checks it.
+    if (refusedLimit_ == limit)
+        refusedLimit_.reset();
 }
 
 bool frm_Adj_Txp::RefusedLimitHasFocus() const

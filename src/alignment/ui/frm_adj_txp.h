@@ -126,8 +126,12 @@ private:
     // Text_Freq_L_LostFocus, Text_Freq_H_LostFocus: the rule of
     // Adj_LimitLeave (alignment/adj_entry.h) for a box the user leaves.
     void Limit_LostFocus(AdjLimit limit);
+    // Text_Freq_L_Change, Text_Freq_H_Change: a refused box typed into
+    // again is refused no more.
+    void Limit_Change(AdjLimit limit);
     // The box whose limit was refused as the focus left it holds the focus
-    // again: the press that took the focus from it was turned away.
+    // again, as refused: the press that took the focus from it was turned
+    // away.
     bool RefusedLimitHasFocus() const;
 
     // The layout, page by page, then the handlers.
@@ -146,6 +150,6 @@ private:
 
     TransferEngine* link_ = nullptr;
     // The limit box whose last leave was refused; none once a box is left
-    // without a refusal.
+    // without a refusal or the refused box is typed into again.
     std::optional<AdjLimit> refusedLimit_;
 };
