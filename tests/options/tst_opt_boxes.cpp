@@ -47,6 +47,7 @@ private slots:
     void ani_typed_is_stored_and_closed_up_when_left();
     void ani_check_when_the_focus_leaves_data();
     void ani_check_when_the_focus_leaves();
+    void refused_ani_is_checked_again_after_a_refresh();
     void defaults_show_their_codes_and_message();
     void code_row_with_holes_shows_closed_up_and_stays_until_typed();
     void pasted_code_keeps_its_text_and_stores_16();
@@ -243,6 +244,21 @@ void TestOptBoxes::ani_check_when_the_focus_leaves()
                                                     : static_cast<KitControl*>(window_->Text_ANI));
     QCOMPARE(window_->Text_ANI->text(), typed);
     QVERIFY(Edata == typedImage);
+}
+
+void TestOptBoxes::refused_ani_is_checked_again_after_a_refresh()
+{
+    // A refresh of the window (its activation, a message box left) shows
+    // the typed ANI again, which is still an edit: it is checked at every
+    // leave until it passes.
+    retype(window_->Text_ANI, QStringLiteral("12"));
+    focusOn(window_->Text_PttId_Begin);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kAniLength});
+    window_->Opt_Show();
+    QCOMPARE(window_->Text_ANI->text(), QStringLiteral("12"));
+    focusOn(window_->Text_PttId_Begin);
+    QCOMPARE(recorder_->takeTexts(), QStringList{kAniLength});
+    QCOMPARE(KitFocus::Current(), static_cast<KitControl*>(window_->Text_ANI));
 }
 
 void TestOptBoxes::defaults_show_their_codes_and_message()

@@ -234,13 +234,13 @@ void frm_option::Form_Load()
     Show();
 
     // 4. A fresh transfer: timers off, not busy.
-    link_ = &own(std::make_unique<TransferEngine>(OptTransferParams([this] { Opt_Show(); })));
+    link_ = &own(std::make_unique<TransferEngine>(OptTransferParams([this] { Opt_ShowImage(); })));
     link_->onDisplayChanged = [this] { ShowLinkDisplay(); };
 
     // 5, 6.
     Opt_InitControls();
-    showsRows({Area::Opt}, [this] { Opt_Show(); });
-    Opt_Show();
+    showsRows({Area::Opt}, [this] { Opt_ShowImage(); });
+    Opt_ShowImage();
 
     // 7. The bar hidden; the label keeps its empty text.
     link_->setProgressVisible(false);
@@ -284,13 +284,18 @@ void frm_option::Opt_Show()
     Text_PON_MSG_D->setText(PonMsg_Text(PonLine::Lower));
     // 4.
     ShowCode(Text_ANI, OptIdx_Ani);
-    aniPainted_ = Text_ANI->text();
     ShowCode(Text_PttId_Begin, OptIdx_PttId_Begin);
     ShowCode(Text_PttId_End, OptIdx_PttId_End);
     // 5, 6.
     Frame_A->Vfo_Show();
     Frame_B->Vfo_Show();
     rowsPainted();
+}
+
+void frm_option::Opt_ShowImage()
+{
+    Opt_Show();
+    aniPainted_ = Text_ANI->text();
 }
 
 void frm_option::ShowCode(KitText* box, int firstEntry)
@@ -316,7 +321,7 @@ void frm_option::Command_def_Click()
     link_->setLabel(QString());
     const RowsReplacement replacing({Area::Opt});
     Option_Defaults();
-    Opt_Show();
+    Opt_ShowImage();
 }
 
 void frm_option::Command_open_Click()

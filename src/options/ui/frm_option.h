@@ -69,6 +69,11 @@ public:
     // it runs as soon as something else replaces rows of the area (a ".dat"
     // file, a whole-image read).
     void Opt_Show();
+    // Opt_Show over contents that came from outside the window's boxes (its
+    // load, its Read, Default, a file, a whole-image read): the ANI they
+    // brought is no edit, and its box left as it shows it is not checked.
+    // An ANI typed and refused stays an edit through every other refresh.
+    void Opt_ShowImage();
 
 protected:
     // Captions, placement, the transfer idle, the lists filled, the first
@@ -123,6 +128,7 @@ private:
 
     std::vector<SettingControls> settings_;
     TransferEngine* link_ = nullptr;
-    // What Text_ANI showed when the window last painted it.
+    // What Text_ANI showed when the window last painted contents from
+    // outside (Opt_ShowImage).
     QString aniPainted_;
 };
