@@ -235,7 +235,9 @@ EntryOutcome Chann_RxEnter(ChannCells& cells, int r, const QString& typed, Memor
     } else if (!ChannFreqAccepted(f)) {
         cells.setCell(r, ChannCol::RxFreq, QString());
         cells.setCell(r, ChannCol::TxFreq, QString());
-        Chann_Delete(cells, r, image);
+        // A blank RX deletes the channel; an empty row keeps its bytes.
+        if (!ChannEmpty(r, image))
+            Chann_Delete(cells, r, image);
     } else {
         if (CellIsBlank(cells, r, ChannCol::RxFreq))
             Chann_Default(cells, r, image);

@@ -1,8 +1,8 @@
 // An empty channel (0xFF in byte 0 of its record) may hold other bytes
 // behind that 0xFF: an old channel's, as a radio or a ".dat" file gives
-// them. The channel grid shows such a channel as an empty row, and no
-// painting of the grid stores a byte: the image keeps them whatever paints
-// the rows. The edits that start, delete or erase a channel give the same
+// them. The channel grid shows such a channel as an empty row, and neither
+// a painting of the grid nor Enter through the row's cells stores a byte:
+// the image keeps them whatever paints the rows. The edits that start, delete or erase a channel give the same
 // records over such a row as over an erased one. The application as it
 // starts, against the radio simulator in process, on virtual time.
 
@@ -186,6 +186,13 @@ void TestChannLeftoverBytes::no_painting_stores_an_empty_channels_bytes_data()
         KitDriver::ChooseItem(t.window()->Combo_edit, 9);
         t.click(kChannel + 1, ChannCol::Number);
         QCOMPARE(t.cell(kChannel + 1, ChannCol::RxTone), QStringLiteral("88.5"));
+    });
+    QTest::newRow("Enter through an empty row's RX cell") << std::function([](T& t) {
+        const int row = kLeftovers[0].channel + 1;
+        t.click(row, ChannCol::RxFreq);
+        KitDriver::PressKey(t.window()->Text_Edit, Qt::Key_Return);
+        t.click(row, ChannCol::Number);
+        QCOMPARE(t.recorder_->count(), 0);
     });
     QTest::newRow("an RX frequency typed into another row") << std::function([](T& t) {
         t.click(kChannel + 1, ChannCol::RxFreq);
