@@ -4,7 +4,7 @@
 //
 // Both encodings hold eight decimal digits, 0 up to 999.99999 MHz. Every
 // routine here that stores a frequency stores nothing, and says so, when it
-// is given one they do not hold or a text of another form.
+// is given one they do not hold; each says which texts it reads.
 //
 // Packed BCD: the frequency in units of 10 Hz as eight decimal digits, two per
 // byte, least significant byte first, the more significant digit in the high

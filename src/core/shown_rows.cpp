@@ -51,8 +51,9 @@ RowsReplacement::~RowsReplacement()
 {
     if (--Depth > 0)
         return;
-    // A painting may show a message and so run other events: a window may
-    // unload meanwhile. Each is looked up again before it paints.
+    // A painting shows no message, yet it is code of the windows: should
+    // one unload another meanwhile, the unloaded one must not paint. Each is
+    // looked up again before it paints.
     const std::vector<ShownRows*> order = Registered();
     for (ShownRows* shown : order) {
         if (std::find(Registered().begin(), Registered().end(), shown) == Registered().end() || !shown->replaced_)

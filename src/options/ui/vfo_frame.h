@@ -67,7 +67,7 @@ private:
     // working limits and normalised, stored, the band list set from byte 0
     // (a change runs the band choice, nested), then the window's refresh.
     // A frequency out of range is replaced before the range message shows,
-    // with the focus back in the box.
+    // with the focus given back to the box while it stays in this window.
     void Freq_CheckAndStore();
     // An item, or a text with no item selected.
     static void Show(KitList* list, const VfoShown& shown);
