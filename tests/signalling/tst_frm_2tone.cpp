@@ -476,6 +476,14 @@ void TestFrm2Tone::decode_click_shows_the_stored_value_and_stores_nothing()
     QCOMPARE(window_->Combo_Decode->text(), QStringLiteral("A-B"));
     QCOMPARE(window_->Combo_Decode->listCount(), 12);
     QVERIFY(Edata == before);
+    // A second click on the cell under its open list opens it again, and
+    // stores nothing either, for a byte no item holds too.
+    Edata(737, 4) = 7;
+    window_->TwoTone_Show();
+    const MemoryImage odd = Edata;
+    open(window_->MSF_Decode, 2, 5);
+    open(window_->MSF_Decode, 2, 5);
+    QVERIFY(Edata == odd);
 }
 
 void TestFrm2Tone::decode_choice_of_16_shows_at_the_next_painting()

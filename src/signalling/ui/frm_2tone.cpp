@@ -559,7 +559,9 @@ void frm_2tone::Cell_EditDecode()
     // 4.
     if (c < 1)
         return;
-    // 5. Clearing runs nothing.
+    // 5. Clearing runs nothing. A list still open over this very cell (a
+    // second click on it) is closed first: its opening item is no choice.
+    decodeCell_.close();
     Combo_Decode->clear();
     MSF_Decode->placeEditor(*Combo_Decode);
     Combo_Decode->setFocus();
